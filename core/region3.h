@@ -1,0 +1,35 @@
+// IF97 region 3: Helmholtz free energy in density and temperature (IF97 Eq. 28,
+// Table 30), and the density search that finds v from (p, T).
+#pragma once
+
+#include "derivatives.h"
+#include "properties.h"
+
+namespace if97 {
+
+// Reduced variables of region 3: delta = rho/322 kg/m3, tau = 647.096 K/T.
+inline constexpr double kRegion3DeltaPerRho = 0.003105590062111801;
+
+// Side of the saturation line a region 3 state lies on.
+inline constexpr int kSideUnknown = 0;
+inline constexpr int kSideLiquid = 1;
+inline constexpr int kSideVapour = 2;
+
+// Helmholtz derivatives at (delta, tau) for the bits of need (kNeed*).
+HelmholtzDerivatives region3Helmholtz(double delta, double tau, int need) noexcept;
+
+// Pressure (MPa) of region 3 at T (K) and v (m3/kg).
+double region3Pressure(double T, double v) noexcept;
+
+// Properties of IF97 Table 31 at (v m3/kg, T K) for the bits p, h, s, cp, w of
+// mask (v is the input and is not written). A negative computed cp is stored
+// as kNotDefined; so is w where the formula has no real root.
+void region3(double v, double T, int mask, Properties& out) noexcept;
+
+// Specific volume (m3/kg) at (p MPa, T K) in region 3, or status::Region3Convergence.
+// side is in/out: kSideUnknown on entry lets the search decide and report the
+// side; kSideLiquid / kSideVapour keep the search on that side of the
+// saturation line.
+double region3Volume(double p, double T, int& side) noexcept;
+
+}  // namespace if97
