@@ -1,0 +1,159 @@
+/*
+ * vaprop32 -- water and steam properties (IAPWS-IF97 by default, IFC-67 on request).
+ *
+ * The whole public contract of the property library. Every export takes one or two doubles and a
+ * UnitSet word and returns one double: the property in the units of the chosen unit set, or a
+ * negative whole-number error code (see lib/error_codes.h for the table and its texts). Results at or
+ * below -1000 are always codes; no property value the library returns lies there.
+ *
+ * UnitSet (32-bit signed):
+ *   UnitSet & 7   unit set: 0 Eng, 1 SI, 2 EngG, 3 SIF, 4 SIK, 5 MET, 6 METF (7 is invalid, -1099)
+ *   bit value 8   use the 1967 IFC formulation (IFC-67, through vaprop67)
+ *   bit value 16  fast: (p,h) and (p,s) calls take the IF97 backward temperature without refinement
+ *   A word whose low 16 bits, read as a signed number, exceed 32 gives -1099 (32 itself acts as 0).
+ *
+ * Units by set          P        T    H        S, C            V       W     K               M
+ *   0 Eng               psia     F    Btu/lb   Btu/(lb F)      ft3/lb  ft/s  Btu/(h ft F)    lb/(ft h)
+ *   1 SI                bar      C    kJ/kg    kJ/(kg K)       m3/kg   m/s   W/(m K)         mPa s
+ *   2 EngG              psig     F    Btu/lb   Btu/(lb F)      ft3/lb  ft/s  Btu/(h ft F)    lb/(ft h)
+ *   3 SIF               MPa      K    kJ/kg    kJ/(kg K)       m3/kg   m/s   W/(m K)         Pa s
+ *   4 SIK               kPa      C    kJ/kg    kJ/(kg K)       m3/kg   m/s   W/(m K)         mPa s
+ *   5 MET               bar      C    kcal/kg  kcal/(kg K)     m3/kg   m/s   W/(m K)         mPa s
+ *   6 METF              kgf/cm2  C    kcal/kg  kcal/(kg K)     m3/kg   m/s   kcal/(h m C)    Pa s
+ *   Q (quality, 0..1), G (isentropic expansion coefficient w^2/(p v)) and R (IF97 region) have no unit.
+ *
+ * Accepted inputs (after conversion; a limit itself is accepted, NaN fails the lower test):
+ *   p 1e-7..110.32 MPa (-1300 / -1200)    T 273.15..2273.15 K on ITS-90 (-1100 / -1000)
+ *   Q 0..1 (-1700)    h -0.05..7377 kJ/kg (-2100 / -2200)    s -0.011..111.45 kJ/(kg K) (-2300 / -2400)
+ * Every export checks UnitSet first, then its first input, then its second; the first failure is the
+ * result. "codes" below lists what each call can add to those input codes.
+ *
+ * The library keeps one IF97 state and one transport object for all callers and no lock: calls must
+ * not overlap (the same holds for vaprop67, which the IFC-67 route uses).
+ */
+#ifndef VAPROP32_H
+#define VAPROP32_H
+
+#include <stdint.h>
+
+/* One calling convention for every export: stdcall on 32-bit Windows, the platform's own elsewhere. */
+#if defined(_WIN32) && !defined(_WIN64)
+#define VAPROP_CALL __stdcall
+#else
+#define VAPROP_CALL
+#endif
+
+/* Windows exports come from vaprop32.def (names at fixed ordinals); elsewhere the symbols are made
+   visible here and everything else in the shared object stays hidden. */
+#if defined(_WIN32)
+#define VAPROP_API
+#else
+#define VAPROP_API __attribute__((visibility("default")))
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* ord. 2  saturation pressure P at temperature T; codes -1900 (T above the critical temperature) */
+VAPROP_API double VAPROP_CALL StmTP(double T, int32_t UnitSet);
+/* ord. 3  saturation temperature T at pressure P; codes -1800 (P above the critical pressure) */
+VAPROP_API double VAPROP_CALL StmPT(double P, int32_t UnitSet);
+
+/* ord. 4  enthalpy H at (P, T); codes -1000 (T > 1073.15 K with p > 10 MPa), -1600 */
+VAPROP_API double VAPROP_CALL StmPTH(double P, double T, int32_t UnitSet);
+/* ord. 5  entropy S at (P, T); codes -1000, -1600 */
+VAPROP_API double VAPROP_CALL StmPTS(double P, double T, int32_t UnitSet);
+/* ord. 6  specific volume V at (P, T); codes -1000, -1600 */
+VAPROP_API double VAPROP_CALL StmPTV(double P, double T, int32_t UnitSet);
+/* ord. 7  isobaric specific heat C at (P, T); codes -1000, -1600, -2000 (negative cp in region 3) */
+VAPROP_API double VAPROP_CALL StmPTC(double P, double T, int32_t UnitSet);
+/* ord. 8  speed of sound W at (P, T), always IF97; codes -1000, -1600 */
+VAPROP_API double VAPROP_CALL StmPTW(double P, double T, int32_t UnitSet);
+/* ord. 37 isentropic expansion coefficient G (no unit) at (P, T), always IF97; codes -1000, -1600, -2000 */
+VAPROP_API double VAPROP_CALL StmPTG(double P, double T, int32_t UnitSet);
+/* ord. 31 thermal conductivity K at (P, T); codes -1000, -1600; -5100 via IFC-67 (T > 1073.15 K, p > 10 MPa) */
+VAPROP_API double VAPROP_CALL StmPTK(double P, double T, int32_t UnitSet);
+/* ord. 32 dynamic viscosity M at (P, T); codes as StmPTK */
+VAPROP_API double VAPROP_CALL StmPTM(double P, double T, int32_t UnitSet);
+/* ord. 45 IF97 region (1, 2, 3 or 5, no unit) of (P, T); code -1000 (T > 1073.15 K, p > 10 MPa); 0 with bit 8 */
+VAPROP_API double VAPROP_CALL StmPTR(double P, double T, int32_t UnitSet);
+
+/* ord. 9  enthalpy H of wet steam at (P, Q); codes -1800 */
+VAPROP_API double VAPROP_CALL StmPQH(double P, double Q, int32_t UnitSet);
+/* ord. 10 entropy S at (P, Q); codes -1800 */
+VAPROP_API double VAPROP_CALL StmPQS(double P, double Q, int32_t UnitSet);
+/* ord. 11 specific volume V at (P, Q); codes -1800 */
+VAPROP_API double VAPROP_CALL StmPQV(double P, double Q, int32_t UnitSet);
+/* ord. 12 specific heat C at (P, Q), Q = 0 or 1 only; codes -1800, -2000 (two-phase) */
+VAPROP_API double VAPROP_CALL StmPQC(double P, double Q, int32_t UnitSet);
+/* ord. 13 speed of sound W at (P, Q) (critical flow velocity for 0 < Q < 1), always IF97; codes -1800, -2000 */
+VAPROP_API double VAPROP_CALL StmPQW(double P, double Q, int32_t UnitSet);
+/* ord. 38 isentropic expansion coefficient G at (P, Q), always IF97; codes -1800, -2000 */
+VAPROP_API double VAPROP_CALL StmPQG(double P, double Q, int32_t UnitSet);
+/* ord. 33 thermal conductivity K of saturated liquid (Q = 0) or vapour (Q = 1) at P; codes -2000 (0 < Q < 1), -1800 */
+VAPROP_API double VAPROP_CALL StmPQK(double P, double Q, int32_t UnitSet);
+/* ord. 34 dynamic viscosity M of saturated liquid or vapour at P; codes as StmPQK */
+VAPROP_API double VAPROP_CALL StmPQM(double P, double Q, int32_t UnitSet);
+
+/* ord. 14 enthalpy H of wet steam at (T, Q); codes -1900 */
+VAPROP_API double VAPROP_CALL StmTQH(double T, double Q, int32_t UnitSet);
+/* ord. 15 entropy S at (T, Q); codes -1900 */
+VAPROP_API double VAPROP_CALL StmTQS(double T, double Q, int32_t UnitSet);
+/* ord. 16 specific volume V at (T, Q); codes -1900 */
+VAPROP_API double VAPROP_CALL StmTQV(double T, double Q, int32_t UnitSet);
+/* ord. 17 specific heat C at (T, Q), Q = 0 or 1 only; codes -1900, -2000 */
+VAPROP_API double VAPROP_CALL StmTQC(double T, double Q, int32_t UnitSet);
+/* ord. 18 speed of sound W at (T, Q), always IF97; codes -1900, -2000 */
+VAPROP_API double VAPROP_CALL StmTQW(double T, double Q, int32_t UnitSet);
+/* ord. 39 isentropic expansion coefficient G at (T, Q), always IF97; codes -1900, -2000 */
+VAPROP_API double VAPROP_CALL StmTQG(double T, double Q, int32_t UnitSet);
+/* ord. 35 thermal conductivity K of saturated liquid or vapour at T; codes -2000 (0 < Q < 1), -1900 */
+VAPROP_API double VAPROP_CALL StmTQK(double T, double Q, int32_t UnitSet);
+/* ord. 36 dynamic viscosity M of saturated liquid or vapour at T; codes as StmTQK */
+VAPROP_API double VAPROP_CALL StmTQM(double T, double Q, int32_t UnitSet);
+
+/* ord. 19 temperature T at (P, H); codes -2100/-2200 (outside the region limits), -2500 */
+VAPROP_API double VAPROP_CALL StmPHT(double P, double H, int32_t UnitSet);
+/* ord. 20 quality Q at (P, H) (0 liquid-like, 1 vapour-like outside the wet region); codes -2200, -2100, -2500 */
+VAPROP_API double VAPROP_CALL StmPHQ(double P, double H, int32_t UnitSet);
+/* ord. 21 entropy S at (P, H); codes -2200, -2100, -2500 */
+VAPROP_API double VAPROP_CALL StmPHS(double P, double H, int32_t UnitSet);
+/* ord. 22 specific volume V at (P, H); codes -2200, -2100, -2500 */
+VAPROP_API double VAPROP_CALL StmPHV(double P, double H, int32_t UnitSet);
+/* ord. 23 specific heat C at (P, H); codes -2200, -2100, -2500, -2000 (two-phase) */
+VAPROP_API double VAPROP_CALL StmPHC(double P, double H, int32_t UnitSet);
+/* ord. 24 speed of sound W at (P, H), always IF97; codes -2200, -2100, -2500, -2000 */
+VAPROP_API double VAPROP_CALL StmPHW(double P, double H, int32_t UnitSet);
+/* ord. 40 isentropic expansion coefficient G at (P, H), always IF97; codes -2200, -2100, -2500, -2000 */
+VAPROP_API double VAPROP_CALL StmPHG(double P, double H, int32_t UnitSet);
+
+/* ord. 25 temperature T at (P, S); codes -2300/-2400 (outside the region limits), -2500 */
+VAPROP_API double VAPROP_CALL StmPST(double P, double S, int32_t UnitSet);
+/* ord. 26 quality Q at (P, S); codes -2400, -2300, -2500 */
+VAPROP_API double VAPROP_CALL StmPSQ(double P, double S, int32_t UnitSet);
+/* ord. 27 enthalpy H at (P, S); codes -2400, -2300, -2500 */
+VAPROP_API double VAPROP_CALL StmPSH(double P, double S, int32_t UnitSet);
+/* ord. 28 specific volume V at (P, S); codes -2400, -2300, -2500 */
+VAPROP_API double VAPROP_CALL StmPSV(double P, double S, int32_t UnitSet);
+/* ord. 29 specific heat C at (P, S); codes -2400, -2300, -2500, -2000 (two-phase) */
+VAPROP_API double VAPROP_CALL StmPSC(double P, double S, int32_t UnitSet);
+/* ord. 30 speed of sound W at (P, S), always IF97; codes -2400, -2300, -2500, -2000 */
+VAPROP_API double VAPROP_CALL StmPSW(double P, double S, int32_t UnitSet);
+/* ord. 41 isentropic expansion coefficient G at (P, S), always IF97; codes -2400, -2300, -2500, -2000 */
+VAPROP_API double VAPROP_CALL StmPSG(double P, double S, int32_t UnitSet);
+
+/* ord. 43 temperature T on ITS-90 to the same temperature on IPTS-68, in the set's T unit; no further
+   codes. The result of 2273.15 K lies above 2273.15 K, so converting it back gives -1000. */
+VAPROP_API double VAPROP_CALL StmTempTI(double T, int32_t UnitSet);
+/* ord. 42 temperature T on IPTS-68 to ITS-90, in the set's T unit (fixed-point inverse, at most 9 rounds) */
+VAPROP_API double VAPROP_CALL StmTempIT(double T, int32_t UnitSet);
+
+/* ord. 44 version of the library: 3.2 */
+VAPROP_API double VAPROP_CALL StmVer(void);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* VAPROP32_H */
