@@ -1,0 +1,83 @@
+// Region tests of the (p,h) and (p,s) operations.
+//
+// Each boundary of the tests (an isotherm, the 623.15 K line of region 1, the B23 line, the saturated
+// liquid and vapour) is first estimated by a fitted polynomial.  Only when the input lies within the
+// guard band of the estimate is the exact IF97 value computed at the boundary temperature and used
+// instead.  The guard bands are set per pressure range from the measured error of each estimate
+// against the exact boundary over the whole input range: where an estimate is poor the band is
+// widened to cover its error, or the exact value is always used (an infinite band), so that no
+// state is classified differently from the exact boundaries.
+#pragma once
+
+namespace if97 {
+
+// Outcome of a region test.
+struct RegionTest {
+    int region;  // 1, 2, 3, 4 or 5; 0 when code is set
+    int code;    // 0, or status::EnthalpyLow / EnthalpyHigh / EntropyLow / EntropyHigh
+    int side;    // region 3: kSideLiquid or kSideVapour; otherwise kSideUnknown
+    double T;    // region 3 (and region 5 of (p,s)): start temperature, K; region 4: Ts, K
+};
+
+// Region of an accepted (p MPa, h kJ/kg) pair.
+RegionTest regionOfPH(double p, double h) noexcept;
+
+// Region of an accepted (p MPa, s kJ/(kg K)) pair.
+RegionTest regionOfPS(double p, double s) noexcept;
+
+// The fitted estimates (p in MPa, Ts in K; kJ/kg and kJ/(kg K)).
+namespace estimate {
+double h2273(double p) noexcept;   // h(p, 2273.15 K)
+double h1073(double p) noexcept;   // h(p, 1073.15 K)
+double h273(double p) noexcept;    // h(p, 273.15 K)
+double h1623(double p) noexcept;   // region 1 h(p, 623.15 K)
+double hB23(double p) noexcept;    // region 2 h(p, TB23(p))
+double hVap(double Ts) noexcept;   // h''(Ts), Ts <= 623.15 K
+double hLiq(double Ts) noexcept;   // h'(Ts), Ts <= 623.15 K
+double s2273(double p) noexcept;   // s(p, 2273.15 K), p <= 10 MPa
+double s1073(double p) noexcept;   // s(p, 1073.15 K)
+double s273(double p) noexcept;    // s(p, 273.15 K)
+double s1623(double p) noexcept;   // region 1 s(p, 623.15 K)
+double sB23(double p) noexcept;    // region 2 s(p, TB23(p))
+double sVap(double Ts) noexcept;   // s''(Ts)
+double sLiq(double Ts) noexcept;   // s'(Ts)
+}  // namespace estimate
+
+// The guard band in force for each estimate (same arguments; p as well for the saturation
+// boundaries); +infinity means the exact value is always used there.
+namespace guard {
+double h2273(double p) noexcept;
+double h1073(double p) noexcept;
+double h273(double p) noexcept;
+double h1623(double p) noexcept;
+double hB23(double p) noexcept;
+double hVap(double p, double Ts) noexcept;
+double hLiq(double p, double Ts) noexcept;
+double s2273(double p) noexcept;
+double s1073(double p) noexcept;
+double s273(double p) noexcept;
+double s1623(double p) noexcept;
+double sB23(double p) noexcept;
+double sVap(double p, double Ts) noexcept;
+double sLiq(double p, double Ts) noexcept;
+}  // namespace guard
+
+// The exact IF97 boundary values that the estimates stand for.
+namespace exact {
+double h2273(double p) noexcept;   // region 5 at 2273.15 K
+double h1073(double p) noexcept;   // region 2 at 1073.15 K
+double h273(double p) noexcept;    // region 1 at 273.15 K
+double h1623(double p) noexcept;   // region 1 at 623.15 K
+double hB23(double p) noexcept;    // region 2 at TB23(p)
+double hVap(double p, double Ts) noexcept;  // region 2 at Ts (Ts <= 623.15 K)
+double hLiq(double p, double Ts) noexcept;  // region 1 at Ts (Ts <= 623.15 K)
+double s2273(double p) noexcept;
+double s1073(double p) noexcept;
+double s273(double p) noexcept;
+double s1623(double p) noexcept;
+double sB23(double p) noexcept;
+double sVap(double p, double Ts) noexcept;  // region 2 below 623.15 K, region 3 vapour at or above
+double sLiq(double p, double Ts) noexcept;  // region 1 below 623.15 K, region 3 liquid at or above
+}  // namespace exact
+
+}  // namespace if97

@@ -1,0 +1,115 @@
+// Straight-line evaluation of the IF97 power sums  sum n_k X^I_k Y^J_k.
+//
+// The exponents of a table are compile-time constants: every power is built by
+// binary powering from X, Y (or their reciprocals for negative exponents), so
+// equal sub-powers are computed once and shared by all terms of a table, and
+// no exponent loop or std::pow runs at evaluation time. Each term value
+// b_k = n_k X^I_k Y^J_k is formed once; a derivative of any order is then a
+// sum of b_k with compile-time weights (for example the X-derivative times X
+// is sum I_k b_k), skipping the terms whose weight is zero. The sums run in
+// four interleaved accumulators so the additions do not form one long chain.
+#pragma once
+
+#include <cstddef>
+#include <utility>
+
+namespace if97::detail {
+
+// One term of a two-variable table: n X^I Y^J.
+struct Term {
+    int I;
+    int J;
+    double n;
+};
+
+// One term of a one-variable table (ideal-gas parts): n Y^J.
+struct Term1 {
+    int J;
+    double n;
+};
+
+// x^N for a fixed N >= 0.
+template <int N>
+inline double upow(double x) noexcept {
+    static_assert(N >= 0);
+    if constexpr (N == 0) {
+        return 1.0;
+    } else if constexpr (N == 1) {
+        return x;
+    } else if constexpr (N % 2 == 0) {
+        const double half = upow<N / 2>(x);
+        return half * half;
+    } else {
+        return x * upow<N - 1>(x);
+    }
+}
+
+// x^N for a fixed N of either sign; inv = 1/x (used only when N < 0).
+template <int N>
+inline double ipow(double x, double inv) noexcept {
+    if constexpr (N >= 0) {
+        return upow<N>(x);
+    } else {
+        return upow<-N>(inv);
+    }
+}
+
+// Weight of a term in a derivative of the given order (0, 1, 2) with respect
+// to a variable whose exponent is k, after multiplying by the variable^order:
+// 1, k, k(k-1).
+constexpr double orderWeight(int k, int order) noexcept {
+    return order == 0 ? 1.0 : order == 1 ? static_cast<double>(k) : static_cast<double>(k) * (k - 1);
+}
+
+template <const auto& Tab, std::size_t... K>
+inline void termValues(double x, double ix, double y, double iy, double* b, std::index_sequence<K...>) noexcept {
+    ((b[K] = Tab[K].n * ipow<Tab[K].I>(x, ix) * ipow<Tab[K].J>(y, iy)), ...);
+}
+
+template <const auto& Tab, std::size_t... K>
+inline void termValues1(double y, double iy, double* b, std::index_sequence<K...>) noexcept {
+    ((b[K] = Tab[K].n * ipow<Tab[K].J>(y, iy)), ...);
+}
+
+template <const auto& Tab, int Dx, int Dy, std::size_t K>
+inline void addTerm(double* acc, const double* b) noexcept {
+    constexpr double w = [] {
+        if constexpr (requires { Tab[K].I; }) {
+            return orderWeight(Tab[K].I, Dx) * orderWeight(Tab[K].J, Dy);
+        } else {
+            return orderWeight(Tab[K].J, Dy);
+        }
+    }();
+    if constexpr (w == 1.0) {
+        acc[K % 4] += b[K];
+    } else if constexpr (w != 0.0) {
+        acc[K % 4] += w * b[K];
+    }
+}
+
+template <const auto& Tab, int Dx, int Dy, std::size_t... K>
+inline double weightedSum(const double* b, std::index_sequence<K...>) noexcept {
+    double acc[4] = {0.0, 0.0, 0.0, 0.0};
+    (addTerm<Tab, Dx, Dy, K>(acc, b), ...);
+    return (acc[0] + acc[1]) + (acc[2] + acc[3]);
+}
+
+// Term values of a two-variable table into b (b must hold Tab.size() doubles).
+template <const auto& Tab>
+inline void powerTerms(double x, double ix, double y, double iy, double* b) noexcept {
+    termValues<Tab>(x, ix, y, iy, b, std::make_index_sequence<Tab.size()>{});
+}
+
+// Term values of a one-variable table into b.
+template <const auto& Tab>
+inline void powerTerms1(double y, double iy, double* b) noexcept {
+    termValues1<Tab>(y, iy, b, std::make_index_sequence<Tab.size()>{});
+}
+
+// X^Dx Y^Dy times the (Dx, Dy) partial derivative of the sum, from its term values.
+template <const auto& Tab, int Dx, int Dy>
+inline double scaledDerivative(const double* b) noexcept {
+    return weightedSum<Tab, Dx, Dy>(b, std::make_index_sequence<Tab.size()>{});
+}
+
+}  // namespace if97::detail

@@ -1,0 +1,84 @@
+// IF97 region 2 (steam): gamma = ln pi + sum n0 tau^J0 + sum n pi^I (tau - 0.5)^J.
+#include "region2.h"
+
+#include <array>
+#include <cmath>
+
+#include "power_sum.h"
+
+namespace if97 {
+namespace {
+
+using detail::Term;
+using detail::Term1;
+
+// IF97 Table 10: ideal-gas part, J0, n0.
+constexpr std::array<Term1, 9> kTable10 = {{
+    {0, -0.96927686500217e1}, {1, 0.10086655968018e2}, {-5, -0.56087911283020e-2},
+    {-4, 0.71452738081455e-1}, {-3, -0.40710498223928}, {-2, 0.14240819171444e1},
+    {-1, -0.43839511319450e1}, {2, -0.28408632460772}, {3, 0.21268463753307e-1},
+}};
+static_assert(kTable10.size() == 9);
+
+// IF97 Table 11: residual part, I, J, n.
+constexpr std::array<Term, 43> kTable11 = {{
+    {1, 0, -0.17731742473213e-2},  {1, 1, -0.17834862292358e-1},  {1, 2, -0.45996013696365e-1},
+    {1, 3, -0.57581259083432e-1},  {1, 6, -0.50325278727930e-1},  {2, 1, -0.33032641670203e-4},
+    {2, 2, -0.18948987516315e-3},  {2, 4, -0.39392777243355e-2},  {2, 7, -0.43797295650573e-1},
+    {2, 36, -0.26674547914087e-4}, {3, 0, 0.20481737692309e-7},   {3, 1, 0.43870667284435e-6},
+    {3, 3, -0.32277677238570e-4},  {3, 6, -0.15033924542148e-2},  {3, 35, -0.40668253562649e-1},
+    {4, 1, -0.78847309559367e-9},  {4, 2, 0.12790717852285e-7},   {4, 3, 0.48225372718507e-6},
+    {5, 7, 0.22922076337661e-5},   {6, 3, -0.16714766451061e-10}, {6, 16, -0.21171472321355e-2},
+    {6, 35, -0.23895741934104e2},  {7, 0, -0.59059564324270e-17}, {7, 11, -0.12621808899101e-5},
+    {7, 25, -0.38946842435739e-1}, {8, 8, 0.11256211360459e-10},  {8, 36, -0.82311340897998e1},
+    {9, 13, 0.19809712802088e-7},  {10, 4, 0.10406965210174e-18}, {10, 10, -0.10234747095929e-12},
+    {10, 14, -0.10018179379511e-8}, {16, 29, -0.80882908646985e-10}, {16, 50, 0.10693031879409},
+    {18, 57, -0.33662250574171},   {20, 20, 0.89185845355421e-24}, {20, 35, 0.30629316876232e-12},
+    {20, 48, -0.42002467698208e-5}, {21, 21, -0.59056029685639e-25}, {22, 53, 0.37826947613457e-5},
+    {23, 39, -0.12768608934681e-14}, {24, 26, 0.73087610595061e-28}, {24, 40, 0.55414715350778e-16},
+    {24, 58, -0.94369707241210e-6},
+}};
+static_assert(kTable11.size() == 43);
+
+}  // namespace
+
+GibbsDerivatives region2Derivatives(double p, double T, int need) noexcept {
+    GibbsDerivatives d{};
+    if (need == 0) return d;
+    const double pi = p;
+    const double tau = kRegion2TauK / T;
+    const double itau = 1.0 / tau;
+    const double y = tau - 0.5;
+    double b0[kTable10.size()];
+    detail::powerTerms1<kTable10>(tau, itau, b0);
+    double b[kTable11.size()];
+    detail::powerTerms<kTable11>(pi, 0.0, y, 0.0, b);
+    const bool needIpi = (need & (kNeedD1 | kNeedD11 | kNeedD12)) != 0;
+    const double ipi = needIpi ? 1.0 / pi : 0.0;
+    const bool needIy = (need & (kNeedD2 | kNeedD22 | kNeedD12)) != 0;
+    const double iy = needIy ? 1.0 / y : 0.0;
+    if (need & kNeedValue) {
+        d.g = std::log(pi) + detail::scaledDerivative<kTable10, 0, 0>(b0) +
+              detail::scaledDerivative<kTable11, 0, 0>(b);
+    }
+    if (need & kNeedD1) d.gp = ipi + detail::scaledDerivative<kTable11, 1, 0>(b) * ipi;
+    if (need & kNeedD11) d.gpp = -ipi * ipi + detail::scaledDerivative<kTable11, 2, 0>(b) * (ipi * ipi);
+    if (need & kNeedD2) {
+        d.gt = detail::scaledDerivative<kTable10, 0, 1>(b0) * itau + detail::scaledDerivative<kTable11, 0, 1>(b) * iy;
+    }
+    if (need & kNeedD22) {
+        d.gtt = detail::scaledDerivative<kTable10, 0, 2>(b0) * (itau * itau) +
+                detail::scaledDerivative<kTable11, 0, 2>(b) * (iy * iy);
+    }
+    if (need & kNeedD12) d.gpt = detail::scaledDerivative<kTable11, 1, 1>(b) * (ipi * iy);
+    return d;
+}
+
+void region2(double p, double T, int mask, Properties& out) noexcept {
+    const int need = gibbsNeeds(mask);
+    if (need == 0) return;
+    const GibbsDerivatives d = region2Derivatives(p, T, need);
+    gibbsProperties(d, p, T, p, kRegion2TauK / T, mask, out);
+}
+
+}  // namespace if97

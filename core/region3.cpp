@@ -1,0 +1,106 @@
+// IF97 region 3: phi = n1 ln delta + sum n delta^I tau^J (IF97 Eq. 28, Table 30)
+// and the properties of IF97 Table 31.
+#include "region3.h"
+
+#include <array>
+#include <cmath>
+
+#include "power_sum.h"
+#include "status.h"
+
+namespace if97 {
+namespace {
+
+using detail::Term;
+
+// IF97 Table 30, row 1: the coefficient of ln delta (no exponents).
+constexpr double kN1 = 0.10658070028513e1;
+
+// IF97 Table 30, rows 2 .. 40: I, J, n.
+constexpr std::array<Term, 39> kTable30 = {{
+    {0, 0, -0.15732845290239e2},  {0, 1, 0.20944396974307e2},   {0, 2, -0.76867707878716e1},
+    {0, 7, 0.26185947787954e1},   {0, 10, -0.28080781148620e1}, {0, 12, 0.12053369696517e1},
+    {0, 23, -0.84566812812502e-2}, {1, 2, -0.12654315477714e1},  {1, 6, -0.11524407806681e1},
+    {1, 15, 0.88521043984318},    {1, 17, -0.64207765181607},   {2, 0, 0.38493460186671},
+    {2, 2, -0.85214708824206},    {2, 6, 0.48972281541877e1},   {2, 7, -0.30502617256965e1},
+    {2, 22, 0.39420536879154e-1}, {2, 26, 0.12558408424308},    {3, 0, -0.27999329698710},
+    {3, 2, 0.13899799569460e1},   {3, 4, -0.20189915023570e1},  {3, 16, -0.82147637173963e-2},
+    {3, 26, -0.47596035734923},   {4, 0, 0.43984074473500e-1},  {4, 2, -0.44476435428739},
+    {4, 4, 0.90572070719733},     {4, 26, 0.70522450087967},    {5, 1, 0.10770512626332},
+    {5, 3, -0.32913623258954},    {5, 26, -0.50871062041158},   {6, 0, -0.22175400873096e-1},
+    {6, 2, 0.94260751665092e-1},  {6, 26, 0.16436278447961},    {7, 2, -0.13503372241348e-1},
+    {8, 26, -0.14834345352472e-1}, {9, 2, 0.57922953628084e-3},  {9, 26, 0.32308904703711e-2},
+    {10, 0, 0.80964802996215e-4}, {10, 1, -0.16557679795037e-3}, {11, 26, -0.44923899061815e-4},
+}};
+static_assert(kTable30.size() + 1 == 40);
+
+// The reduced derivatives delta^a tau^b d^(a+b)phi / d delta^a d tau^b.
+struct ScaledHelmholtz {
+    double f;    // phi
+    double d;    // delta phi_delta
+    double dd;   // delta^2 phi_deltadelta
+    double t;    // tau phi_tau
+    double tt;   // tau^2 phi_tautau
+    double dt;   // delta tau phi_deltatau
+};
+
+ScaledHelmholtz scaledHelmholtz(double delta, double tau, int need) noexcept {
+    ScaledHelmholtz r{};
+    double b[kTable30.size()];
+    detail::powerTerms<kTable30>(delta, 0.0, tau, 0.0, b);
+    if (need & kNeedValue) r.f = kN1 * std::log(delta) + detail::scaledDerivative<kTable30, 0, 0>(b);
+    if (need & kNeedD1) r.d = kN1 + detail::scaledDerivative<kTable30, 1, 0>(b);
+    if (need & kNeedD11) r.dd = -kN1 + detail::scaledDerivative<kTable30, 2, 0>(b);
+    if (need & kNeedD2) r.t = detail::scaledDerivative<kTable30, 0, 1>(b);
+    if (need & kNeedD22) r.tt = detail::scaledDerivative<kTable30, 0, 2>(b);
+    if (need & kNeedD12) r.dt = detail::scaledDerivative<kTable30, 1, 1>(b);
+    return r;
+}
+
+}  // namespace
+
+HelmholtzDerivatives region3Helmholtz(double delta, double tau, int need) noexcept {
+    HelmholtzDerivatives d{};
+    if (need == 0) return d;
+    const ScaledHelmholtz r = scaledHelmholtz(delta, tau, need);
+    const double idelta = 1.0 / delta;
+    const double itau = 1.0 / tau;
+    if (need & kNeedValue) d.f = r.f;
+    if (need & kNeedD1) d.fd = r.d * idelta;
+    if (need & kNeedD11) d.fdd = r.dd * (idelta * idelta);
+    if (need & kNeedD2) d.ft = r.t * itau;
+    if (need & kNeedD22) d.ftt = r.tt * (itau * itau);
+    if (need & kNeedD12) d.fdt = r.dt * (idelta * itau);
+    return d;
+}
+
+double region3Pressure(double T, double v) noexcept {
+    const double rho = 1.0 / v;
+    const ScaledHelmholtz r = scaledHelmholtz(rho * kRegion3DeltaPerRho, kTc / T, kNeedD1);
+    return rho * kR * T * r.d * 0.001;
+}
+
+void region3(double v, double T, int mask, Properties& out) noexcept {
+    const int need = helmholtzNeeds(mask);
+    if (need == 0) return;
+    const double rho = 1.0 / v;
+    const ScaledHelmholtz r = scaledHelmholtz(rho * kRegion3DeltaPerRho, kTc / T, need);
+    const double RT = kR * T;
+    if (mask & kMaskP) out.p = rho * RT * r.d * 0.001;
+    if (mask & kMaskH) out.h = RT * (r.t + r.d);
+    if (mask & kMaskS) out.s = kR * (r.t - r.f);
+    if (mask & (kMaskCp | kMaskW)) {
+        const double a = r.d - r.dt;
+        const double b = 2.0 * r.d + r.dd;
+        if (mask & kMaskCp) {
+            const double cp = kR * (-r.tt + a * a / b);
+            out.cp = cp < 0.0 ? kNotDefined : cp;
+        }
+        if (mask & kMaskW) {
+            const double w2 = 1000.0 * RT * (b - a * a / r.tt);
+            out.w = w2 > 0.0 ? std::sqrt(w2) : kNotDefined;
+        }
+    }
+}
+
+}  // namespace if97

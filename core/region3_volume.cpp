@@ -1,0 +1,184 @@
+// Region 3 density search: the specific volume of a (p, T) state by bisection
+// of the region 3 pressure equation between fitted volume bounds.
+//
+// The fitted bounds do not hold everywhere in region 3, so every bracket is
+// ordered by value and checked before the bisection: a fitted bound that lies
+// on the wrong side of the root is replaced by one that cannot miss (the
+// region 2 volume on the 2-3 boundary above, a dense-liquid volume below).
+// Region 3's pressure falls with v on each side of the saturation line, so a
+// checked bracket holds exactly one root of the side.
+#include <array>
+#include <cmath>
+
+#include "b23.h"
+#include "region2.h"
+#include "region3.h"
+#include "saturation.h"
+#include "status.h"
+
+namespace if97 {
+namespace {
+
+constexpr double kPressureTolerance = 1e-9;  // MPa
+constexpr double kWidthTolerance = 1e-14;    // m3/kg
+constexpr int kMaxSteps = 100;
+// Added to the region 2 volume on the 2-3 boundary to give an upper bound.
+constexpr double kUpperMargin = 0.0001;  // m3/kg
+// A volume below every region 3 state (1000 kg/m3; region 3 liquid is below 800 kg/m3).
+constexpr double kDenseVolume = 0.001;  // m3/kg
+// Below this distance from the saturation pressure a liquid state keeps both
+// saturation-quadratic bounds.
+constexpr double kSaturationBand = 1e-9;  // MPa
+
+// Fitted volume bounds for p >= 22.064 MPa (T in K).
+double volumeA(double T) noexcept { return 0.001168884 + (0.013864209 - 0.08448653 / T) / T; }
+double volumeB(double T) noexcept {
+    return 0.002687224 + ((5.406026262 - 49.24550906 / T) / T - 0.042557072) / T;
+}
+
+// Liquid-side cubic in T: a lower volume bound of the liquid-like states.
+constexpr std::array<double, 4> kLiquidCubic = {-75.3923180744288, 0.357752618104146, -0.000565853737791906,
+                                                2.98331995122765e-7};
+static_assert(kLiquidCubic.size() == 4);
+double liquidCubic(double T) noexcept {
+    return kLiquidCubic[0] + T * (kLiquidCubic[1] + T * (kLiquidCubic[2] + T * kLiquidCubic[3]));
+}
+
+// Saturation quadratics in ps: first bound ps (ps a + b) + c, second bound ps (ps d + e) + f.
+struct SaturationBounds {
+    double psMax;  // row applies for ps <= psMax
+    double a, b, c, d, e, f;
+};
+constexpr std::array<SaturationBounds, 3> kLiquidBounds = {{
+    {21.6, 2.348209865e-5, -0.0007765569588, 0.008150344457, 0.00001584540575, -0.0004735438711, 0.005248237206},
+    {22.06, 0.002367733248, -0.1023592662, 1.108663047, 0.002200902949, -0.09479284661, 1.023084729},
+    {22.06399, 5.830988451, -257.2646037, 2837.646943, 4.174262925, -184.1592466, 2031.177644},
+}};
+constexpr std::array<SaturationBounds, 3> kVapourBounds = {{
+    {21.6, -1.607533791e-6, -0.0008090629362, 0.02253416623, -0.00002484345465, 0.0000808474311, 0.01428305354},
+    {22.06, -0.003039699019, 0.1303008718, -1.391978461, -0.0029809018, 0.12808547, -1.371486978},
+    {22.06399, -3.883608925, 171.3325833, -1889.660143, -5.298911011, 233.7856225, -2578.626483},
+}};
+static_assert(kLiquidBounds.size() == 3 && kVapourBounds.size() == 3);
+// Constant bounds for 22.06399 < ps <= 22.064 MPa.
+constexpr double kLiquidNearCritical = 0.003099271105457;
+constexpr double kVapourNearCritical = 0.003109210912967;
+
+struct Bounds {
+    double first;
+    double second;
+};
+
+Bounds saturationBounds(double ps, int side) noexcept {
+    const auto& rows = side == kSideLiquid ? kLiquidBounds : kVapourBounds;
+    for (const SaturationBounds& r : rows) {
+        if (ps <= r.psMax) return {ps * (ps * r.a + r.b) + r.c, ps * (ps * r.d + r.e) + r.f};
+    }
+    return {side == kSideLiquid ? kLiquidNearCritical : kVapourNearCritical, kVc};
+}
+
+// The region 2 volume on the 2-3 boundary at T, plus a margin: larger than
+// the volume of every region 3 state at T.
+double upperVolume(double T) noexcept {
+    Properties r2{};
+    region2(pB23(T), T, kMaskV, r2);
+    return r2.v + kUpperMargin;
+}
+
+// Bisection for p >= 22.064 MPa: tolerance only; failure after kMaxSteps.
+double bisectSupercritical(double p, double T, double lo, double hi) noexcept {
+    for (int step = 0; step < kMaxSteps; ++step) {
+        const double v = 0.5 * (lo + hi);
+        const double pv = region3Pressure(T, v);
+        if (std::fabs(pv - p) < kPressureTolerance) return v;
+        if (p >= pv) {
+            hi = v;
+        } else {
+            lo = v;
+        }
+    }
+    return static_cast<double>(status::Region3Convergence);
+}
+
+// Bisection below 22.064 MPa: tolerance or a bracket narrower than
+// kWidthTolerance; the last mid-point is the result.
+double bisectSubcritical(double p, double T, double lo, double hi) noexcept {
+    double v = 0.5 * (lo + hi);
+    for (int step = 0; step < kMaxSteps; ++step) {
+        v = 0.5 * (lo + hi);
+        const double pv = region3Pressure(T, v);
+        if (std::fabs(pv - p) < kPressureTolerance || hi - lo < kWidthTolerance) break;
+        if (p >= pv) {
+            hi = v;
+        } else {
+            lo = v;
+        }
+    }
+    return v;
+}
+
+}  // namespace
+
+double region3Volume(double p, double T, int& side) noexcept {
+    // The critical point itself: vapour side, critical volume.
+    if (p == kPc && T == kTc) {
+        side = kSideVapour;
+        return kVc;
+    }
+
+    if (p >= kPc) {
+        side = kSideVapour;
+        double lo = volumeA(T);
+        double hi = volumeB(T);
+        if (region3Pressure(T, hi) > p) hi = upperVolume(T);
+        if (region3Pressure(T, lo) < p) lo = kDenseVolume;
+        return bisectSupercritical(p, T, lo, hi);
+    }
+
+    Bounds bounds{};
+    if (T >= kTc) {
+        // Above the critical temperature below pc there is only the vapour-like branch.
+        if (side == kSideUnknown) side = kSideVapour;
+        bounds = {liquidCubic(T), upperVolume(T)};
+    } else {
+        const double ps = saturationPressure(T);
+        if (side == kSideUnknown) side = p > ps ? kSideLiquid : kSideVapour;
+        bounds = saturationBounds(ps, side);
+        if (side == kSideLiquid) {
+            if (std::fabs(p - ps) > kSaturationBand) bounds.second = liquidCubic(T);
+        } else {
+            bounds.second = upperVolume(T);
+        }
+    }
+
+    const double pFirst = region3Pressure(T, bounds.first);
+    if (side == kSideLiquid && std::fabs(pFirst - p) < kPressureTolerance) return bounds.first;
+    const double pSecond = region3Pressure(T, bounds.second);
+    if (std::fabs(pSecond - p) < kPressureTolerance) return bounds.second;
+
+    // Order the bracket by value; pressure falls with v on the side's branch.
+    double lo = bounds.first;
+    double hi = bounds.second;
+    double pLo = pFirst;
+    double pHi = pSecond;
+    if (lo > hi) {
+        lo = bounds.second;
+        hi = bounds.first;
+        pLo = pSecond;
+        pHi = pFirst;
+    }
+    if (pLo < p) {
+        // The lower bound lies beyond the root: on the liquid side (and above
+        // Tc) a dense-liquid volume cannot miss; on the vapour side the
+        // saturated-vapour bound is too large, so start from the liquid-side
+        // edge of the saturation quadratics.
+        lo = side == kSideVapour && T < kTc ? saturationBounds(saturationPressure(T), kSideLiquid).second
+                                            : kDenseVolume;
+    }
+    if (pHi > p) {
+        hi = side == kSideLiquid ? saturationBounds(saturationPressure(T), kSideLiquid).second : upperVolume(T);
+    }
+    return bisectSubcritical(p, T, lo, hi);
+}
+
+}  // namespace if97

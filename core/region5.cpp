@@ -1,0 +1,71 @@
+// IF97 region 5 (high-temperature steam), 1997 release:
+// gamma = ln pi + sum n0 tau^J0 + sum n pi^I tau^J (five residual terms).
+#include "region5.h"
+
+#include <array>
+#include <cmath>
+
+#include "power_sum.h"
+
+namespace if97 {
+namespace {
+
+using detail::Term;
+using detail::Term1;
+
+// IF97 Table 37: ideal-gas part, J0, n0.
+constexpr std::array<Term1, 6> kTable37 = {{
+    {0, -0.13179983674201e2}, {1, 0.68540841634434e1}, {-3, -0.24805148933466e-1},
+    {-2, 0.36901534980333}, {-1, -0.31161318213925e1}, {2, -0.32961626538917},
+}};
+static_assert(kTable37.size() == 6);
+
+// IF97 Table 38 (1997 release): residual part, I, J, n.
+constexpr std::array<Term, 5> kTable38 = {{
+    {1, 0, -0.12563183589592e-3},
+    {1, 1, 0.21774678714571e-2},
+    {1, 3, -0.45942820899910e-2},
+    {2, 9, -0.39724828359569e-5},
+    {3, 3, 0.12919228289784e-6},
+}};
+static_assert(kTable38.size() == 5);
+
+}  // namespace
+
+GibbsDerivatives region5Derivatives(double p, double T, int need) noexcept {
+    GibbsDerivatives d{};
+    if (need == 0) return d;
+    const double pi = p;
+    const double tau = kRegion5TauK / T;
+    const double itau = 1.0 / tau;
+    double b0[kTable37.size()];
+    detail::powerTerms1<kTable37>(tau, itau, b0);
+    double b[kTable38.size()];
+    detail::powerTerms<kTable38>(pi, 0.0, tau, itau, b);
+    const bool needIpi = (need & (kNeedD1 | kNeedD11 | kNeedD12)) != 0;
+    const double ipi = needIpi ? 1.0 / pi : 0.0;
+    if (need & kNeedValue) {
+        d.g = std::log(pi) + detail::scaledDerivative<kTable37, 0, 0>(b0) +
+              detail::scaledDerivative<kTable38, 0, 0>(b);
+    }
+    if (need & kNeedD1) d.gp = ipi + detail::scaledDerivative<kTable38, 1, 0>(b) * ipi;
+    if (need & kNeedD11) d.gpp = -ipi * ipi + detail::scaledDerivative<kTable38, 2, 0>(b) * (ipi * ipi);
+    if (need & kNeedD2) {
+        d.gt = (detail::scaledDerivative<kTable37, 0, 1>(b0) + detail::scaledDerivative<kTable38, 0, 1>(b)) * itau;
+    }
+    if (need & kNeedD22) {
+        d.gtt = (detail::scaledDerivative<kTable37, 0, 2>(b0) + detail::scaledDerivative<kTable38, 0, 2>(b)) *
+                (itau * itau);
+    }
+    if (need & kNeedD12) d.gpt = detail::scaledDerivative<kTable38, 1, 1>(b) * (ipi * itau);
+    return d;
+}
+
+void region5(double p, double T, int mask, Properties& out) noexcept {
+    const int need = gibbsNeeds(mask);
+    if (need == 0) return;
+    const GibbsDerivatives d = region5Derivatives(p, T, need);
+    gibbsProperties(d, p, T, p, kRegion5TauK / T, mask, out);
+}
+
+}  // namespace if97
