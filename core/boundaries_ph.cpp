@@ -21,6 +21,10 @@ namespace {
 constexpr double kT273 = 273.15;
 constexpr double kT2273 = 2273.15;
 constexpr double kP5Max = 10.0;          // MPa, upper pressure of region 5
+// States this close below the B23 entropy go to region 2, as those within 0.0001 kJ/kg below the B23
+// enthalpy do in the (p,h) plan (dh = T ds along an isobar, T > 623 K).  The margin covers the rounding
+// of TB23(p): a state that the (p,T) test places on the boundary is region 2 in both operations.
+constexpr double kB23EntropyMargin = 1e-7;  // kJ/(kg K)
 constexpr double kAlways = std::numeric_limits<double>::infinity();  // band: always exact
 
 // c[0] + c[1] x + c[2] x^2 + ..., evaluated from the highest power.
@@ -275,7 +279,7 @@ RegionTest regionOfPS(double p, double s) noexcept {
         const double s1 = guarded(s, estimate::s1623(p), guard::s1623(p), [p] { return exact::s1623(p); });
         if (s <= s1) return single(1);
         const double sb = guarded(s, estimate::sB23(p), guard::sB23(p), [p] { return exact::sB23(p); });
-        if (s >= sb - 1e-14) return single(2);
+        if (s >= sb - kB23EntropyMargin) return single(2);
         const double tb = TB23(p);
         if (p > kPc) return region3At(kSideVapour, 0.5 * (tb + kT13));
         const double ts = saturationTemperature(p);
@@ -292,6 +296,45 @@ RegionTest regionOfPS(double p, double s) noexcept {
     const double sl = guarded(s, estimate::sLiq(ts), guard::sLiq(p, ts), [p, ts] { return exact::sLiq(p, ts); });
     if (s < sl) return single(1);
     return wet(ts);
+}
+
+}  // namespace if97
+
+namespace if97 {
+
+int wetStateFromPY(double p, double Ts, double y, bool byEntropy, int mask, Properties& out,
+                   double& x) noexcept {
+    constexpr double kSnap = 1e-9;
+    // The critical flow velocity needs both h and s of the mixture.
+    int need = mask | (byEntropy ? kMaskS : kMaskH);
+    if (need & kMaskW) need |= kMaskH | kMaskS;
+    Properties liquid{};
+    Properties vapour{};
+    const int code = saturatedPhases(p, Ts, need, liquid, vapour);
+    if (code != 0) return code;
+
+    const double yl = byEntropy ? liquid.s : liquid.h;
+    const double yv = byEntropy ? vapour.s : vapour.h;
+    // At the critical point both phases coincide; the state is the vapour-side critical state.
+    x = yv > yl ? (y - yl) / (yv - yl) : 1.0;
+    if (std::fabs(x) < kSnap) x = 0.0;
+    if (std::fabs(x - 1.0) < kSnap) x = 1.0;
+
+    const auto mix = [x](double a, double b) { return a + (b - a) * x; };
+    out.v = mix(liquid.v, vapour.v);
+    out.h = byEntropy ? mix(liquid.h, vapour.h) : y;
+    out.s = byEntropy ? y : mix(liquid.s, vapour.s);
+    if (x == 0.0) {
+        out.cp = liquid.cp;
+        out.w = liquid.w;
+    } else if (x == 1.0) {
+        out.cp = vapour.cp;
+        out.w = vapour.w;
+    } else {
+        out.cp = kNotDefined;
+        if (mask & kMaskW) out.w = wetStateSoundSpeed(p, out.h, out.s, x);
+    }
+    return 0;
 }
 
 }  // namespace if97
