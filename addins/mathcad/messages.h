@@ -126,6 +126,17 @@ inline constexpr std::array<CodeMessage, 15> codeMessages{{
     {VAPROP_TRANSPORT_UNAVAILABLE, messageWithText("transport properties not available")},
 }};
 
+consteval bool mapHoldsDistinctCodes() {
+    for (std::size_t i = 0; i < codeMessages.size(); ++i) {
+        if (codeMessages[i].code > -1000) return false;  // codes lie at or below -1000
+        for (std::size_t j = i + 1; j < codeMessages.size(); ++j) {
+            if (codeMessages[i].code == codeMessages[j].code) return false;
+        }
+    }
+    return true;
+}
+static_assert(mapHoldsDistinctCodes(), "each code once, and only codes");
+
 // Message for a vaprop32 result that is a code. The code is the result truncated toward zero; a
 // result that matches no listed code (NaN and infinities included) is an internal error.
 inline Message messageForCode(double result) noexcept {

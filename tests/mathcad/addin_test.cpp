@@ -11,6 +11,7 @@
 #include <limits>
 #include <set>
 #include <string>
+#include <string_view>
 
 #include "expected_tables.h"
 #include "mcaduser_fake.h"
@@ -88,7 +89,8 @@ TEST_F(AddinTest, RegistersTheMessageTableInOrder) {
     EXPECT_EQ(fakeMcadTableModule(), addin.module());
     ASSERT_EQ(fakeMcadMessageCount(), std::size(vapmcad_test::expectedMessages));
     for (unsigned int i = 1; i <= fakeMcadMessageCount(); ++i) {
-        EXPECT_EQ(fakeMcadMessage(i), vapmcad_test::expectedMessages[i - 1]) << "message " << i;
+        EXPECT_EQ(std::string_view(fakeMcadMessage(i)), vapmcad_test::expectedMessages[i - 1])
+            << "message " << i;
     }
 }
 
@@ -101,12 +103,12 @@ TEST_F(AddinTest, Registers41FunctionRecordsInOrder) {
         const FUNCTIONINFO* got = fakeMcadFunction(i);
         ASSERT_NE(got, nullptr);
         SCOPED_TRACE(std::string(want.name));
-        EXPECT_EQ(got->lpstrName, want.name);
-        EXPECT_EQ(got->lpstrParameters, want.parameters);
+        EXPECT_EQ(std::string_view(got->lpstrName), want.name);
+        EXPECT_EQ(std::string_view(got->lpstrParameters), want.parameters);
         if (want.description.empty()) {
             EXPECT_NE(std::strstr(got->lpstrDescription, "version"), nullptr);
         } else {
-            EXPECT_EQ(got->lpstrDescription, want.description);
+            EXPECT_EQ(std::string_view(got->lpstrDescription), want.description);
         }
         EXPECT_NE(got->lpfnMyCFunction, nullptr);
         EXPECT_EQ(got->returnType, COMPLEX_SCALAR);
