@@ -1,0 +1,105 @@
+// The properties vapcalc reports, the input pairs it accepts, and their evaluation through the
+// exports of vaprop32 (so every number agrees with the library by construction).
+#ifndef VAPCALC_PROPERTIES_H
+#define VAPCALC_PROPERTIES_H
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace vapcalc {
+
+// In the order of the one-point output.
+enum class Property : std::uint8_t { P, T, Q, H, S, V, C, W, G, M, K, Pr, R };
+inline constexpr std::size_t kPropertyCount = 13;
+
+// The unit family of a property, for its unit text in each set.
+enum class Quantity : std::uint8_t {
+    Pressure, Temperature, Dimensionless, Enthalpy, Entropy, Volume, SpecificHeat, SoundSpeed, Viscosity,
+    Conductivity
+};
+
+struct PropertyInfo {
+    Property id;
+    std::string_view letter;  // as written in --props and in batch headers ("P", ..., "Pr", "R")
+    std::string_view name;    // as printed in the one-point table
+    std::string_view key;     // as written in JSON
+    Quantity quantity;
+};
+
+const PropertyInfo& propertyInfo(Property p) noexcept;
+
+// A property letter of --props, case ignored ("t", "Pr", "PR", "r"); nullopt if unknown.
+std::optional<Property> propertyFromLetter(std::string_view letter) noexcept;
+
+// The unit text of a quantity in the set UnitSet & 7 ("bar", "°C", ...); empty for dimensionless
+// quantities and for index 7.
+std::string_view unitText(Quantity q, std::int32_t unitSet) noexcept;
+
+// The pairs of independent variables the library computes from, with their inputs in the order of
+// the export names (P before T, Q, H, S; T before Q).
+enum class Pair : std::uint8_t { PT, PQ, TQ, PH, PS };
+
+struct PairInfo {
+    Pair id;
+    Property first;
+    Property second;
+};
+const PairInfo& pairInfo(Pair p) noexcept;
+
+// The pair of two input letters given in either order; nullopt when the library has no calls for it.
+std::optional<Pair> pairOf(Property a, Property b) noexcept;
+
+// Result marker for a property that is not defined for the state; the library's own value for it.
+inline constexpr double kNotAvailable = -2000.0;
+
+// True for a result that is a code (at or below -1000) rather than a value.
+constexpr bool isCode(double r) noexcept { return !(r > -1000.0); }
+
+// The properties of one state point. Every value comes from one vaprop32 export called with the
+// state's inputs and UnitSet (or, for the Prandtl number and the region of a wet state, from such
+// values), and is in the set's units or is a code: the library's error code, or kNotAvailable.
+// Values needed twice (temperature and quality for the transport properties at (p,h) and (p,s))
+// are computed once per state.
+class StateEvaluator {
+public:
+    // first and second in the order of the pair (pairInfo(pair).first, .second).
+    StateEvaluator(Pair pair, double first, double second, std::int32_t unitSet) noexcept;
+
+    // The property's value or code.
+    double get(Property p) noexcept;
+
+    // 0 when the state itself can be computed; else the code that every property of the state gets
+    // from the library (input out of range, invalid unit set, outside the formulation's region).
+    double stateCode() noexcept;
+
+    // True for a state inside the two-phase region (0 < x < 1), where the speed of sound is the
+    // critical flow velocity.
+    bool isWet() noexcept;
+
+private:
+    double compute(Property p) noexcept;
+    double temperature() noexcept;
+    double quality() noexcept;
+    double transport(Property p) noexcept;
+    double prandtl() noexcept;
+    double region() noexcept;
+    bool saturatedLiquid(double t, double x) noexcept;
+
+    Pair pair_;
+    double a_;
+    double b_;
+    std::int32_t unitSet_;
+    std::optional<double> state_;
+    std::optional<double> t_;
+    std::optional<double> x_;
+    std::optional<double> c_;
+    std::optional<double> m_;
+    std::optional<double> k_;
+};
+
+}  // namespace vapcalc
+
+#endif
