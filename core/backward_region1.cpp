@@ -8,6 +8,7 @@ namespace {
 using backward::Term;
 
 // IF97 Table 6: region 1 backward equation T(p,h), theta = sum n * pi^I * (eta + 1)^J.
+// clang-format off
 constexpr std::array<Term, 20> kTable6{{
     {0, 0, -0.23872489924521e3},
     {0, 1, 0.40421188637945e3},
@@ -30,9 +31,11 @@ constexpr std::array<Term, 20> kTable6{{
     {5, 32, 0.58265442020601e-14},
     {6, 32, -0.15020185953503e-16},
 }};
+// clang-format on
 static_assert(kTable6.size() == 20);
 
 // IF97 Table 8: region 1 backward equation T(p,s), theta = sum n * pi^I * (sigma + 2)^J.
+// clang-format off
 constexpr std::array<Term, 20> kTable8{{
     {0, 0, 0.17478268058307e3},
     {0, 1, 0.34806930892873e2},
@@ -55,18 +58,19 @@ constexpr std::array<Term, 20> kTable8{{
     {3, 32, 0.78124600459723e-28},
     {4, 32, -0.30732199903668e-30},
 }};
+// clang-format on
 static_assert(kTable8.size() == 20);
 
 }  // namespace
 
 double backwardEquationT1ph(double p, double h) noexcept {
-  // pi = p / 1 MPa, eta = h / 2500 kJ/kg.
-  return backward::sum<kTable6>(p, h / 2500.0 + 1.0);
+    // pi = p / 1 MPa, eta = h / 2500 kJ/kg.
+    return backward::sum<kTable6>(p, h / 2500.0 + 1.0);
 }
 
 double backwardEquationT1ps(double p, double s) noexcept {
-  // pi = p / 1 MPa, sigma = s / 1 kJ/(kg K).
-  return backward::sum<kTable8>(p, s + 2.0);
+    // pi = p / 1 MPa, sigma = s / 1 kJ/(kg K).
+    return backward::sum<kTable8>(p, s + 2.0);
 }
 
 }  // namespace if97

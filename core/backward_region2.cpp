@@ -11,6 +11,7 @@ using backward::QuarterTerm;
 using backward::Term;
 
 // IF97 Table 19: B2bc boundary equation, n1..n5.
+// clang-format off
 constexpr std::array<double, 5> kTable19{{
     0.90584278514723e3,
     -0.67955786399241,
@@ -18,9 +19,11 @@ constexpr std::array<double, 5> kTable19{{
     0.26526571908428e4,
     0.45257578905948e1,
 }};
+// clang-format on
 static_assert(kTable19.size() == 5);
 
 // IF97 Table 20: region 2a T(p,h), theta = sum n * pi^I * (eta - 2.1)^J.
+// clang-format off
 constexpr std::array<Term, 34> kTable20{{
     {0, 0, 0.10898952318288e4},
     {0, 1, 0.84951654495535e3},
@@ -57,9 +60,11 @@ constexpr std::array<Term, 34> kTable20{{
     {6, 44, -0.41535164835634e6},
     {7, 28, -0.62459855192507e2},
 }};
+// clang-format on
 static_assert(kTable20.size() == 34);
 
 // IF97 Table 21: region 2b T(p,h), theta = sum n * (pi - 2)^I * (eta - 2.6)^J.
+// clang-format off
 constexpr std::array<Term, 38> kTable21{{
     {0, 0, 0.14895041079516e4},
     {0, 1, 0.74307798314034e3},
@@ -100,9 +105,11 @@ constexpr std::array<Term, 38> kTable21{{
     {9, 1, -0.17565233969407e-17},
     {9, 40, 0.86934156344163e-14},
 }};
+// clang-format on
 static_assert(kTable21.size() == 38);
 
 // IF97 Table 22: region 2c T(p,h), theta = sum n * (pi + 25)^I * (eta - 1.8)^J.
+// clang-format off
 constexpr std::array<Term, 23> kTable22{{
     {-7, 0, -0.32368398555242e13},
     {-7, 4, 0.73263350902181e13},
@@ -128,9 +135,11 @@ constexpr std::array<Term, 23> kTable22{{
     {6, 20, -0.59270038474176e-3},
     {6, 22, 0.12918582991878e-2},
 }};
+// clang-format on
 static_assert(kTable22.size() == 23);
 
 // IF97 Table 25: region 2a T(p,s), theta = sum n * pi^I * (sigma - 2)^J, sigma = s / 2.
+// clang-format off
 constexpr std::array<QuarterTerm, 46> kTable25{{
     {-1.5, -24, -0.39235983861984e6},
     {-1.5, -23, 0.51526573827270e6},
@@ -179,11 +188,13 @@ constexpr std::array<QuarterTerm, 46> kTable25{{
     {1.5, 5, -0.12799002933781e-1},
     {1.5, 18, -0.82198102652018e-5},
 }};
+// clang-format on
 static_assert(kTable25.size() == 46);
 // The same rows with I counted in quarters, carried by pi^(1/4).
 constexpr std::array<Term, 46> kTable25Quarters = backward::toQuarterUnits(kTable25);
 
 // IF97 Table 26: region 2b T(p,s), theta = sum n * pi^I * (10 - sigma)^J, sigma = s / 0.7853.
+// clang-format off
 constexpr std::array<Term, 44> kTable26{{
     {-6, 0, 0.31687665083497e6},
     {-6, 11, 0.20864175881858e2},
@@ -230,9 +241,11 @@ constexpr std::array<Term, 44> kTable26{{
     {5, 1, -0.20684671118824e-7},
     {5, 2, 0.16409393674725e-8},
 }};
+// clang-format on
 static_assert(kTable26.size() == 44);
 
 // IF97 Table 27: region 2c T(p,s), theta = sum n * pi^I * (2 - sigma)^J, sigma = s / 2.9251.
+// clang-format off
 constexpr std::array<Term, 30> kTable27{{
     {-2, 0, 0.90968501005365e3},
     {-2, 1, 0.24045667088420e4},
@@ -265,66 +278,69 @@ constexpr std::array<Term, 30> kTable27{{
     {7, 4, 0.10162166825089e-9},
     {7, 5, -0.16429828281347e-9},
 }};
+// clang-format on
 static_assert(kTable27.size() == 30);
 
 }  // namespace
 
-double pB2bc(double h) noexcept {
-  return kTable19[0] + (kTable19[1] + kTable19[2] * h) * h;
-}
+double pB2bc(double h) noexcept { return kTable19[0] + (kTable19[1] + kTable19[2] * h) * h; }
 
-double hB2bc(double p) noexcept {
-  return kTable19[3] + std::sqrt((p - kTable19[4]) / kTable19[2]);
-}
+double hB2bc(double p) noexcept { return kTable19[3] + std::sqrt((p - kTable19[4]) / kTable19[2]); }
 
 char subregion2ph(double p, double h) noexcept {
-  if (!(p > 4.0)) return 'a';
-  return p > pB2bc(h) ? 'c' : 'b';
+    if (!(p > 4.0)) return 'a';
+    return p > pB2bc(h) ? 'c' : 'b';
 }
 
 char subregion2ps(double p, double s) noexcept {
-  if (!(p > 4.0)) return 'a';
-  return s >= 5.85 ? 'b' : 'c';
+    if (!(p > 4.0)) return 'a';
+    return s >= 5.85 ? 'b' : 'c';
 }
 
 double backwardEquationT2aph(double p, double h) noexcept {
-  return backward::sum<kTable20>(p, h / 2000.0 - 2.1);
+    return backward::sum<kTable20>(p, h / 2000.0 - 2.1);
 }
 
 double backwardEquationT2bph(double p, double h) noexcept {
-  return backward::sum<kTable21>(p - 2.0, h / 2000.0 - 2.6);
+    return backward::sum<kTable21>(p - 2.0, h / 2000.0 - 2.6);
 }
 
 double backwardEquationT2cph(double p, double h) noexcept {
-  return backward::sum<kTable22>(p + 25.0, h / 2000.0 - 1.8);
+    return backward::sum<kTable22>(p + 25.0, h / 2000.0 - 1.8);
 }
 
 double backwardEquationT2aps(double p, double s) noexcept {
-  return backward::sum<kTable25Quarters>(std::sqrt(std::sqrt(p)), s / 2.0 - 2.0);
+    return backward::sum<kTable25Quarters>(std::sqrt(std::sqrt(p)), s / 2.0 - 2.0);
 }
 
 double backwardEquationT2bps(double p, double s) noexcept {
-  return backward::sum<kTable26>(p, 10.0 - s / 0.7853);
+    return backward::sum<kTable26>(p, 10.0 - s / 0.7853);
 }
 
 double backwardEquationT2cps(double p, double s) noexcept {
-  return backward::sum<kTable27>(p, 2.0 - s / 2.9251);
+    return backward::sum<kTable27>(p, 2.0 - s / 2.9251);
 }
 
 double backwardEquationT2ph(double p, double h) noexcept {
-  switch (subregion2ph(p, h)) {
-    case 'a': return backwardEquationT2aph(p, h);
-    case 'b': return backwardEquationT2bph(p, h);
-    default: return backwardEquationT2cph(p, h);
-  }
+    switch (subregion2ph(p, h)) {
+        case 'a':
+            return backwardEquationT2aph(p, h);
+        case 'b':
+            return backwardEquationT2bph(p, h);
+        default:
+            return backwardEquationT2cph(p, h);
+    }
 }
 
 double backwardEquationT2ps(double p, double s) noexcept {
-  switch (subregion2ps(p, s)) {
-    case 'a': return backwardEquationT2aps(p, s);
-    case 'b': return backwardEquationT2bps(p, s);
-    default: return backwardEquationT2cps(p, s);
-  }
+    switch (subregion2ps(p, s)) {
+        case 'a':
+            return backwardEquationT2aps(p, s);
+        case 'b':
+            return backwardEquationT2bps(p, s);
+        default:
+            return backwardEquationT2cps(p, s);
+    }
 }
 
 }  // namespace if97

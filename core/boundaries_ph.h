@@ -27,20 +27,20 @@ RegionTest regionOfPS(double p, double s) noexcept;
 
 // The fitted estimates (p in MPa, Ts in K; kJ/kg and kJ/(kg K)).
 namespace estimate {
-double h2273(double p) noexcept;   // h(p, 2273.15 K)
-double h1073(double p) noexcept;   // h(p, 1073.15 K)
-double h273(double p) noexcept;    // h(p, 273.15 K)
-double h1623(double p) noexcept;   // region 1 h(p, 623.15 K)
-double hB23(double p) noexcept;    // region 2 h(p, TB23(p))
-double hVap(double Ts) noexcept;   // h''(Ts), Ts <= 623.15 K
-double hLiq(double Ts) noexcept;   // h'(Ts), Ts <= 623.15 K
-double s2273(double p) noexcept;   // s(p, 2273.15 K), p <= 10 MPa
-double s1073(double p) noexcept;   // s(p, 1073.15 K)
-double s273(double p) noexcept;    // s(p, 273.15 K)
-double s1623(double p) noexcept;   // region 1 s(p, 623.15 K)
-double sB23(double p) noexcept;    // region 2 s(p, TB23(p))
-double sVap(double Ts) noexcept;   // s''(Ts)
-double sLiq(double Ts) noexcept;   // s'(Ts)
+double h2273(double p) noexcept;  // h(p, 2273.15 K)
+double h1073(double p) noexcept;  // h(p, 1073.15 K)
+double h273(double p) noexcept;   // h(p, 273.15 K)
+double h1623(double p) noexcept;  // region 1 h(p, 623.15 K)
+double hB23(double p) noexcept;   // region 2 h(p, TB23(p))
+double hVap(double Ts) noexcept;  // h''(Ts), Ts <= 623.15 K
+double hLiq(double Ts) noexcept;  // h'(Ts), Ts <= 623.15 K
+double s2273(double p) noexcept;  // s(p, 2273.15 K), p <= 10 MPa
+double s1073(double p) noexcept;  // s(p, 1073.15 K)
+double s273(double p) noexcept;   // s(p, 273.15 K)
+double s1623(double p) noexcept;  // region 1 s(p, 623.15 K)
+double sB23(double p) noexcept;   // region 2 s(p, TB23(p))
+double sVap(double Ts) noexcept;  // s''(Ts)
+double sLiq(double Ts) noexcept;  // s'(Ts)
 }  // namespace estimate
 
 // The guard band in force for each estimate (same arguments; p as well for the saturation
@@ -64,11 +64,11 @@ double sLiq(double p, double Ts) noexcept;
 
 // The exact IF97 boundary values that the estimates stand for.
 namespace exact {
-double h2273(double p) noexcept;   // region 5 at 2273.15 K
-double h1073(double p) noexcept;   // region 2 at 1073.15 K
-double h273(double p) noexcept;    // region 1 at 273.15 K
-double h1623(double p) noexcept;   // region 1 at 623.15 K
-double hB23(double p) noexcept;    // region 2 at TB23(p)
+double h2273(double p) noexcept;            // region 5 at 2273.15 K
+double h1073(double p) noexcept;            // region 2 at 1073.15 K
+double h273(double p) noexcept;             // region 1 at 273.15 K
+double h1623(double p) noexcept;            // region 1 at 623.15 K
+double hB23(double p) noexcept;             // region 2 at TB23(p)
 double hVap(double p, double Ts) noexcept;  // region 2 at Ts (Ts <= 623.15 K)
 double hLiq(double p, double Ts) noexcept;  // region 1 at Ts (Ts <= 623.15 K)
 double s2273(double p) noexcept;
