@@ -29,7 +29,7 @@ DefaultsSnapshot DefaultsSnapshot::fromFormats(const std::array<DisplayFormat, k
     for (int p = 0; p < kPropertyCount; ++p) {
         s.values[static_cast<std::size_t>(p)] = pack(formats[static_cast<std::size_t>(p)]);
     }
-    s.ifc67 = ifc67;
+    s.formulation = ifc67 ? 1u : 0u;
     return s;
 }
 
@@ -39,7 +39,7 @@ void DefaultsSnapshot::applyTo(CCalvexDoc& doc) const noexcept
         doc.SetDisplayFormat(p, format(p));
     }
     const std::uint32_t mask = doc.InputSelection();
-    doc.SetInputSelection(ifc67 ? (mask | kInputIfc67) : (mask & ~static_cast<std::uint32_t>(kInputIfc67)));
+    doc.SetInputSelection(ifc67() ? (mask | kInputIfc67) : (mask & ~static_cast<std::uint32_t>(kInputIfc67)));
 }
 
 }  // namespace calvex

@@ -18,7 +18,9 @@ class CCalvexDoc;
 
 struct DefaultsSnapshot {
     std::array<std::uint32_t, kPropertyCount> values{};  // property order
-    bool ifc67 = false;
+    std::uint32_t formulation = 0;                       // "F67" as stored; nonzero: IFC-67
+
+    bool ifc67() const noexcept { return formulation != 0; }
 
     // The values a missing setting takes: the built-in digits, fixed style, internal units.
     static DefaultsSnapshot builtIn() noexcept;
