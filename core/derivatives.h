@@ -12,10 +12,12 @@ inline constexpr int kNeedD11 = 4;     // gamma_pipi (phi_deltadelta)
 inline constexpr int kNeedD2 = 8;      // gamma_tau (phi_tau)
 inline constexpr int kNeedD22 = 16;    // gamma_tautau (phi_tautau)
 inline constexpr int kNeedD12 = 32;    // gamma_pitau (phi_deltatau)
+inline constexpr int kNeedAll = 63;
 
 // Gibbs free energy gamma(pi, tau) = g/(RT) of regions 1, 2 and 5 and its
 // partial derivatives. For regions 2 and 5 every member is the sum of the
-// ideal-gas and the residual part. Members not asked for are left as they were.
+// ideal-gas and the residual part. Members not asked for may be filled too or
+// left zero.
 struct GibbsDerivatives {
     double g;    // gamma
     double gp;   // d gamma / d pi
@@ -26,7 +28,7 @@ struct GibbsDerivatives {
 };
 
 // Helmholtz free energy phi(delta, tau) = f/(RT) of region 3 and its partial
-// derivatives. Members not asked for are left as they were.
+// derivatives. Members not asked for are left zero.
 struct HelmholtzDerivatives {
     double f;    // phi
     double fd;   // d phi / d delta

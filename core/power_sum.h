@@ -3,11 +3,11 @@
 // The exponents of a table are compile-time constants: every power is built by
 // binary powering from X, Y (or their reciprocals for negative exponents), so
 // equal sub-powers are computed once and shared by all terms of a table, and
-// no exponent loop or std::pow runs at evaluation time. Each term value
-// b_k = n_k X^I_k Y^J_k is formed once; a derivative of any order is then a
-// sum of b_k with compile-time weights (for example the X-derivative times X
-// is sum I_k b_k), skipping the terms whose weight is zero. The sums run in
-// four interleaved accumulators so the additions do not form one long chain.
+// no exponent loop or std::pow runs at evaluation time. Each monomial
+// m_k = X^I_k Y^J_k is formed once; a derivative of any order is then a sum of
+// m_k with compile-time coefficients (for example the X-derivative times X is
+// sum I_k n_k m_k), skipping the terms whose coefficient is zero. The sums run
+// in four interleaved accumulators so the additions do not form one long chain.
 #pragma once
 
 #include <cstddef>
@@ -62,29 +62,25 @@ constexpr double orderWeight(int k, int order) noexcept {
 }
 
 template <const auto& Tab, std::size_t... K>
-inline void termValues(double x, double ix, double y, double iy, double* b, std::index_sequence<K...>) noexcept {
-    ((b[K] = Tab[K].n * ipow<Tab[K].I>(x, ix) * ipow<Tab[K].J>(y, iy)), ...);
+inline void termValues(double x, double ix, double y, double iy, double* m, std::index_sequence<K...>) noexcept {
+    ((m[K] = ipow<Tab[K].I>(x, ix) * ipow<Tab[K].J>(y, iy)), ...);
 }
 
 template <const auto& Tab, std::size_t... K>
-inline void termValues1(double y, double iy, double* b, std::index_sequence<K...>) noexcept {
-    ((b[K] = Tab[K].n * ipow<Tab[K].J>(y, iy)), ...);
+inline void termValues1(double y, double iy, double* m, std::index_sequence<K...>) noexcept {
+    ((m[K] = ipow<Tab[K].J>(y, iy)), ...);
 }
 
 template <const auto& Tab, int Dx, int Dy, std::size_t K>
 inline void addTerm(double* acc, const double* b) noexcept {
-    constexpr double w = [] {
+    constexpr double c = [] {
         if constexpr (requires { Tab[K].I; }) {
-            return orderWeight(Tab[K].I, Dx) * orderWeight(Tab[K].J, Dy);
+            return orderWeight(Tab[K].I, Dx) * orderWeight(Tab[K].J, Dy) * Tab[K].n;
         } else {
-            return orderWeight(Tab[K].J, Dy);
+            return orderWeight(Tab[K].J, Dy) * Tab[K].n;
         }
     }();
-    if constexpr (w == 1.0) {
-        acc[K % 4] += b[K];
-    } else if constexpr (w != 0.0) {
-        acc[K % 4] += w * b[K];
-    }
+    if constexpr (c != 0.0) acc[K % 4] += c * b[K];
 }
 
 template <const auto& Tab, int Dx, int Dy, std::size_t... K>
@@ -94,19 +90,19 @@ inline double weightedSum(const double* b, std::index_sequence<K...>) noexcept {
     return (acc[0] + acc[1]) + (acc[2] + acc[3]);
 }
 
-// Term values of a two-variable table into b (b must hold Tab.size() doubles).
+// Monomials X^I Y^J of a two-variable table into b (b must hold Tab.size() doubles).
 template <const auto& Tab>
 inline void powerTerms(double x, double ix, double y, double iy, double* b) noexcept {
     termValues<Tab>(x, ix, y, iy, b, std::make_index_sequence<Tab.size()>{});
 }
 
-// Term values of a one-variable table into b.
+// Monomials Y^J of a one-variable table into b.
 template <const auto& Tab>
 inline void powerTerms1(double y, double iy, double* b) noexcept {
     termValues1<Tab>(y, iy, b, std::make_index_sequence<Tab.size()>{});
 }
 
-// X^Dx Y^Dy times the (Dx, Dy) partial derivative of the sum, from its term values.
+// X^Dx Y^Dy times the (Dx, Dy) partial derivative of the sum, from its monomials.
 template <const auto& Tab, int Dx, int Dy>
 inline double scaledDerivative(const double* b) noexcept {
     return weightedSum<Tab, Dx, Dy>(b, std::make_index_sequence<Tab.size()>{});

@@ -29,25 +29,51 @@ static_assert(kTable2.size() == 34);
 
 }  // namespace
 
-GibbsDerivatives region1Derivatives(double p, double T, int need) noexcept {
+namespace {
+
+// The derivatives of the bits of Need; fixed at compile time so that only the
+// monomials and sums the bits use are evaluated.
+template <int Need>
+GibbsDerivatives evaluate(double p, double T) noexcept {
+    constexpr int need = Need;
     GibbsDerivatives d{};
-    if (need == 0) return d;
     const double x = 7.1 - p * kRegion1PiPerMPa;
     const double y = kRegion1TauK / T - 1.222;
     const double iy = 1.0 / y;
     double b[kTable2.size()];
     detail::powerTerms<kTable2>(x, 0.0, y, iy, b);
     // d/dpi = -d/dx, so odd orders in pi change sign.
-    if (need & kNeedValue) d.g = detail::scaledDerivative<kTable2, 0, 0>(b);
-    if (need & kNeedD2) d.gt = detail::scaledDerivative<kTable2, 0, 1>(b) * iy;
-    if (need & kNeedD22) d.gtt = detail::scaledDerivative<kTable2, 0, 2>(b) * (iy * iy);
-    if (need & (kNeedD1 | kNeedD11 | kNeedD12)) {
+    if constexpr (need & kNeedValue) d.g = detail::scaledDerivative<kTable2, 0, 0>(b);
+    if constexpr (need & kNeedD2) d.gt = detail::scaledDerivative<kTable2, 0, 1>(b) * iy;
+    if constexpr (need & kNeedD22) d.gtt = detail::scaledDerivative<kTable2, 0, 2>(b) * (iy * iy);
+    if constexpr (need & (kNeedD1 | kNeedD11 | kNeedD12)) {
         const double ix = 1.0 / x;
-        if (need & kNeedD1) d.gp = -detail::scaledDerivative<kTable2, 1, 0>(b) * ix;
-        if (need & kNeedD11) d.gpp = detail::scaledDerivative<kTable2, 2, 0>(b) * (ix * ix);
-        if (need & kNeedD12) d.gpt = -detail::scaledDerivative<kTable2, 1, 1>(b) * (ix * iy);
+        if constexpr (need & kNeedD1) d.gp = -detail::scaledDerivative<kTable2, 1, 0>(b) * ix;
+        if constexpr (need & kNeedD11) d.gpp = detail::scaledDerivative<kTable2, 2, 0>(b) * (ix * ix);
+        if constexpr (need & kNeedD12) d.gpt = -detail::scaledDerivative<kTable2, 1, 1>(b) * (ix * iy);
     }
     return d;
+}
+
+}  // namespace
+
+GibbsDerivatives region1Derivatives(double p, double T, int need) noexcept {
+    switch (need) {
+        case 0:
+            return GibbsDerivatives{};
+        case gibbsNeeds(kMaskH):
+            return evaluate<gibbsNeeds(kMaskH)>(p, T);
+        case gibbsNeeds(kMaskV):
+            return evaluate<gibbsNeeds(kMaskV)>(p, T);
+        case gibbsNeeds(kMaskS):
+            return evaluate<gibbsNeeds(kMaskS)>(p, T);
+        case gibbsNeeds(kMaskH | kMaskV):
+            return evaluate<gibbsNeeds(kMaskH | kMaskV)>(p, T);
+        case gibbsNeeds(kMaskH | kMaskS | kMaskV):
+            return evaluate<gibbsNeeds(kMaskH | kMaskS | kMaskV)>(p, T);
+        default:
+            return evaluate<kNeedAll>(p, T);
+    }
 }
 
 void region1(double p, double T, int mask, Properties& out) noexcept {

@@ -32,9 +32,14 @@ static_assert(kTable38.size() == 5);
 
 }  // namespace
 
-GibbsDerivatives region5Derivatives(double p, double T, int need) noexcept {
+namespace {
+
+// The derivatives of the bits of Need; fixed at compile time so that only the
+// monomials and sums the bits use are evaluated.
+template <int Need>
+GibbsDerivatives evaluate(double p, double T) noexcept {
+    constexpr int need = Need;
     GibbsDerivatives d{};
-    if (need == 0) return d;
     const double pi = p;
     const double tau = kRegion5TauK / T;
     const double itau = 1.0 / tau;
@@ -42,23 +47,44 @@ GibbsDerivatives region5Derivatives(double p, double T, int need) noexcept {
     detail::powerTerms1<kTable37>(tau, itau, b0);
     double b[kTable38.size()];
     detail::powerTerms<kTable38>(pi, 0.0, tau, itau, b);
-    const bool needIpi = (need & (kNeedD1 | kNeedD11 | kNeedD12)) != 0;
+    constexpr bool needIpi = (need & (kNeedD1 | kNeedD11 | kNeedD12)) != 0;
     const double ipi = needIpi ? 1.0 / pi : 0.0;
-    if (need & kNeedValue) {
+    if constexpr (need & kNeedValue) {
         d.g = std::log(pi) + detail::scaledDerivative<kTable37, 0, 0>(b0) +
               detail::scaledDerivative<kTable38, 0, 0>(b);
     }
-    if (need & kNeedD1) d.gp = ipi + detail::scaledDerivative<kTable38, 1, 0>(b) * ipi;
-    if (need & kNeedD11) d.gpp = -ipi * ipi + detail::scaledDerivative<kTable38, 2, 0>(b) * (ipi * ipi);
-    if (need & kNeedD2) {
+    if constexpr (need & kNeedD1) d.gp = ipi + detail::scaledDerivative<kTable38, 1, 0>(b) * ipi;
+    if constexpr (need & kNeedD11) d.gpp = -ipi * ipi + detail::scaledDerivative<kTable38, 2, 0>(b) * (ipi * ipi);
+    if constexpr (need & kNeedD2) {
         d.gt = (detail::scaledDerivative<kTable37, 0, 1>(b0) + detail::scaledDerivative<kTable38, 0, 1>(b)) * itau;
     }
-    if (need & kNeedD22) {
+    if constexpr (need & kNeedD22) {
         d.gtt = (detail::scaledDerivative<kTable37, 0, 2>(b0) + detail::scaledDerivative<kTable38, 0, 2>(b)) *
                 (itau * itau);
     }
-    if (need & kNeedD12) d.gpt = detail::scaledDerivative<kTable38, 1, 1>(b) * (ipi * itau);
+    if constexpr (need & kNeedD12) d.gpt = detail::scaledDerivative<kTable38, 1, 1>(b) * (ipi * itau);
     return d;
+}
+
+}  // namespace
+
+GibbsDerivatives region5Derivatives(double p, double T, int need) noexcept {
+    switch (need) {
+        case 0:
+            return GibbsDerivatives{};
+        case gibbsNeeds(kMaskH):
+            return evaluate<gibbsNeeds(kMaskH)>(p, T);
+        case gibbsNeeds(kMaskV):
+            return evaluate<gibbsNeeds(kMaskV)>(p, T);
+        case gibbsNeeds(kMaskS):
+            return evaluate<gibbsNeeds(kMaskS)>(p, T);
+        case gibbsNeeds(kMaskH | kMaskV):
+            return evaluate<gibbsNeeds(kMaskH | kMaskV)>(p, T);
+        case gibbsNeeds(kMaskH | kMaskS | kMaskV):
+            return evaluate<gibbsNeeds(kMaskH | kMaskS | kMaskV)>(p, T);
+        default:
+            return evaluate<kNeedAll>(p, T);
+    }
 }
 
 void region5(double p, double T, int mask, Properties& out) noexcept {
