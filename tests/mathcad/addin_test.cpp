@@ -270,8 +270,16 @@ TEST_F(AddinTest, EdgeCasesOfThePressureTemperatureCall) {
     // Unit sets the add-in refuses itself: no whole number, above 30.
     EXPECT_EQ(call("StmPTH", {real(100), real(500), real(1.5)}).error, msgInvalidUnitSet);
     EXPECT_EQ(call("StmPTH", {real(100), real(500), real(31)}).error, msgInvalidUnitSet);
+    EXPECT_EQ(call("StmPTH", {real(100), real(500), real(32)}).error, msgInvalidUnitSet);
     EXPECT_EQ(call("StmPTH", {real(100), real(500), real(-1)}).error, msgInvalidUnitSet);
     EXPECT_EQ(call("StmPTH", {real(100), real(500), real(nan)}).error, msgInvalidUnitSet);
+    // 30 is the largest set the add-in passes on (METF, IFC-67, fast); -0 is set 0.
+    const Call largest = call("StmPTH", {real(10), real(500), real(30)});
+    EXPECT_EQ(largest.error, 0);
+    EXPECT_EQ(largest.out.real, StmPTH(10, 500, 30));
+    const Call negativeZero = call("StmPTH", {real(100), real(500), real(-0.0)});
+    EXPECT_EQ(negativeZero.error, 0);
+    EXPECT_EQ(negativeZero.out.real, StmPTH(100, 500, 0));
     // Set index 7 passes the add-in; the library's -1099 is shown as an internal error.
     ASSERT_EQ(StmPTH(100, 500, 7), -1099.0);
     EXPECT_EQ(call("StmPTH", {real(100), real(500), real(7)}).error, msgInternalError);
