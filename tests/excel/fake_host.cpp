@@ -37,6 +37,8 @@ void FakeHost::reset() {
   windowLowBits = 0x2345;
   fileName = "/opt/host/addins/vapxl32.xll";
   workbookNames.clear();
+  refuseProcedure.clear();
+  nameUnavailable = false;
   calls.clear();
   registerCalls.clear();
   registered.clear();
@@ -150,6 +152,7 @@ int FakeHost::dispatch(int xlfn, LPXLOPER result, int count, LPXLOPER* args) {
 
   switch (xlfn) {
     case xlGetName: {
+      if (nameUnavailable) return xlretFailed;
       give(result, HostValue::text(fileName));
       return xlretSuccess;
     }
@@ -195,7 +198,7 @@ int FakeHost::dispatch(int xlfn, LPXLOPER result, int count, LPXLOPER* args) {
       std::vector<std::string> texts;
       for (int i = 0; i < count; ++i) texts.push_back(text(args[i], "xlfRegister"));
       registerCalls.push_back(texts);
-      if (texts.size() < 4 || texts[0] != fileName) {
+      if (texts.size() < 4 || texts[0] != fileName || texts[1] == refuseProcedure) {
         giveError(result, xlerrValue);
         return xlretSuccess;
       }

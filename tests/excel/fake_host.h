@@ -50,6 +50,8 @@ class FakeHost {
   short windowLowBits = 0x2345;
   std::string fileName = "/opt/host/addins/vapxl32.xll";
   std::map<std::string, HostValue> workbookNames;  // names visible to xlfEvaluate
+  std::string refuseProcedure;                     // xlfRegister of this procedure fails
+  bool nameUnavailable = false;                    // xlGetName fails
 
   // --- what the host has seen ---
   std::vector<Call> calls;

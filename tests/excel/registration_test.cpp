@@ -163,6 +163,29 @@ TEST_F(RegistrationTest, NoCallUsesMoreThanThirteenArguments) {
   EXPECT_EQ(most, 13u);
 }
 
+TEST_F(RegistrationTest, AFailedRegistrationLeavesTheOthersRegistered) {
+  host().refuseProcedure = "xlStmPTK";
+  EXPECT_EQ(module().autoOpen(), 1);
+  EXPECT_EQ(host().registerCalls.size(), 44u);
+  EXPECT_EQ(host().registered.size(), 43u);
+  EXPECT_EQ(host().registered.count("xlStmPTK"), 0u);
+  EXPECT_EQ(host().registered.count("xlStmPTM"), 1u);
+  // Closing skips the function whose id the host does not know.
+  EXPECT_EQ(module().autoClose(), 1);
+  EXPECT_EQ(host().callsOf(xlfUnregister), 43u);
+  EXPECT_TRUE(host().registered.empty());
+}
+
+TEST_F(RegistrationTest, WithoutItsFileNameTheAddinRegistersNothingButStillOpens) {
+  host().nameUnavailable = true;
+  EXPECT_EQ(module().autoOpen(), 1);
+  EXPECT_TRUE(host().registerCalls.empty());
+  EXPECT_EQ(host().statusBar.size(), 2u) << "the banner is still shown";
+  EXPECT_EQ(module().autoClose(), 1);
+  EXPECT_EQ(host().callsOf(xlfRegisterId), 0u);
+  EXPECT_EQ(host().callsOf(xlfSetName), 44u);
+}
+
 TEST_F(RegistrationTest, CloseUnregistersEveryFunctionAndDeletesItsName) {
   module().autoOpen();
   ASSERT_EQ(host().definedNames.size(), 44u);
