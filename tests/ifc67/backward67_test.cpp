@@ -352,6 +352,19 @@ TEST(Backward67, BoundaryEntropyLiesOnTheSplitIsenthalp) {
   }
 }
 
+// The boundary entropy's stored form, a degree-6 polynomial in p, with its p^2 coefficient read as
+// 2.03081212e-08 (as printed, 2.03081212, it would put sB near 2e7): the generated boundary, the
+// entropy on the 1280 Btu/lb isenthalp, agrees with it within 0.002 Btu/(lb R).
+TEST(Backward67, BoundaryEntropyAgreesWithItsStoredForm) {
+  const double c[7] = {1.55077535,      -9.99741636e-05, 2.03081212e-08, -2.43468381e-12,
+                       1.61833683e-16, -5.47437942e-21, 7.20894478e-26};
+  for (double p = 2500.0; p <= 15700.0; p += 100.0) {
+    double stored = 0.0;
+    for (int k = 6; k >= 0; --k) stored = stored * p + c[k];
+    EXPECT_NEAR(boundaryEntropy67(p), stored, 0.002) << p;
+  }
+}
+
 TEST(Backward67, SaturationApproximationsFollowTheExactLine) {
   IFC67Working w = started();
   for (double p = 5.0; p < 3205.0; p *= 1.05) {

@@ -229,8 +229,8 @@ double sB(const std::array<double, 7>& c, double p) {
 void writeSet(std::FILE* f, int set, const Coeffs& c) {
   std::fprintf(f, "    // set %d\n    {", set);
   for (int i = 0; i < kTerms; ++i) {
-    std::fprintf(f, "%.17g%s", c[i], i + 1 < kTerms ? ", " : "");
-    if (i % 4 == 3 && i + 1 < kTerms) std::fprintf(f, "\n     ");
+    const bool last = i + 1 == kTerms, lineEnd = i % 4 == 3;
+    std::fprintf(f, "%.17g%s", c[i], last ? "" : (lineEnd ? ",\n     " : ", "));
   }
   std::fprintf(f, "},\n");
 }
