@@ -40,7 +40,7 @@ struct COMPLEXSCALAR {
 };
 
 // Type codes of results and arguments.
-inline constexpr long COMPLEX_SCALAR = 1;
+inline constexpr unsigned long COMPLEX_SCALAR = 1;
 
 // A function record holds at most this many argument types.
 inline constexpr unsigned int MAX_ARGS = 10;
@@ -55,9 +55,9 @@ struct FUNCTIONINFO {
     const char* lpstrParameters;   // the parameter text shown by the host
     const char* lpstrDescription;  // the description shown by the host
     LPCFUNCTION lpfnMyCFunction;   // the function
-    long returnType;               // COMPLEX_SCALAR
+    unsigned long returnType;      // COMPLEX_SCALAR
     unsigned int nArgs;            // number of arguments, 1 to MAX_ARGS
-    long argType[MAX_ARGS];        // type of each argument, COMPLEX_SCALAR
+    unsigned long argType[MAX_ARGS];  // type of each argument, COMPLEX_SCALAR
 };
 
 #if defined(_WIN32) && !defined(_WIN64)

@@ -114,7 +114,7 @@ TEST_F(AddinTest, Registers41FunctionRecordsInOrder) {
         EXPECT_EQ(got->returnType, COMPLEX_SCALAR);
         EXPECT_EQ(got->nArgs, want.args);
         for (unsigned int a = 0; a < MAX_ARGS; ++a) {
-            EXPECT_EQ(got->argType[a], a < want.args ? COMPLEX_SCALAR : 0) << "argument " << a + 1;
+            EXPECT_EQ(got->argType[a], a < want.args ? COMPLEX_SCALAR : 0ul) << "argument " << a + 1;
         }
         EXPECT_EQ(fakeMcadFunctionModule(i), addin.module());
     }
@@ -325,8 +325,14 @@ TEST_F(AddinTest, NegativeGaugePressureIsAValue) {
     const Call got = call("StmTP", {real(100), real(2)});
     EXPECT_EQ(got.error, 0);
     EXPECT_EQ(got.out.real, want);
-    // Just above the line between values and codes: the saturation pressure at 32.018 F lies at
-    // about -14.6 psig; an absolute pressure of -20 psig is below the library's range: a code.
+    // Near absolute vacuum: the saturation pressure at 32.02 F is about 0.089 psia, -14.6 psig.
+    const double nearVacuum = StmTP(32.02, 2);
+    ASSERT_LT(nearVacuum, -14.5);
+    const Call vacuum = call("StmTP", {real(32.02), real(2)});
+    EXPECT_EQ(vacuum.error, 0);
+    EXPECT_EQ(vacuum.out.real, nearVacuum);
+    // The code side: -20 psig lies below absolute vacuum; the library's -1300 is "pressure too low".
+    ASSERT_EQ(StmPT(-20, 2), -1300.0);
     EXPECT_EQ(call("StmPT", {real(-20), real(2)}).error, msgPressureTooLow);
 }
 
