@@ -1,0 +1,50 @@
+// The Windows export table of the add-in against the registration table: every registered
+// procedure and every entry point exported by name, with the stdcall argument bytes that its type
+// text implies (4 per OPER pointer), and nothing else.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <regex>
+#include <string>
+
+#include "registration_table.h"
+
+namespace vapxl {
+namespace {
+
+std::map<std::string, std::string> defExports() {
+  std::ifstream def(VAPXL32_DEF_PATH);
+  EXPECT_TRUE(def.good()) << VAPXL32_DEF_PATH;
+  std::map<std::string, std::string> exports;
+  const std::regex line(R"(^\s+(\w+) = (\w+@\d+)\s*$)");
+  std::string text;
+  bool inExports = false;
+  while (std::getline(def, text)) {
+    if (text.rfind("EXPORTS", 0) == 0) {
+      inExports = true;
+      continue;
+    }
+    std::smatch m;
+    if (inExports && std::regex_match(text, m, line)) exports[m[1]] = m[2];
+  }
+  return exports;
+}
+
+TEST(DefFile, ListsEveryProcedureAndEntryPointWithItsArgumentBytes) {
+  std::map<std::string, std::string> expected = {{"xlAutoOpen", "xlAutoOpen@0"},
+                                                 {"xlAutoClose", "xlAutoClose@0"},
+                                                 {"xlAutoAdd", "xlAutoAdd@0"},
+                                                 {"xlAutoRemove", "xlAutoRemove@0"},
+                                                 {"xlAddInManagerInfo", "xlAddInManagerInfo@4"}};
+  for (const RegistrationRow& row : kRegistrationTable) {
+    const std::string procedure(row[kProcedure]);
+    const std::size_t arguments = row[kTypeText].size() - 1;
+    expected[procedure] = procedure + "@" + std::to_string(4 * arguments);
+  }
+  EXPECT_EQ(expected.size(), 49u);
+  EXPECT_EQ(defExports(), expected);
+}
+
+}  // namespace
+}  // namespace vapxl
