@@ -157,6 +157,18 @@ bool CIOBox::recallExpression()
     return true;
 }
 
+void CIOBox::adjustDigits(int delta)
+{
+    const bool caretAtEnd = cursorPosition() == text().size();
+    if (text() != formattedText() && evaluate() == EvalOutcome::Error) {
+        return;
+    }
+    setDigits(digits() + delta);
+    if (caretAtEnd) {
+        end(false);
+    }
+}
+
 void CIOBox::makeReadOnly()
 {
     box_.setReadOnly(true);

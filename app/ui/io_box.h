@@ -61,6 +61,10 @@ public:
     void restoreDisplay();
     // Puts the last expression back into the control for editing; false when there is none.
     bool recallExpression();
+    // One more (+1) or one fewer (-1) digit: typed text not yet evaluated is evaluated first
+    // (an error stops here), otherwise the value is formatted again; a caret at the end of the
+    // text stays at the end. Digits stay within 0..8.
+    void adjustDigits(int delta);
     // Makes the box read-only: the user cannot type and evaluation reports Unchanged.
     void makeReadOnly();
 

@@ -1,6 +1,7 @@
 #include "main_frame.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -18,6 +19,7 @@
 #include "app_strings.h"
 #include "calvex_view.h"
 #include "defaults_store.h"
+#include "io_box.h"
 
 namespace calvex {
 
@@ -116,6 +118,15 @@ void CMainFrame::createActions()
         });
     }
 
+    recallAct_ = new QAction(QStringLiteral("Recall Expression"), this);
+    recallAct_->setShortcut(Qt::Key_F2);
+    recallAct_->setStatusTip(QStringLiteral("Recall the expression you previously entered in an IO Box"));
+    connect(recallAct_, &QAction::triggered, this, [] {
+        if (auto* box = qobject_cast<CIOBox*>(QApplication::focusWidget())) {
+            box->recallExpression();
+        }
+    });
+
     useDefaultsAct_ = new QAction(QStringLiteral("Use Settings as Default"), this);
     useDefaultsAct_->setStatusTip(QStringLiteral("Use the current settings as the default settings"));
     connect(useDefaultsAct_, &QAction::triggered, this, [this] { view_->UseSettingsAsDefault(); });
@@ -143,6 +154,7 @@ void CMainFrame::createMenus()
     fileMenu_->addAction(exitAct_);
 
     editMenu_ = menuBar()->addMenu(QStringLiteral("&Edit"));
+    editMenu_->addAction(recallAct_);
     formatMenu_ = menuBar()->addMenu(QStringLiteral("F&ormat"));
     formatMenu_->addAction(useDefaultsAct_);
     formatMenu_->addAction(restoreDefaultsAct_);

@@ -41,6 +41,7 @@ public:
     CCalvexView* view() const noexcept { return view_; }
     QToolBar* toolBar() const noexcept { return toolBar_; }
     QMenu* editMenu() const noexcept { return editMenu_; }
+    QAction* recallExpressionAction() const noexcept { return recallAct_; }
     QMenu* formatMenu() const noexcept { return formatMenu_; }
     QMenu* toolsMenu() const noexcept { return toolsMenu_; }
     UserPrompts& prompts() noexcept { return *prompts_; }
@@ -83,6 +84,7 @@ private:
     QAction* saveAct_ = nullptr;
     QAction* saveAsAct_ = nullptr;
     QAction* exitAct_ = nullptr;
+    QAction* recallAct_ = nullptr;
     QAction* useDefaultsAct_ = nullptr;
     QAction* restoreDefaultsAct_ = nullptr;
     std::array<QAction*, 4> recentActs_{};

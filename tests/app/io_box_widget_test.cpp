@@ -209,6 +209,34 @@ TEST_F(IOBoxWidget, SignalOnNewValue)
     EXPECT_NEAR(box_->value(), 1273.15, 1273.15 * kConversion);
 }
 
+TEST_F(IOBoxWidget, AdjustDigitsEvaluatesTypedTextFirstAndKeepsTheCaretAtTheEnd)
+{
+    box_->setDigits(0);
+    focus(box_);
+    box_->end(false);
+    box_->adjustDigits(+1);
+    EXPECT_EQ(box_->text(), QStringLiteral("26.9"));
+    EXPECT_EQ(box_->cursorPosition(), 4);  // moved by 2: a point and a digit were added
+
+    type(QStringLiteral("10+5"));
+    box_->adjustDigits(+1);
+    EXPECT_TRUE(box_->changed());
+    EXPECT_EQ(box_->text(), QStringLiteral("15.00"));
+    EXPECT_EQ(box_->cursorPosition(), 5);
+
+    box_->setDigits(8);
+    box_->adjustDigits(+1);  // eight digits and one more stay at 8
+    EXPECT_EQ(box_->digits(), 8);
+    box_->setDigits(0);
+    box_->adjustDigits(-1);
+    EXPECT_EQ(box_->digits(), 0);
+
+    type(QStringLiteral("5*"));
+    box_->adjustDigits(+1);  // the error stops the change
+    EXPECT_EQ(box_->digits(), 0);
+    EXPECT_EQ(box_->text(), QStringLiteral("5*"));
+}
+
 TEST(CIOBoxPN, BehavesAsABox)
 {
     CIOBoxPN pn(PropertyKind::Pressure, makeFormat(2, 0, 2));

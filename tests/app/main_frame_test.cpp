@@ -9,6 +9,8 @@
 #include <QMimeData>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QLabel>
 #include <QToolBar>
 #include <QUrl>
 
@@ -180,6 +182,30 @@ TEST_F(MainFrame, RecentFilesKeepTheLastFour)
     // A new window reads the same list from the settings.
     CMainFrame other(prompts_);
     EXPECT_EQ(other.recentFiles(), expected);
+}
+
+TEST_F(MainFrame, F2RecallsTheExpressionOfTheFocusedBox)
+{
+    frame_->show();
+    frame_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame_.get()));
+    CIOBox* pressure = frame_->view()->box(kPressure);
+    pressure->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    QTest::keyClicks(pressure, QStringLiteral("2*5"));
+    EXPECT_TRUE(frame_->view()->editFlags().editInProgress);
+    frame_->view()->box(kTemperature)->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    EXPECT_EQ(pressure->value(), 10.0);
+    EXPECT_TRUE(frame_->view()->editFlags().recomputeNeeded);
+    EXPECT_TRUE(frame_->view()->marker(kPressure)->isVisible());
+
+    pressure->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    QTest::keyClick(pressure, Qt::Key_F2);
+    EXPECT_EQ(pressure->text(), QStringLiteral("2*5"));
+    EXPECT_EQ(frame_->recallExpressionAction()->statusTip(),
+              QStringLiteral("Recall the expression you previously entered in an IO Box"));
 }
 
 TEST(CommandLineParse, FirstFileArgument)
