@@ -31,7 +31,7 @@ constexpr McadResult checkReal(const COMPLEXSCALAR* const (&args)[N]) noexcept {
     for (std::size_t i = 0; i < N; ++i) {
         // A NaN imaginary part is not 0 either.
         if (args[i]->imag != 0.0) {
-            return mcadError(index(Message::MustBeReal), static_cast<unsigned int>(i + 1));
+            return mcadError(messageIndex(Message::MustBeReal), static_cast<unsigned int>(i + 1));
         }
     }
     return 0;
@@ -53,7 +53,7 @@ inline McadResult deliver(double result, COMPLEXSCALAR* out) noexcept {
         out->real = result;
         return 0;
     }
-    return mcadError(index(messageForCode(result)));
+    return mcadError(messageIndex(messageForCode(result)));
 }
 
 }  // namespace vapmcad

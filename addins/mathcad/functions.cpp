@@ -20,8 +20,8 @@ template <std::size_t N, typename Call>
 McadResult evaluate(COMPLEXSCALAR* out, const COMPLEXSCALAR* const (&args)[N], Call call) noexcept {
     if (const McadResult notReal = checkReal(args)) return notReal;
     const std::optional<std::int32_t> unitSet = unitSetFrom(args[N - 1]->real);
-    if (!unitSet) return mcadError(index(Message::InvalidUnitSet));
-    if (isUserInterrupted()) return mcadError(index(Message::Interrupted));
+    if (!unitSet) return mcadError(messageIndex(Message::InvalidUnitSet));
+    if (isUserInterrupted()) return mcadError(messageIndex(Message::Interrupted));
     return deliver(call(*unitSet), out);
 }
 
@@ -42,7 +42,7 @@ McadResult MCAD_CALL twoInputs(COMPLEXSCALAR* out, const COMPLEXSCALAR* a, const
 
 // (out, dummy): the library version; the argument is not looked at.
 McadResult MCAD_CALL version(COMPLEXSCALAR* out, const COMPLEXSCALAR*) noexcept {
-    if (isUserInterrupted()) return mcadError(index(Message::Interrupted));
+    if (isUserInterrupted()) return mcadError(messageIndex(Message::Interrupted));
     out->real = StmVer();
     return 0;
 }

@@ -65,9 +65,11 @@ inline constexpr std::array<const char*, messageCount> messageTable{
 static_assert(static_cast<std::size_t>(Message::TransportNotAvailable) == messageCount,
               "one enumerator per message");
 
-constexpr unsigned int index(Message m) noexcept { return static_cast<unsigned int>(m); }
+constexpr unsigned int messageIndex(Message m) noexcept { return static_cast<unsigned int>(m); }
 
-constexpr std::string_view messageText(Message m) noexcept { return messageTable[index(m) - 1]; }
+constexpr std::string_view messageText(Message m) noexcept {
+    return messageTable[messageIndex(m) - 1];
+}
 
 // The enumerators and the texts name the same lines.
 static_assert(messageText(Message::Interrupted) == "interrupted");

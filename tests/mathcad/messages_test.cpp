@@ -40,10 +40,10 @@ constexpr MapRow otherRows[] = {
 
 TEST(CodeMap, ListedAndUnlistedCodes) {
     for (const auto& row : vapmcad_test::expectedCodeMessages) {
-        EXPECT_EQ(vapmcad::index(messageForCode(row.code)), row.message) << row.code;
+        EXPECT_EQ(vapmcad::messageIndex(messageForCode(row.code)), row.message) << row.code;
     }
     for (const MapRow& row : otherRows) {
-        EXPECT_EQ(vapmcad::index(messageForCode(row.result)), row.message) << row.result;
+        EXPECT_EQ(vapmcad::messageIndex(messageForCode(row.result)), row.message) << row.result;
     }
 }
 
