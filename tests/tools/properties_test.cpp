@@ -270,6 +270,11 @@ TEST(Properties, StatesThatFailGiveTheirCodeInEveryProperty) {
     }
 }
 
+TEST(Properties, UnitSetWordsTheLibraryAccepts) {
+    for (std::int32_t us : {0, 1, 6, 8, 14, 16, 22, 24, 30, 32}) EXPECT_TRUE(unitSetAccepted(us)) << us;
+    for (std::int32_t us : {7, 15, 23, 31, 33, 40, 127}) EXPECT_FALSE(unitSetAccepted(us)) << us;
+}
+
 TEST(Properties, LettersAndUnitTexts) {
     EXPECT_EQ(propertyFromLetter("t"), Property::T);
     EXPECT_EQ(propertyFromLetter("PR"), Property::Pr);

@@ -247,6 +247,13 @@ TEST_F(Program, BatchWithAOneMegabyteLine) {
                      "vapcalc: 3 states, 1 failed (1 malformed line)\n");
 }
 
+TEST_F(Program, BatchWithAUnitSetTheLibraryRejects) {
+    const Outcome r = run({"--batch", "--pair", "PT", "--units", "40"}, "1,100\n");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "vapcalc: invalid unit set number\n");
+}
+
 TEST_F(Program, BatchInputThatCannotBeOpened) {
     const Outcome r = run({"--batch", "--pair", "PT", path("missing.csv")});
     EXPECT_EQ(r.status, 3);

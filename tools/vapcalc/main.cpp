@@ -78,6 +78,11 @@ private:
 };
 
 int runBatch(const vapcalc::Options& options) {
+    // A word the library rejects would fail every state alike: say so once.
+    if (!vapcalc::unitSetAccepted(options.unitSet)) {
+        printError(vapcalc::codeText(-1099.0));
+        return kExitFailed;
+    }
     int fd = STDIN_FILENO;
     if (options.file != "-") {
         fd = ::open(options.file.c_str(), O_RDONLY);

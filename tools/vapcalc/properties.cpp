@@ -126,6 +126,11 @@ std::optional<Pair> pairOf(Property a, Property b) noexcept {
     return std::nullopt;
 }
 
+bool unitSetAccepted(std::int32_t unitSet) noexcept {
+    constexpr double kInvalidUnitSet = -1099.0;
+    return StmTP(0.0, unitSet) != kInvalidUnitSet;
+}
+
 StateEvaluator::StateEvaluator(Pair pair, double first, double second, std::int32_t unitSet) noexcept
     : pair_(pair), a_(first), b_(second), unitSet_(unitSet) {}
 

@@ -58,6 +58,10 @@ inline constexpr double kNotAvailable = -2000.0;
 // True for a result that is a code (at or below -1000) rather than a value.
 constexpr bool isCode(double r) noexcept { return !(r > -1000.0); }
 
+// False for a UnitSet word the library rejects (-1099: above 32, or set index 7), asked of the
+// library itself: every export checks the word before it looks at a value.
+bool unitSetAccepted(std::int32_t unitSet) noexcept;
+
 // The properties of one state point. Every value comes from one vaprop32 export called with the
 // state's inputs and UnitSet (or, for the Prandtl number and the region of a wet state, from such
 // values), and is in the set's units or is a code: the library's error code, or kNotAvailable.
