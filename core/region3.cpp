@@ -33,6 +33,12 @@ constexpr std::array<Term, 39> kTable30 = {{
     {10, 0, 0.80964802996215e-4}, {10, 1, -0.16557679795037e-3}, {11, 26, -0.44923899061815e-4},
 }};
 static_assert(kTable30.size() + 1 == 40);
+static_assert([] {
+    for (const Term& t : kTable30) {
+        if (t.I < 0 || t.I > 11) return false;
+    }
+    return true;
+}());
 
 // The reduced derivatives delta^a tau^b d^(a+b)phi / d delta^a d tau^b.
 struct ScaledHelmholtz {
@@ -74,11 +80,40 @@ HelmholtzDerivatives region3Helmholtz(double delta, double tau, int need) noexce
     return d;
 }
 
-double region3Pressure(double T, double v) noexcept {
-    const double rho = 1.0 / v;
-    const ScaledHelmholtz r = scaledHelmholtz(rho * kRegion3DeltaPerRho, kTc / T, kNeedD1);
-    return rho * kR * T * r.d * 0.001;
+namespace {
+
+template <std::size_t... K>
+void isothermCoefficients(double tau, double* d, std::index_sequence<K...>) noexcept {
+    ((d[kTable30[K].I] += static_cast<double>(kTable30[K].I) * kTable30[K].n * detail::upow<kTable30[K].J>(tau)), ...);
 }
+
+}  // namespace
+
+Region3Isotherm::Region3Isotherm(double T) noexcept : rt_(kR * T * 0.001), d_{} {
+    isothermCoefficients(kTc / T, d_, std::make_index_sequence<kTable30.size()>{});
+}
+
+double Region3Isotherm::pressure(double v) const noexcept {
+    const double rho = 1.0 / v;
+    const double delta = rho * kRegion3DeltaPerRho;
+    // delta phi_delta = n1 + delta (d1 + d2 delta + ... + d11 delta^10), in Estrin's
+    // scheme so the products of one level run side by side.
+    const double delta2 = delta * delta;
+    const double delta4 = delta2 * delta2;
+    const double delta8 = delta4 * delta4;
+    const double q0 = d_[1] + d_[2] * delta;
+    const double q1 = d_[3] + d_[4] * delta;
+    const double q2 = d_[5] + d_[6] * delta;
+    const double q3 = d_[7] + d_[8] * delta;
+    const double q4 = d_[9] + d_[10] * delta;
+    const double r0 = q0 + q1 * delta2;
+    const double r1 = q2 + q3 * delta2;
+    const double r2 = q4 + d_[11] * delta2;
+    const double sum = (r0 + r1 * delta4) + r2 * delta8;
+    return rho * rt_ * (kN1 + delta * sum);
+}
+
+double region3Pressure(double T, double v) noexcept { return Region3Isotherm(T).pressure(v); }
 
 void region3(double v, double T, int mask, Properties& out) noexcept {
     const int need = helmholtzNeeds(mask);

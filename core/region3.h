@@ -21,6 +21,20 @@ HelmholtzDerivatives region3Helmholtz(double delta, double tau, int need) noexce
 // Pressure (MPa) of region 3 at T (K) and v (m3/kg).
 double region3Pressure(double T, double v) noexcept;
 
+// The region 3 pressure along one isotherm: delta phi_delta is a polynomial
+// in delta whose coefficients depend on T only, so they are formed once and
+// every pressure at that T is one short polynomial. region3Pressure(T, v)
+// equals Region3Isotherm(T).pressure(v) exactly.
+class Region3Isotherm {
+public:
+    explicit Region3Isotherm(double T) noexcept;
+    double pressure(double v) const noexcept;  // MPa at v (m3/kg)
+
+private:
+    double rt_;      // R T / 1000, MPa m3/kg
+    double d_[12];   // d_I = I sum_J n_IJ tau^J, I = 0 .. 11 (d_0 unused)
+};
+
 // Properties of IF97 Table 31 at (v m3/kg, T K) for the bits p, h, s, cp, w of
 // mask (v is the input and is not written). A negative computed cp is stored
 // as kNotDefined; so is w where the formula has no real root.

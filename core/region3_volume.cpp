@@ -86,10 +86,10 @@ double upperVolume(double T) noexcept {
 }
 
 // Bisection for p >= 22.064 MPa: tolerance only; failure after kMaxSteps.
-double bisectSupercritical(double p, double T, double lo, double hi) noexcept {
+double bisectSupercritical(const Region3Isotherm& iso, double p, double lo, double hi) noexcept {
     for (int step = 0; step < kMaxSteps; ++step) {
         const double v = 0.5 * (lo + hi);
-        const double pv = region3Pressure(T, v);
+        const double pv = iso.pressure(v);
         if (std::fabs(pv - p) < kPressureTolerance) return v;
         if (p >= pv) {
             hi = v;
@@ -102,11 +102,11 @@ double bisectSupercritical(double p, double T, double lo, double hi) noexcept {
 
 // Bisection below 22.064 MPa: tolerance or a bracket narrower than
 // kWidthTolerance; the last mid-point is the result.
-double bisectSubcritical(double p, double T, double lo, double hi) noexcept {
+double bisectSubcritical(const Region3Isotherm& iso, double p, double lo, double hi) noexcept {
     double v = 0.5 * (lo + hi);
     for (int step = 0; step < kMaxSteps; ++step) {
         v = 0.5 * (lo + hi);
-        const double pv = region3Pressure(T, v);
+        const double pv = iso.pressure(v);
         if (std::fabs(pv - p) < kPressureTolerance || hi - lo < kWidthTolerance) break;
         if (p >= pv) {
             hi = v;
@@ -126,13 +126,14 @@ double region3Volume(double p, double T, int& side) noexcept {
         return kVc;
     }
 
+    const Region3Isotherm iso(T);
     if (p >= kPc) {
         side = kSideVapour;
         double lo = volumeA(T);
         double hi = volumeB(T);
-        if (region3Pressure(T, hi) > p) hi = upperVolume(T);
-        if (region3Pressure(T, lo) < p) lo = kDenseVolume;
-        return bisectSupercritical(p, T, lo, hi);
+        if (iso.pressure(hi) > p) hi = upperVolume(T);
+        if (iso.pressure(lo) < p) lo = kDenseVolume;
+        return bisectSupercritical(iso, p, lo, hi);
     }
 
     Bounds bounds{};
@@ -151,9 +152,9 @@ double region3Volume(double p, double T, int& side) noexcept {
         }
     }
 
-    const double pFirst = region3Pressure(T, bounds.first);
+    const double pFirst = iso.pressure(bounds.first);
     if (side == kSideLiquid && std::fabs(pFirst - p) < kPressureTolerance) return bounds.first;
-    const double pSecond = region3Pressure(T, bounds.second);
+    const double pSecond = iso.pressure(bounds.second);
     if (std::fabs(pSecond - p) < kPressureTolerance) return bounds.second;
 
     // Order the bracket by value; pressure falls with v on the side's branch.
@@ -178,7 +179,7 @@ double region3Volume(double p, double T, int& side) noexcept {
     if (pHi > p) {
         hi = side == kSideLiquid ? saturationBounds(saturationPressure(T), kSideLiquid).second : upperVolume(T);
     }
-    return bisectSubcritical(p, T, lo, hi);
+    return bisectSubcritical(iso, p, lo, hi);
 }
 
 }  // namespace if97
