@@ -5,10 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <fstream>
 #include <limits>
 #include <map>
-#include <regex>
 #include <string>
 
 #include "calls67.h"
@@ -38,13 +38,15 @@ constexpr ExportRow kExports[] = {
 TEST(Exports67, DefinitionFileHoldsTheOrdinals) {
   std::ifstream in(VAPROP67_DEF_FILE);
   ASSERT_TRUE(in.is_open());
-  const std::regex line(R"(^\s+(\w+) = (\w+)@(\d+) @(\d+)\s*$)");
+  // Export lines: "    Name = Name@bytes @ordinal".
   std::map<std::string, std::pair<int, int>> seen;
   for (std::string s; std::getline(in, s);) {
-    std::smatch m;
-    if (std::regex_match(s, m, line)) {
-      EXPECT_EQ(m[1], m[2]) << s;
-      seen[m[1]] = {std::stoi(m[4]), std::stoi(m[3])};
+    char name[64] = {}, symbol[64] = {}, tail[8] = {};
+    int bytes = -1, ordinal = -1;
+    if (std::sscanf(s.c_str(), " %63[A-Za-z0-9_] = %63[A-Za-z0-9_]@%d @%d%7s", name, symbol, &bytes, &ordinal,
+                    tail) == 4) {
+      EXPECT_STREQ(name, symbol) << s;
+      EXPECT_TRUE(seen.emplace(name, std::make_pair(ordinal, bytes)).second) << "twice: " << s;
     }
   }
   ASSERT_EQ(seen.size(), std::size(kExports));
