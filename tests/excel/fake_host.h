@@ -40,7 +40,7 @@ class FakeHost {
   static FakeHost& instance();
 
   // Back to a fresh host: version 16, a Help menu with two items, no workbook names, nothing
-  // recorded. Values still handed out are reported as leaks by outstanding().
+  // recorded, nothing handed out.
   void reset();
 
   // --- what the host answers ---
