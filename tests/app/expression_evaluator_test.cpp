@@ -41,6 +41,10 @@ const ValueRow kValueRows[] = {
     {"((((3))))", 3.0, kExact},
     {"-(-(2))", 2.0, kExact},
     {"(2)^2", 4.0, kExact},
+    {"-2^2", 4.0, kExact},           // the sign belongs to the factor that "^" raises
+    {"2^0.5*2^0.5", 2.0000000000000004, kOneRounding},
+    {"1/4*8", 2.0, kExact},
+    {"3-(-2)", 5.0, kExact},
     {"1+(2*(3)+4)", 11.0, kExact},
     {"0.1+0.2", 0.30000000000000004, kOneRounding},
     {"100/3", 33.333333333333336, kOneRounding},

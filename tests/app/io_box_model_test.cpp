@@ -1,6 +1,8 @@
 // The window-free IO box: conversions, formatting setters and evaluation of typed text.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "io_box_model.h"
 
 namespace calvex {
@@ -87,6 +89,18 @@ TEST(IOBoxModel, EvaluateReadsTheDisplayUnit)
     box.setRawValue(400.0);
     EXPECT_FALSE(box.changed());
     EXPECT_EQ(box.expressionText(), "50*2");
+}
+
+TEST(IOBoxModel, ValuesFromADamagedFileStillFormat)
+{
+    // Format words and values are taken from files unchecked: any of them must give a text.
+    IOBoxModel box(PropertyKind::Volume, 0xFFFF);  // 15 digits, style 15 (fixed), unit 255
+    box.setRawValue(1e308);
+    EXPECT_EQ(box.displayText().size(), 309u + 1u + 15u);
+    box.setRawValue(std::numeric_limits<double>::quiet_NaN());
+    EXPECT_EQ(box.displayText(), "nan");
+    box.setRawValue(std::numeric_limits<double>::denorm_min());
+    EXPECT_EQ(box.displayText(), "0.000000000000000");
 }
 
 TEST(IOBoxModel, ReadOnlyBoxReportsUnchanged)
