@@ -72,5 +72,3 @@ BENCHMARK_CAPTURE(BM_criticalVelocity, p1MPa_x0_9, 1.0, 0.9)->Unit(benchmark::kM
 BENCHMARK_CAPTURE(BM_criticalVelocity, p0_1MPa_x0_5, 0.1, 0.5)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_criticalVelocity, p10MPa_x0_95, 10.0, 0.95)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_criticalVelocity, p15MPa_x0_999, 15.0, 0.999)->Unit(benchmark::kMicrosecond);
-
-BENCHMARK_MAIN();
