@@ -3,6 +3,7 @@
 
 #include "cell_text.h"
 #include "number_text.h"
+#include "text.h"
 
 #include <optional>
 
@@ -13,7 +14,6 @@ constexpr std::size_t kReadBlock = 1 << 16;
 constexpr std::size_t kWriteBlock = 1 << 16;
 constexpr std::uint64_t kProgressEvery = 4096;
 constexpr std::uint64_t kMaxDiagnostics = 100;
-constexpr std::size_t kEchoMax = 40;
 constexpr std::string_view kMalformedCell = "malformed line";
 
 constexpr bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
@@ -22,14 +22,6 @@ std::string_view trim(std::string_view s) {
     while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
     while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
     return s;
-}
-
-std::string quoted(std::string_view text) {
-    std::string q = "'";
-    q.append(text.substr(0, kEchoMax));
-    if (text.size() > kEchoMax) q.append("...");
-    q.push_back('\'');
-    return q;
 }
 
 // Fields separated by one comma (with blanks around it) or by blanks alone; a comma with nothing
@@ -240,7 +232,7 @@ ParsedLine parseBatchLine(std::string_view line) {
         }
         values[i] = parseFiniteNumber(fields[i]);
         if (!values[i]) {
-            result.problem = "field " + std::to_string(i + 1) + " " + quoted(fields[i]) + " is not a number";
+            result.problem = "field " + std::to_string(i + 1) + " " + quotedForMessage(fields[i]) + " is not a number";
             return result;
         }
     }

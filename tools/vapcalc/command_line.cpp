@@ -2,6 +2,7 @@
 #include "command_line.h"
 
 #include "number_text.h"
+#include "text.h"
 #include "unit_set_name.h"
 
 #include <array>
@@ -10,21 +11,6 @@
 
 namespace vapcalc {
 namespace {
-
-// Arguments are echoed in messages at most this long, so a huge argument cannot flood the terminal.
-constexpr std::size_t kEchoMax = 40;
-
-std::string quoted(std::string_view text) {
-    std::string q = "'";
-    if (text.size() > kEchoMax) {
-        q.append(text.substr(0, kEchoMax));
-        q.append("...");
-    } else {
-        q.append(text);
-    }
-    q.push_back('\'');
-    return q;
-}
 
 constexpr std::string_view kPairList = "P,T  P,Q  T,Q  P,H  P,S";
 
@@ -108,7 +94,7 @@ private:
         } else if (takesValue) {
             if (const std::optional<std::string_view> v = optionValue(name, inlineValue)) valueOption(name, *v);
         } else {
-            fail("unknown option " + quoted(arg) + " (see vapcalc --help)");
+            fail("unknown option " + quotedForMessage(arg) + " (see vapcalc --help)");
         }
     }
 
@@ -116,7 +102,7 @@ private:
         if (name == "--units") {
             const std::optional<std::int32_t> set = parseUnitSet(v);
             if (!set) {
-                fail("unknown unit set " + quoted(v) +
+                fail("unknown unit set " + quotedForMessage(v) +
                      " (names Eng, SI, EngG, SIF, SIK, MET, METF with flags o and S, or a number 0 to 127)");
                 return;
             }
@@ -129,14 +115,14 @@ private:
             } else if (v == "json") {
                 result_.options.format = Format::Json;
             } else {
-                fail("unknown format " + quoted(v) + " (table, csv or json)");
+                fail("unknown format " + quotedForMessage(v) + " (table, csv or json)");
                 return;
             }
             formatGiven_ = true;
         } else if (name == "--digits") {
             const std::optional<double> d = parseFiniteNumber(v);
             if (!d || *d != static_cast<double>(static_cast<int>(*d)) || *d < 1 || *d > kMaxDigits) {
-                fail("--digits needs a whole number from 1 to 17, not " + quoted(v));
+                fail("--digits needs a whole number from 1 to 17, not " + quotedForMessage(v));
                 return;
             }
             result_.options.digits = static_cast<int>(*d);
@@ -159,7 +145,7 @@ private:
         }
         const std::optional<Pair> pair = (a && b) ? pairOf(*a, *b) : std::nullopt;
         if (!pair) {
-            fail("unknown pair " + quoted(v) + " (the pairs are " + std::string(kPairList) + ", in either order)");
+            fail("unknown pair " + quotedForMessage(v) + " (the pairs are " + std::string(kPairList) + ", in either order)");
             return;
         }
         batchPair_ = pair;
@@ -180,7 +166,7 @@ private:
             const std::string_view item = v.substr(start, comma == std::string_view::npos ? v.npos : comma - start);
             const std::optional<Property> p = propertyFromLetter(item);
             if (!p) {
-                fail("unknown property " + quoted(item) + " in --props (letters P T Q H S V C W G M K Pr R, or all)");
+                fail("unknown property " + quotedForMessage(item) + " in --props (letters P T Q H S V C W G M K Pr R, or all)");
                 return;
             }
             result_.options.props.push_back(*p);
@@ -193,7 +179,7 @@ private:
         const std::size_t eq = arg.find('=');
         if (eq == std::string_view::npos || endOfOptions_) {
             if (file_) {
-                fail("more than one input file: " + quoted(*file_) + " and " + quoted(arg));
+                fail("more than one input file: " + quotedForMessage(*file_) + " and " + quotedForMessage(arg));
                 return;
             }
             file_ = arg;
@@ -203,16 +189,16 @@ private:
         const std::string_view text = arg.substr(eq + 1);
         const std::optional<Property> p = inputLetter(letter);
         if (!p) {
-            fail("unknown input " + quoted(letter) + " in " + quoted(arg) + " (inputs are P, T, Q, H and S)");
+            fail("unknown input " + quotedForMessage(letter) + " in " + quotedForMessage(arg) + " (inputs are P, T, Q, H and S)");
             return;
         }
         if (text.empty()) {
-            fail("missing value in " + quoted(arg));
+            fail("missing value in " + quotedForMessage(arg));
             return;
         }
         const std::optional<double> value = parseFiniteNumber(text);
         if (!value) {
-            fail(quoted(text) + " in " + quoted(arg) + " is not a number");
+            fail(quotedForMessage(text) + " in " + quotedForMessage(arg) + " is not a number");
             return;
         }
         for (const Input& in : inputs_) {
@@ -222,7 +208,7 @@ private:
             }
         }
         if (inputs_.size() == 2) {
-            fail("more than two inputs: " + quoted(arg) + " (give one pair: " + std::string(kPairList) + ")");
+            fail("more than two inputs: " + quotedForMessage(arg) + " (give one pair: " + std::string(kPairList) + ")");
             return;
         }
         inputs_.push_back({*p, *value});
@@ -265,7 +251,7 @@ private:
         Options& o = result_.options;
         o.mode = Mode::Point;
         if (file_) {
-            fail("unexpected argument " + quoted(*file_) + " (inputs are written NAME=VALUE, e.g. P=10; files need --batch)");
+            fail("unexpected argument " + quotedForMessage(*file_) + " (inputs are written NAME=VALUE, e.g. P=10; files need --batch)");
             return;
         }
         if (batchPair_) {

@@ -1,6 +1,7 @@
 // Property table, unit texts and the evaluation of one state through the vaprop32 exports.
 #include "properties.h"
 
+#include "text.h"
 #include "unit_sets.h"
 #include "vaprop32.h"
 
@@ -80,16 +81,6 @@ constexpr std::array<std::array<Export, kPropertyCount>, 5> kExports{{
 
 // The export whose success tells that the state itself can be computed.
 constexpr std::array<Export, 5> kStateExports{StmPTV, StmPQV, StmTQV, StmPHT, StmPST};
-
-constexpr char upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (upper(a[i]) != upper(b[i])) return false;
-    }
-    return true;
-}
 
 constexpr std::size_t index(Pair p) { return static_cast<std::size_t>(p); }
 constexpr std::size_t index(Property p) { return static_cast<std::size_t>(p); }

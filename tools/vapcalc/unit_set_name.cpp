@@ -2,6 +2,7 @@
 #include "unit_set_name.h"
 
 #include "number_text.h"
+#include "text.h"
 
 #include <array>
 #include <cstddef>
@@ -14,12 +15,10 @@ constexpr std::array<std::string_view, 7> kNames{"ENG", "SI", "ENGG", "SIF", "SI
 // The same names as the help texts write them.
 constexpr std::array<std::string_view, 7> kDisplayNames{"Eng", "SI", "EngG", "SIF", "SIK", "MET", "METF"};
 
-constexpr char upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
 bool startsWithName(std::string_view text, std::string_view name) {
     if (text.size() < name.size()) return false;
     for (std::size_t i = 0; i < name.size(); ++i) {
-        if (upper(text[i]) != name[i]) return false;
+        if (upperAscii(text[i]) != name[i]) return false;
     }
     return true;
 }
@@ -34,8 +33,8 @@ std::optional<std::int32_t> parseUnitSetName(std::string_view text) noexcept {
         if (!startsWithName(text, kNames[i])) continue;
         std::int32_t flags = 0;
         for (char c : text.substr(kNames[i].size())) {
-            if (upper(c) == 'O') flags |= kIfc67Flag;
-            if (upper(c) == 'S') flags |= kFastFlag;
+            if (upperAscii(c) == 'O') flags |= kIfc67Flag;
+            if (upperAscii(c) == 'S') flags |= kFastFlag;
         }
         return static_cast<std::int32_t>(i) | flags;
     }
