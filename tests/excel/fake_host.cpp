@@ -42,6 +42,7 @@ void FakeHost::reset() {
   workbookNames.clear();
   refuseProcedure.clear();
   nameUnavailable = false;
+  evaluateFails = false;
   calls.clear();
   registerCalls.clear();
   registered.clear();
@@ -322,6 +323,7 @@ int FakeHost::dispatch(int xlfn, LPXLOPER result, int count, LPXLOPER* args) {
     case xlfEvaluate: {
       std::string formula = count == 1 ? text(args[0], "xlfEvaluate") : "";
       evaluated.push_back(formula);
+      if (evaluateFails) return xlretFailed;
       if (!formula.empty() && formula[0] == '=') formula.erase(0, 1);
       for (const auto& [name, value] : workbookNames)
         if (lowerCase(name) == lowerCase(formula)) {

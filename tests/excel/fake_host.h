@@ -52,6 +52,7 @@ class FakeHost {
   std::map<std::string, HostValue> workbookNames;  // names visible to xlfEvaluate
   std::string refuseProcedure;                     // xlfRegister of this procedure fails
   bool nameUnavailable = false;                    // xlGetName fails
+  bool evaluateFails = false;                      // xlfEvaluate fails (no active workbook)
 
   // --- what the host has seen ---
   std::vector<Call> calls;

@@ -224,6 +224,13 @@ TEST_F(WrapperTest, MissingUnitsFollowTheWorkbookNameStmBaseUnits) {
   expectError(pth(p.get(), t.get(), none.get()), xlerrNum, "StmBaseUnits 40");
 }
 
+TEST_F(WrapperTest, FailedEvaluationOfTheWorkbookNameGivesEng) {
+  host().workbookNames["StmBaseUnits"] = HostValue::number(1);
+  host().evaluateFails = true;
+  Oper p = Oper::number(100), t = Oper::number(500), none = Oper::missing();
+  expectSame(wrapper2("StmPTH")(p.get(), t.get(), none.get()), StmPTH(100, 500, 0), "evaluation failed");
+}
+
 TEST_F(WrapperTest, DefaultUnitsInTheConfigurationMakesTheUnitSetRequired) {
   writeConfig("DefaultUnits=dword:00000001\n");
   openAddin();
