@@ -13,6 +13,14 @@
 #include <cstddef>
 #include <utility>
 
+// The helpers below are forced inline so that each table's monomials stay in
+// registers and the monomials a derivative set does not use are dropped.
+#if defined(__GNUC__) || defined(__clang__)
+#define IF97_FORCE_INLINE [[gnu::always_inline]] inline
+#else
+#define IF97_FORCE_INLINE inline
+#endif
+
 namespace if97::detail {
 
 // One term of a two-variable table: n X^I Y^J.
@@ -30,7 +38,7 @@ struct Term1 {
 
 // x^N for a fixed N >= 0.
 template <int N>
-inline double upow(double x) noexcept {
+IF97_FORCE_INLINE double upow(double x) noexcept {
     static_assert(N >= 0);
     if constexpr (N == 0) {
         return 1.0;
@@ -46,7 +54,7 @@ inline double upow(double x) noexcept {
 
 // x^N for a fixed N of either sign; inv = 1/x (used only when N < 0).
 template <int N>
-inline double ipow(double x, double inv) noexcept {
+IF97_FORCE_INLINE double ipow(double x, double inv) noexcept {
     if constexpr (N >= 0) {
         return upow<N>(x);
     } else {
@@ -62,17 +70,17 @@ constexpr double orderWeight(int k, int order) noexcept {
 }
 
 template <const auto& Tab, std::size_t... K>
-inline void termValues(double x, double ix, double y, double iy, double* m, std::index_sequence<K...>) noexcept {
+IF97_FORCE_INLINE void termValues(double x, double ix, double y, double iy, double* m, std::index_sequence<K...>) noexcept {
     ((m[K] = ipow<Tab[K].I>(x, ix) * ipow<Tab[K].J>(y, iy)), ...);
 }
 
 template <const auto& Tab, std::size_t... K>
-inline void termValues1(double y, double iy, double* m, std::index_sequence<K...>) noexcept {
+IF97_FORCE_INLINE void termValues1(double y, double iy, double* m, std::index_sequence<K...>) noexcept {
     ((m[K] = ipow<Tab[K].J>(y, iy)), ...);
 }
 
 template <const auto& Tab, int Dx, int Dy, std::size_t K>
-inline void addTerm(double* acc, const double* b) noexcept {
+IF97_FORCE_INLINE void addTerm(double* acc, const double* b) noexcept {
     constexpr double c = [] {
         if constexpr (requires { Tab[K].I; }) {
             return orderWeight(Tab[K].I, Dx) * orderWeight(Tab[K].J, Dy) * Tab[K].n;
@@ -84,7 +92,7 @@ inline void addTerm(double* acc, const double* b) noexcept {
 }
 
 template <const auto& Tab, int Dx, int Dy, std::size_t... K>
-inline double weightedSum(const double* b, std::index_sequence<K...>) noexcept {
+IF97_FORCE_INLINE double weightedSum(const double* b, std::index_sequence<K...>) noexcept {
     double acc[4] = {0.0, 0.0, 0.0, 0.0};
     (addTerm<Tab, Dx, Dy, K>(acc, b), ...);
     return (acc[0] + acc[1]) + (acc[2] + acc[3]);
@@ -92,19 +100,19 @@ inline double weightedSum(const double* b, std::index_sequence<K...>) noexcept {
 
 // Monomials X^I Y^J of a two-variable table into b (b must hold Tab.size() doubles).
 template <const auto& Tab>
-inline void powerTerms(double x, double ix, double y, double iy, double* b) noexcept {
+IF97_FORCE_INLINE void powerTerms(double x, double ix, double y, double iy, double* b) noexcept {
     termValues<Tab>(x, ix, y, iy, b, std::make_index_sequence<Tab.size()>{});
 }
 
 // Monomials Y^J of a one-variable table into b.
 template <const auto& Tab>
-inline void powerTerms1(double y, double iy, double* b) noexcept {
+IF97_FORCE_INLINE void powerTerms1(double y, double iy, double* b) noexcept {
     termValues1<Tab>(y, iy, b, std::make_index_sequence<Tab.size()>{});
 }
 
 // X^Dx Y^Dy times the (Dx, Dy) partial derivative of the sum, from its monomials.
 template <const auto& Tab, int Dx, int Dy>
-inline double scaledDerivative(const double* b) noexcept {
+IF97_FORCE_INLINE double scaledDerivative(const double* b) noexcept {
     return weightedSum<Tab, Dx, Dy>(b, std::make_index_sequence<Tab.size()>{});
 }
 
