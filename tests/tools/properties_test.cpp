@@ -222,11 +222,19 @@ TEST(Properties, PropertiesNotDefinedForTheStateAreNotAvailable) {
     EXPECT_EQ(pq.get(Property::K), kNotAvailable);
     EXPECT_EQ(pq.get(Property::M), kNotAvailable);
     EXPECT_EQ(pq.get(Property::Pr), kNotAvailable);
-    EXPECT_GT(pq.get(Property::W), 0.0);  // critical flow velocity
     EXPECT_EQ(StateEvaluator(Pair::TQ, 100.0, 0.5, 1).get(Property::Pr), kNotAvailable);
     // The 1967 equations have no IF97 region.
     EXPECT_EQ(StateEvaluator(Pair::PT, 10.0, 500.0, 1 | 8).get(Property::R), kNotAvailable);
     EXPECT_EQ(StateEvaluator(Pair::PQ, 10.0, 1.0, 1 | 8).get(Property::R), kNotAvailable);
+}
+
+TEST(Properties, WetSteamSpeedOfSoundIsTheCriticalFlowVelocity) {
+    // 10 bar, x = 0.5 lies inside the range of the critical flow velocity (p from 0.00963106 to
+    // 16.36 MPa, x from 0.25): a velocity, not "not available". Below x = 0.25 there is none.
+    StateEvaluator pq(Pair::PQ, 10.0, 0.5, 1);
+    EXPECT_EQ(pq.get(Property::W), StmPQW(10.0, 0.5, 1));
+    EXPECT_GT(pq.get(Property::W), 0.0);
+    EXPECT_EQ(StateEvaluator(Pair::PQ, 10.0, 0.2, 1).get(Property::W), kNotAvailable);
 }
 
 struct CodeRow {
