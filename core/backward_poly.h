@@ -71,9 +71,11 @@ struct PowerChain {
     explicit PowerChain(double x) noexcept {
         value[-Lo] = 1.0;
         if constexpr (Hi >= 1) value[1 - Lo] = x;
+#pragma GCC unroll 64
         for (int e = 2; e <= Hi; ++e) value[e - Lo] = value[e / 2 - Lo] * value[e - e / 2 - Lo];
         if constexpr (Lo < 0) {
             value[-1 - Lo] = 1.0 / x;
+#pragma GCC unroll 64
             for (int e = 2; e <= -Lo; ++e) value[-e - Lo] = value[-(e / 2) - Lo] * value[-(e - e / 2) - Lo];
         }
     }
@@ -91,6 +93,7 @@ inline double sum(double x, double y) noexcept {
     const PowerChain<jLo, jHi> yp(y);
     // Four partial sums, so that the additions do not form one long dependent chain.
     double part[4] = {0.0, 0.0, 0.0, 0.0};
+#pragma GCC unroll 64
     for (std::size_t k = 0; k < Table.size(); ++k) {
         const Term& t = Table[k];
         part[k % 4] += t.n * xp[t.I] * yp[t.J];
