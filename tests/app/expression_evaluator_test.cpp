@@ -19,7 +19,7 @@ struct ValueRow {
     double tolerance;  // relative
 };
 
-// Expected values worked by hand from the grammar (the first five are the documented examples).
+// Expected values worked by hand from the grammar of expression_evaluator.h.
 const ValueRow kValueRows[] = {
     {"2*3^2", 18.0, kExact},         // "^" binds the factor just before it
     {"2^3^2", 64.0, kExact},         // (2^3)^2
@@ -66,7 +66,7 @@ struct ErrorRow {
 };
 
 const ErrorRow kErrorRows[] = {
-    // Documented examples.
+    // Operator order, parentheses and missing operands.
     {"2+-3", 2},     // no sign after a sign
     {"2^-1", 2},     // no sign after a power
     {"2(3)", 1},     // no group right after a number
