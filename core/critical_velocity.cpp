@@ -57,6 +57,7 @@ double criticalVelocity(double p, double /*h*/, double s, double x) noexcept {
     double V = 0.0;  // velocity of the last evaluated throat step
     for (int pass = 0; pass < kPasses; ++pass) {
         st.computePS(p0, s, kMaskH, 1);
+        if (isErrorStatus(st.status())) return kNotDefined;  // no stagnation state on this isentrope
         const double h0 = st.enthalpy();
         // Every pass starts its throat search well above the mass-flux maximum.
         double dp = 0.05 * (0.9 * p0);

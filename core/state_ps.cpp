@@ -20,10 +20,11 @@ constexpr double kFallbackTolS = 1e-8;  // kJ/(kg K), acceptance of a region 1/2
 constexpr double kTMin = 273.15;
 
 // Region 1 temperature of an accepted (p,s) state.  The region test admits s down to the exact
-// 273.15 K isotherm, so a backward value below 273.15 K only means that the backward equation's
-// own error (up to about 22 mK) has carried it across the isotherm: the temperature is then
-// refined from 273.15 K, or is 273.15 K itself when only the backward equation is asked for.
-// Region 1 is never evaluated below the isotherm's backward image.
+// 273.15 K isotherm, so a backward value below 273.15 K (reported by backwardT1ps as a code) only
+// means that the backward equation's own error, up to 3.6 mK there, has carried it across the
+// isotherm.  The temperature is then refined from 273.15 K, which reproduces s at the consistent
+// temperature of at least 273.15 K; with backwardOnly it is 273.15 K itself.  Region 1 is thus never
+// evaluated at the code value, nor below the isotherm by more than the refinement tolerance.
 double region1Tps(double p, double s, int backwardOnly) noexcept {
     const double T = backwardT1ps(p, s, backwardOnly);
     if (T >= kTMin) return T;

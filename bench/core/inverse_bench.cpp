@@ -52,7 +52,7 @@ BENCHMARK_CAPTURE(BM_computePH, region2_3MPa_3000_backward, 3.0, 3000.0, kT, 1);
 BENCHMARK_CAPTURE(BM_computePH, region2c_60MPa_2700, 60.0, 2700.0, kT, 0);
 BENCHMARK_CAPTURE(BM_computePH, wet_1MPa_2000, 1.0, 2000.0, kT, 0);
 BENCHMARK_CAPTURE(BM_computePH, region3_25MPa_1800, 25.0, 1800.0, kT, 0);
-BENCHMARK_CAPTURE(BM_computePH, region3_20MPa_2400_vapour, 20.0, 2400.0, kT, 0);
+BENCHMARK_CAPTURE(BM_computePH, region3_20MPa_2500_vapour, 20.0, 2500.0, kT, 0);
 BENCHMARK_CAPTURE(BM_computePH, region5_0_5MPa_5219, 0.5, 5219.76, kT, 0);
 BENCHMARK_CAPTURE(BM_computePH, region1_3MPa_500_allbutw, 3.0, 500.0, kAllButW, 0);
 

