@@ -24,21 +24,30 @@ std::string_view trim(std::string_view s) {
     return s;
 }
 
-// Fields separated by one comma (with blanks around it) or by blanks alone; a comma with nothing
-// before or after it makes an empty field.
-std::vector<std::string_view> splitFields(std::string_view s) {
-    std::vector<std::string_view> fields;
+// The first two fields of a line and the number of fields. Fields are separated by one comma
+// (with blanks around it) or by blanks alone; a comma with nothing before or after it makes an
+// empty field.
+struct Fields {
+    std::string_view first;
+    std::string_view second;
+    std::size_t count = 0;
+};
+
+Fields splitFields(std::string_view s) {
+    Fields fields;
     std::size_t i = 0;
     const std::size_t n = s.size();
     while (true) {
         while (i < n && isBlank(s[i])) ++i;
         const std::size_t start = i;
         while (i < n && !isBlank(s[i]) && s[i] != ',') ++i;
-        fields.push_back(s.substr(start, i - start));
+        const std::string_view field = s.substr(start, i - start);
+        if (fields.count == 0) fields.first = field;
+        if (fields.count == 1) fields.second = field;
+        ++fields.count;
         while (i < n && isBlank(s[i])) ++i;
         if (i == n) break;
         if (s[i] == ',') ++i;  // a comma always starts another field, even an empty one at the end
-        else if (fields.back().empty()) break;
     }
     return fields;
 }
@@ -213,26 +222,27 @@ ParsedLine parseBatchLine(std::string_view line) {
     if (const std::size_t hash = line.find('#'); hash != std::string_view::npos) line = line.substr(0, hash);
     line = trim(line);
     if (line.empty()) return result;
-    const std::vector<std::string_view> fields = splitFields(line);
+    const Fields fields = splitFields(line);
     result.kind = LineKind::Malformed;
-    result.firstFieldIsText = !fields.front().empty() && !parseFiniteNumber(fields.front());
-    if (fields.size() == 1) {
+    result.firstFieldIsText = !fields.first.empty() && !parseFiniteNumber(fields.first);
+    if (fields.count == 1) {
         result.problem = "missing value: expected two numbers, found one field";
         return result;
     }
-    if (fields.size() > 2) {
-        result.problem = "expected two numbers, found " + std::to_string(fields.size()) + " fields";
+    if (fields.count > 2) {
+        result.problem = "expected two numbers, found " + std::to_string(fields.count) + " fields";
         return result;
     }
+    const std::string_view texts[2] = {fields.first, fields.second};
     std::optional<double> values[2];
     for (std::size_t i = 0; i < 2; ++i) {
-        if (fields[i].empty()) {
+        if (texts[i].empty()) {
             result.problem = "missing value: field " + std::to_string(i + 1) + " is empty";
             return result;
         }
-        values[i] = parseFiniteNumber(fields[i]);
+        values[i] = parseFiniteNumber(texts[i]);
         if (!values[i]) {
-            result.problem = "field " + std::to_string(i + 1) + " " + quotedForMessage(fields[i]) + " is not a number";
+            result.problem = "field " + std::to_string(i + 1) + " " + quotedForMessage(texts[i]) + " is not a number";
             return result;
         }
     }
