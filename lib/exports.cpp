@@ -155,25 +155,24 @@ double transportCall(const Pair& pair, StateOfPair ofState, TransportRoute67 rou
     return fromInternalM(transport.viscosity(), in.units.set);
 }
 
-// The saturation calls take one input: computeTX(T, 0, 1) and computePX(p, 0, 2).
-double saturationPressure(double u, std::int32_t word) {
-    if (unitSetRefused(word)) return kInvalidUnitSet;
-    const UnitSetWord units = decodeUnitSet(word);
-    double T = 0.0;
-    if (const int code = toInternalT(u, units.set, T); code != 0) return code;
-    if (units.ifc67 && kRoute67TP != nullptr) return fromInternalP(kRoute67TP(T), units.set);
-    state.computeTX(T, 0.0, if97::kMaskP);
-    return fromInternalP(state.pressure(), units.set);
-}
+// The saturation calls take one input: computeTX(T, 0, 1) for the pressure, computePX(p, 0, 2) for
+// the temperature.
+struct Saturation {
+    Input in;
+    Compute compute;  // with quality 0
+    Result result;
+};
+constexpr Saturation kSaturationPressure{toInternalT, kTQ.compute, {if97::kMaskP, &IF97State::pressure, fromInternalP}};
+constexpr Saturation kSaturationTemperature{toInternalP, kPQ.compute, kT};
 
-double saturationTemperature(double u, std::int32_t word) {
+double saturationCall(const Saturation& sat, Route67One route, double u, std::int32_t word) {
     if (unitSetRefused(word)) return kInvalidUnitSet;
     const UnitSetWord units = decodeUnitSet(word);
-    double p = 0.0;
-    if (const int code = toInternalP(u, units.set, p); code != 0) return code;
-    if (units.ifc67 && kRoute67PT != nullptr) return fromInternalT(kRoute67PT(p), units.set);
-    state.computePX(p, 0.0, if97::kMaskT);
-    return fromInternalT(state.temperature(), units.set);
+    double c = 0.0;
+    if (const int code = sat.in(u, units.set, c); code != 0) return code;
+    if (units.ifc67 && route != nullptr) return sat.result.out(route(c), units.set);
+    sat.compute(state, c, 0.0, sat.result.mask, 0);
+    return sat.result.out((state.*sat.result.get)(), units.set);
 }
 
 double region(double u1, double u2, std::int32_t word) {
@@ -187,8 +186,8 @@ double region(double u1, double u2, std::int32_t word) {
 
 extern "C" {
 
-double VAPROP_CALL StmTP(double T, int32_t UnitSet) { return saturationPressure(T, UnitSet); }
-double VAPROP_CALL StmPT(double P, int32_t UnitSet) { return saturationTemperature(P, UnitSet); }
+double VAPROP_CALL StmTP(double T, int32_t UnitSet) { return saturationCall(kSaturationPressure, kRoute67TP, T, UnitSet); }
+double VAPROP_CALL StmPT(double P, int32_t UnitSet) { return saturationCall(kSaturationTemperature, kRoute67PT, P, UnitSet); }
 double VAPROP_CALL StmPTR(double P, double T, int32_t UnitSet) { return region(P, T, UnitSet); }
 
 double VAPROP_CALL StmPTH(double P, double T, int32_t U) { return propertyCall(kPT, kH, kRoute67PTH, P, T, U); }
