@@ -23,17 +23,19 @@ One state point
   defined for the state (the quality of a (P,T) state, the heat capacity of wet steam,
   transport properties of wet steam, the IF97 region under --ifc67) prints
   "not available". Without inputs vapcalc computes its built-in state point P=10 T=500
-  (10 bar and 500 °C in the default unit set SI).
+  (10 bar and 500 °C in the default unit set SI). A command line handed over as one
+  word with blanks ("P=10 T=500 --units SI" in quotes) is read as its words.
 
 Options
-  --units SET    unit set, by name or number (default SI):
-                   Eng   psia, °F, Btu/lb, Btu/(lb °F), ft3/lb, ft/s
+  --units SET    unit set, by name or number (default SI); units of P, T, H, S and C,
+                 V, W, M, K:
+                   Eng   psia, °F, Btu/lb, Btu/(lb °F), ft3/lb, ft/s, lb/(ft h), Btu/(h ft °F)
                    SI    bar, °C, kJ/kg, kJ/(kg K), m3/kg, m/s, mPa s, W/(m K)
-                   EngG  as Eng with pressure in psig
+                   EngG  as Eng with pressure in psig (gauge: 0 psig is 1 atm)
                    SIF   MPa, K, kJ/kg, kJ/(kg K), m3/kg, m/s, Pa s, W/(m K)
                    SIK   as SI with pressure in kPa
-                   MET   bar, °C, kcal/kg, kcal/(kg K)
-                   METF  kgf/cm2, °C, kcal/kg, kcal/(kg K), kcal/(h m °C), Pa s
+                   MET   bar, °C, kcal/kg, kcal/(kg K), m3/kg, m/s, mPa s, W/(m K)
+                   METF  kgf/cm2, °C, kcal/kg, kcal/(kg K), m3/kg, m/s, Pa s, kcal/(h m °C)
                  Names ignore case; an "o" after the name selects the 1967 equations and an
                  "S" fast mode (SIo, EngS, METFoS). A number is the library's UnitSet word:
                  0 to 6 the sets in this order, +8 IFC-67, +16 fast.
