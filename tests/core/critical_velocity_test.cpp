@@ -153,6 +153,15 @@ TEST(CriticalVelocity, AgreesWithBruteForce) {
         const double brute = BruteForce(w.s).velocity(r.p);
         EXPECT_NEAR(v / brute, 1.0, kSearchTol) << r.p << " " << r.x << ": " << v << " vs " << brute;
     }
+    // And over a grid spanning the accepted range.
+    for (double p : {0.00963106, 0.05, 0.5, 3.0, 8.0, 13.0, 16.36387261007895}) {
+        for (double x : {0.25, 0.5, 0.8, 0.97, 0.999, 0.99999}) {
+            const Wet w = wet(p, x);
+            const double v = criticalVelocity(p, w.h, w.s, x);
+            const double brute = BruteForce(w.s).velocity(p);
+            EXPECT_NEAR(v / brute, 1.0, kSearchTol) << p << " " << x << ": " << v << " vs " << brute;
+        }
+    }
     // The two figures quoted above.
     EXPECT_NEAR(velocity(16.36387261007895, 0.999), 360.8, 0.1);
     EXPECT_NEAR(velocity(1.0, 0.99999), 470.8, 0.1);
