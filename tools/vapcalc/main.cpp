@@ -4,10 +4,10 @@
 #include "command_line.h"
 #include "number_text.h"
 #include "point_output.h"
+#include "progress.h"
 #include "vaprop32.h"
 
 #include <cerrno>
-#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -56,26 +56,9 @@ int runPoint(const vapcalc::Options& options) {
     return printStdout(vapcalc::formatPoint(report, options.format, options.digits));
 }
 
-// A progress line on a terminal, rewritten at most four times a second after the first second.
-class Progress {
-public:
-    void operator()(std::uint64_t states) {
-        const auto now = std::chrono::steady_clock::now();
-        if (now - start_ < std::chrono::seconds(1) || now - last_ < std::chrono::milliseconds(250)) return;
-        last_ = now;
-        const std::string line = "\rvapcalc: " + std::to_string(states) + " states";
-        std::fwrite(line.data(), 1, line.size(), stderr);
-        shown_ = true;
-    }
-    void clear() const {
-        if (shown_) std::fputs("\r\033[K", stderr);
-    }
-
-private:
-    std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
-    std::chrono::steady_clock::time_point last_ = start_;
-    bool shown_ = false;
-};
+void writeStderr(const std::string& text) {
+    if (!text.empty()) std::fwrite(text.data(), 1, text.size(), stderr);
+}
 
 int runBatch(const vapcalc::Options& options) {
     // A word the library rejects would fail every state alike: say so once.
@@ -92,7 +75,7 @@ int runBatch(const vapcalc::Options& options) {
         }
     }
     const vapcalc::BatchConfig config{options.pair, options.swapped, options.props, options.unitSet, options.digits};
-    Progress progress;
+    vapcalc::ProgressLine progress(vapcalc::ProgressLine::Clock::now());
     const bool terminal = ::isatty(STDERR_FILENO) == 1;
     vapcalc::BatchIo io;
     io.read = [fd](char* buf, std::size_t n) -> std::ptrdiff_t {
@@ -104,12 +87,16 @@ int runBatch(const vapcalc::Options& options) {
     };
     io.write = [](const char* data, std::size_t n) { return writeAll(STDOUT_FILENO, data, n); };
     io.diagnostic = [&progress](std::string_view message) {
-        progress.clear();
+        writeStderr(progress.clear());
         printError(message);
     };
-    if (terminal) io.progress = [&progress](std::uint64_t states) { progress(states); };
+    if (terminal) {
+        io.progress = [&progress](std::uint64_t states) {
+            writeStderr(progress.update(states, vapcalc::ProgressLine::Clock::now()));
+        };
+    }
     const vapcalc::BatchStats stats = vapcalc::runBatch(config, io);
-    progress.clear();
+    writeStderr(progress.clear());
     if (fd != STDIN_FILENO) ::close(fd);
     if (stats.readError) {
         printError("cannot read " + (options.file == "-" ? std::string("standard input") : options.file));
