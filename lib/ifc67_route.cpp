@@ -36,8 +36,9 @@ double volumeOf(double r) { return isCode(r) ? r : r / F.volume[kEng]; }
 
 // Composed heat capacity from (p, h) or (p, s): no value for a two-phase state; on the saturation
 // line the saturated heat capacity, else cp at (p, T).
-double composedHeatCapacity(double (*temperature67)(double, double), double (*quality67)(double, double), double p,
-                            double y) {
+using Library67 = double(VAPROP67_CALL*)(double, double);
+
+double composedHeatCapacity(Library67 temperature67, Library67 quality67, double p, double y) {
     const double T = temperature67(p, y);
     if (isCode(T)) return T;
     const double x = quality67(p, y);
