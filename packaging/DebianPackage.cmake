@@ -18,17 +18,17 @@ set(CPACK_PACKAGE_VENDOR "vaprop developers")
 set(CPACK_PACKAGE_CONTACT "vaprop developers <vaprop@example.org>")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "water and steam properties: IF97 and IFC-67 libraries, calculators, add-ins")
+# The long description below the summary line; CPack indents it and marks the empty line.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-"water and steam properties: IF97 and IFC-67 libraries, calculators, add-ins
- Properties of water and steam for engineering work from two independent
- state variables (p,T), (p,x), (T,x), (p,h) or (p,s): temperature, quality,
- enthalpy, entropy, specific volume, isobaric heat, speed of sound,
- isentropic expansion coefficient, viscosity and thermal conductivity, by
- IAPWS-IF97 or by the 1967 IFC formulation.
- .
- Contents: the libraries libvaprop32 and libvaprop67 with their C headers,
- CMake package and pkg-config files; the command-line calculator vapcalc;
- the desktop calculator calvex; the spreadsheet and Mathcad add-in modules.")
+"Properties of water and steam for engineering work from two independent
+state variables (p,T), (p,x), (T,x), (p,h) or (p,s): temperature, quality,
+enthalpy, entropy, specific volume, isobaric heat, speed of sound,
+isentropic expansion coefficient, viscosity and thermal conductivity, by
+IAPWS-IF97 or by the 1967 IFC formulation.
+
+Contents: the libraries libvaprop32 and libvaprop67 with their C headers,
+CMake package and pkg-config files; the command-line calculator vapcalc;
+the desktop calculator calvex; the spreadsheet and Mathcad add-in modules.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)

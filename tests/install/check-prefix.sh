@@ -112,7 +112,7 @@ if cmake -S "$examples" -B "$work/cmake" -DCMAKE_PREFIX_PATH="$prefix" \
   # Stm67Ver: the IFC-67 library's version, 1.1
   check "steam_cpp (find_package) vaprop67 version 1.1" test "$(number_after "$cpp_out" 'version')" = 1.1
   for exe in steam_c steam_cpp; do
-    if ldd "$work/cmake/$exe" | grep libvaprop32 | grep -q -- "$prefix"; then
+    if grep libvaprop32 <<<"$(ldd "$work/cmake/$exe" 2>&1)" | grep -q -- "$prefix"; then
       pass "$exe runs on the installed libvaprop32"
     else
       fail "$exe does not bind the installed libvaprop32"
