@@ -1,0 +1,196 @@
+// Calls every vaprop32 export on the case list of export_cases.h and writes one line per call:
+//   <ordinal> <name> <a> <b> <UnitSet> <result>
+// with the doubles as the 16 hex digits of their bits, then the result in decimal for the reader.
+//
+//   Linux:  case_runner <path of libvaprop32.so> <output file>   binds the exports by name
+//   wine:   case_runner.exe <output file>                          loads vaprop32.dll and binds every
+//           export by ordinal, checking first that each ordinal and its name give the same entry
+//   Linux:  case_runner compare <expected> <actual>
+//           compares two outputs line by line: the calls must be the same, every code and every value
+//           the same bits. The one allowance: a value may differ by at most kLibmUlps units in the last
+//           place when the two platforms' mathematics libraries round exp/log/pow differently (about
+//           one argument in a thousand differs there by one unit); each such case is listed.
+#include <cinttypes>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+
+#if defined(_WIN32)
+#include <windows.h>
+#else
+#include <dlfcn.h>
+#endif
+
+#include "export_cases.h"
+
+namespace {
+
+using namespace w32test;
+
+std::uint64_t bitsOf(double x) {
+    std::uint64_t bits;
+    std::memcpy(&bits, &x, sizeof bits);
+    return bits;
+}
+
+void* entries[46] = {};  // by ordinal
+
+void write(std::FILE* out, const ExportRow& row, double a, double b, std::int32_t unitSet) {
+    const int arity = static_cast<int>(std::strlen(row.inputs));
+    void* const entry = entries[row.ordinal];
+    double r = 0;
+    if (arity == 0) r = reinterpret_cast<Export0>(entry)();
+    if (arity == 1) r = reinterpret_cast<Export1>(entry)(a, unitSet);
+    if (arity == 2) r = reinterpret_cast<Export2>(entry)(a, b, unitSet);
+    std::fprintf(out, "%d %s %016" PRIx64 " %016" PRIx64 " %" PRId32 " %016" PRIx64 " %.17g\n", row.ordinal, row.name,
+                 bitsOf(a), bitsOf(b), unitSet, bitsOf(r), r);
+}
+
+#if defined(_WIN32)
+bool bind(const char*) {
+    HMODULE module = LoadLibraryA("vaprop32.dll");
+    if (module == nullptr) {
+        std::printf("FAIL vaprop32.dll not loaded (error %lu)\n", GetLastError());
+        return false;
+    }
+    bool ok = true;
+    for (const ExportRow& row : kExports) {
+        void* byOrdinal = reinterpret_cast<void*>(GetProcAddress(module, MAKEINTRESOURCEA(row.ordinal)));
+        void* byName = reinterpret_cast<void*>(GetProcAddress(module, row.name));
+        if (byOrdinal == nullptr || byOrdinal != byName) {
+            std::printf("FAIL ordinal %d is not %s\n", row.ordinal, row.name);
+            ok = false;
+        }
+        entries[row.ordinal] = byOrdinal;
+    }
+    if (GetProcAddress(module, MAKEINTRESOURCEA(46)) != nullptr) {
+        std::printf("FAIL an export at ordinal 46\n");
+        ok = false;
+    }
+    return ok;
+}
+#else
+// Largest difference, in units in the last place, allowed between two values (never between codes).
+constexpr std::uint64_t kLibmUlps = 4;
+
+struct Line {
+    char call[160];
+    std::uint64_t result;
+};
+
+bool readLine(std::FILE* in, Line& line) {
+    char text[256];
+    if (std::fgets(text, sizeof text, in) == nullptr) return false;
+    // The call is everything up to the fifth blank; the result's bits follow it.
+    int blanks = 0;
+    std::size_t i = 0;
+    for (; text[i] != '\0' && blanks < 5; ++i) blanks += text[i] == ' ';
+    if (blanks < 5 || i >= sizeof line.call) return false;
+    std::memcpy(line.call, text, i - 1);
+    line.call[i - 1] = '\0';
+    return std::sscanf(text + i, "%" SCNx64, &line.result) == 1;
+}
+
+double valueOf(std::uint64_t bits) {
+    double x;
+    std::memcpy(&x, &bits, sizeof x);
+    return x;
+}
+
+// Distance in representable doubles between two finite values of the same sign.
+std::uint64_t ulpsBetween(std::uint64_t a, std::uint64_t b) { return a > b ? a - b : b - a; }
+
+int compare(const char* expectedName, const char* actualName) {
+    std::FILE* expected = std::fopen(expectedName, "rb");
+    std::FILE* actual = std::fopen(actualName, "rb");
+    if (expected == nullptr || actual == nullptr) {
+        std::printf("FAIL cannot read %s or %s\n", expectedName, actualName);
+        return 1;
+    }
+    long same = 0, close = 0, wrong = 0, values = 0;
+    Line e{}, a{};
+    for (;;) {
+        const bool haveE = readLine(expected, e);
+        const bool haveA = readLine(actual, a);
+        if (!haveE && !haveA) break;
+        if (haveE != haveA || std::strcmp(e.call, a.call) != 0) {
+            std::printf("FAIL the case lists differ at: %s\n", haveE ? e.call : a.call);
+            return 1;
+        }
+        const double x = valueOf(e.result);
+        const bool isCode = x <= -1000;
+        values += !isCode;
+        if (e.result == a.result) {
+            ++same;
+            continue;
+        }
+        const double y = valueOf(a.result);
+        const bool allowed = !isCode && y > -1000 && std::signbit(x) == std::signbit(y) &&
+                             ulpsBetween(e.result, a.result) <= kLibmUlps;
+        std::printf("%s %s: expected %.17g, got %.17g (%llu ulp)\n", allowed ? "ulp " : "FAIL", e.call, x, y,
+                    static_cast<unsigned long long>(ulpsBetween(e.result, a.result)));
+        (allowed ? close : wrong) += 1;
+    }
+    std::printf("%ld calls (%ld values, the rest codes): %ld identical bits, %ld within %llu ulp, %ld wrong\n",
+                same + close + wrong, values, same, close, static_cast<unsigned long long>(kLibmUlps), wrong);
+    return wrong == 0 ? 0 : 1;
+}
+
+bool bind(const char* path) {
+    void* module = dlopen(path, RTLD_NOW | RTLD_LOCAL);
+    if (module == nullptr) {
+        std::printf("FAIL %s\n", dlerror());
+        return false;
+    }
+    for (const ExportRow& row : kExports) {
+        entries[row.ordinal] = dlsym(module, row.name);
+        if (entries[row.ordinal] == nullptr) {
+            std::printf("FAIL %s not exported\n", row.name);
+            return false;
+        }
+    }
+    return true;
+}
+#endif
+
+}  // namespace
+
+int main(int argc, char** argv) {
+#if defined(_WIN32)
+    if (argc != 2) return 1;
+    const char* library = nullptr;
+    const char* outName = argv[1];
+#else
+    if (argc == 4 && std::strcmp(argv[1], "compare") == 0) return compare(argv[2], argv[3]);
+    if (argc != 3) return 1;
+    const char* library = argv[1];
+    const char* outName = argv[2];
+#endif
+    if (!bind(library)) return 1;
+    std::FILE* out = std::fopen(outName, "wb");
+    if (out == nullptr) return 1;
+    long calls = 0;
+    for (const ExportRow& row : kExports) {
+        const int arity = static_cast<int>(std::strlen(row.inputs));
+        const Grid first = arity > 0 ? gridOfLetter(row.inputs[0]) : Grid{&kNaN, 1};
+        const Grid second = arity > 1 ? gridOfLetter(row.inputs[1]) : Grid{&kNaN, 1};
+        for (std::int32_t unitSet : kUnitSets) {
+            for (int i = 0; i < first.count; ++i) {
+                for (int j = 0; j < second.count; ++j) {
+                    write(out, row, arity > 0 ? first.values[i] : 0, arity > 1 ? second.values[j] : 0, unitSet);
+                    ++calls;
+                }
+            }
+        }
+    }
+    for (const EdgeCase& edge : kEdgeCases) {
+        const ExportRow* row = exportNamed(edge.name);
+        if (row == nullptr) return 1;
+        write(out, *row, edge.a, std::strlen(row->inputs) > 1 ? edge.b : 0, edge.unitSet);
+        ++calls;
+    }
+    std::fclose(out);
+    std::printf("%ld calls\n", calls);
+    return 0;
+}

@@ -1,0 +1,183 @@
+// The test host's XLCALL32.DLL (see fake_xlcall32.h).
+#include "fake_xlcall32.h"
+
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "xl_oper.h"
+
+namespace {
+
+using xlfake::Oper;
+
+struct Call {
+    int function;
+    int entry;
+    std::vector<std::string> args;
+};
+
+struct Host {
+    std::vector<Call> calls;
+    std::string version = "16.0";
+    int baseUnitsKind = 0;
+    double baseUnitsNumber = 0;
+    std::string baseUnitsText;
+    std::set<char*> handedOut;  // counted strings the add-in must give back with xlFree
+    int badFrees = 0;
+    double nextId = 1000;
+};
+
+Host& host() {
+    static Host h;
+    return h;
+}
+
+const char kFileName[] = "Z:\\addins\\vapxl32.xll";
+
+std::string render(const Oper* value) {
+    if (value == nullptr) return "null";
+    char text[64];
+    switch (value->xltype & xlfake::kTypeMask) {
+        case xlfake::kNum: std::snprintf(text, sizeof text, "n:%.17g", value->val.num); return text;
+        case xlfake::kStr: {
+            const unsigned char* s = reinterpret_cast<const unsigned char*>(value->val.str);
+            return s == nullptr ? std::string("s-null") : "s:" + std::string(reinterpret_cast<const char*>(s + 1), s[0]);
+        }
+        case xlfake::kBool: return value->val.xbool != 0 ? "b:1" : "b:0";
+        case xlfake::kInt: std::snprintf(text, sizeof text, "i:%d", value->val.w); return text;
+        case xlfake::kErr: std::snprintf(text, sizeof text, "e:%u", value->val.err); return text;
+        case xlfake::kMissing: return "m";
+        case xlfake::kNil: return "z";
+        case xlfake::kMulti:
+            std::snprintf(text, sizeof text, "a:%ux%u", value->val.array.rows, value->val.array.columns);
+            return text;
+        default: std::snprintf(text, sizeof text, "t:%u", value->xltype); return text;
+    }
+}
+
+void setString(Oper* result, const std::string& text) {
+    char* s = new char[text.size() + 1];
+    s[0] = static_cast<char>(text.size());
+    std::memcpy(s + 1, text.data(), text.size());
+    host().handedOut.insert(s);
+    result->val.str = s;
+    result->xltype = xlfake::kStr;
+}
+void setNum(Oper* result, double x) { result->val.num = x, result->xltype = xlfake::kNum; }
+void setBool(Oper* result, bool b) { result->val.xbool = b ? 1 : 0, result->xltype = xlfake::kBool; }
+void setErr(Oper* result, std::uint16_t e) { result->val.err = e, result->xltype = xlfake::kErr; }
+
+void freeValue(const Oper* value) {
+    if (value == nullptr || (value->xltype & xlfake::kTypeMask) != xlfake::kStr) return;
+    auto& out = host().handedOut;
+    const auto it = out.find(value->val.str);
+    if (it == out.end()) {
+        ++host().badFrees;
+        return;
+    }
+    delete[] *it;
+    out.erase(it);
+}
+
+int answer(int function, Oper* result, int count, Oper** args) {
+    Call call{function, 0, {}};
+    for (int i = 0; i < count; ++i) call.args.push_back(render(args[i]));
+    host().calls.push_back(call);
+    Oper ignored;
+    if (result == nullptr) result = &ignored;
+    switch (function) {
+        case xlfake::kFree:
+            for (int i = 0; i < count; ++i) freeValue(args[i]);
+            return 0;
+        case xlfake::kGetHwnd: result->val.w = 0x4242, result->xltype = xlfake::kInt; return 0;
+        case xlfake::kGetName: setString(result, kFileName); return 0;
+        case xlfake::kRegister:
+        case xlfake::kRegisterId: setNum(result, host().nextId++); return 0;
+        case xlfake::kUnregister:
+        case xlfake::kSetName:
+        case xlfake::kMessage:
+        case xlfake::kAddCommand:
+        case xlfake::kDeleteCommand: setBool(result, true); return 0;
+        case xlfake::kGetWorkspace: setString(result, host().version); return 0;
+        case xlfake::kGetBar: setErr(result, xlfake::kErrNA); return 0;
+        case xlfake::kCoerce: {
+            // Text or a number to the requested type: a number (xltypeNum) or an integer (xltypeInt,
+            // rounded as the host does).
+            double x = 0;
+            bool ok = count >= 1;
+            if (ok && (args[0]->xltype & xlfake::kTypeMask) == xlfake::kStr) {
+                const unsigned char* s = reinterpret_cast<const unsigned char*>(args[0]->val.str);
+                const std::string t(reinterpret_cast<const char*>(s + 1), s[0]);
+                char* end = nullptr;
+                x = std::strtod(t.c_str(), &end);
+                ok = !t.empty() && *end == '\0';
+            } else if (ok && (args[0]->xltype & xlfake::kTypeMask) == xlfake::kNum) {
+                x = args[0]->val.num;
+            } else if (ok && (args[0]->xltype & xlfake::kTypeMask) == xlfake::kInt) {
+                x = args[0]->val.w;
+            } else {
+                ok = false;
+            }
+            int wanted = xlfake::kNum;
+            if (count >= 2 && (args[1]->xltype & xlfake::kTypeMask) == xlfake::kInt) wanted = args[1]->val.w;
+            if (count >= 2 && (args[1]->xltype & xlfake::kTypeMask) == xlfake::kNum) wanted = static_cast<int>(args[1]->val.num);
+            if (!ok) setErr(result, xlfake::kErrValue);
+            else if (wanted == xlfake::kInt) result->val.w = static_cast<short>(std::lround(x)), result->xltype = xlfake::kInt;
+            else setNum(result, x);
+            return 0;
+        }
+        case xlfake::kEvaluate:
+            if (host().baseUnitsKind == 1) setNum(result, host().baseUnitsNumber);
+            else if (host().baseUnitsKind == 2) setString(result, host().baseUnitsText);
+            else setErr(result, xlfake::kErrName);
+            return 0;
+        default: setErr(result, xlfake::kErrValue); return 2;  // xlretInvXlfn
+    }
+}
+
+}  // namespace
+
+extern "C" {
+
+int __cdecl Excel4(int function, Oper* result, int count, ...) {
+    std::vector<Oper*> args;
+    va_list list;
+    va_start(list, count);
+    for (int i = 0; i < count; ++i) args.push_back(va_arg(list, Oper*));
+    va_end(list);
+    const int rc = answer(function, result, count, args.data());
+    host().calls.back().entry = 4;
+    return rc;
+}
+
+int __stdcall Excel4v(int function, Oper* result, int count, Oper** args) {
+    const int rc = answer(function, result, count, args);
+    host().calls.back().entry = 'v';
+    return rc;
+}
+
+void fakeXlReset(void) {
+    for (char* s : host().handedOut) delete[] s;
+    host() = Host{};
+}
+void fakeXlSetVersion(const char* version) { host().version = version; }
+void fakeXlSetBaseUnits(int kind, double number, const char* text) {
+    host().baseUnitsKind = kind;
+    host().baseUnitsNumber = number;
+    host().baseUnitsText = text != nullptr ? text : "";
+}
+const char* fakeXlFileName(void) { return kFileName; }
+int fakeXlCallCount(void) { return static_cast<int>(host().calls.size()); }
+int fakeXlCallFunction(int call) { return host().calls.at(call).function; }
+int fakeXlCallEntry(int call) { return host().calls.at(call).entry; }
+int fakeXlCallArgCount(int call) { return static_cast<int>(host().calls.at(call).args.size()); }
+const char* fakeXlCallArg(int call, int arg) { return host().calls.at(call).args.at(arg).c_str(); }
+int fakeXlOutstanding(void) { return static_cast<int>(host().handedOut.size()); }
+int fakeXlBadFrees(void) { return host().badFrees; }
+}

@@ -1,0 +1,37 @@
+// The test host's callback library XLCALL32.DLL: Excel4 (cdecl, varargs) at ordinal 2 and Excel4v
+// (stdcall) at ordinal 3, as the add-in imports them, answering the calls an add-in makes while it
+// is opened, used and closed, and recording every call. The test program reads the record and sets
+// the host up through the functions below (exported by name).
+#pragma once
+
+#if defined(FAKE_XLCALL32_BUILD)
+#define FAKE_XL_API
+#else
+#define FAKE_XL_API __declspec(dllimport)
+#endif
+
+extern "C" {
+
+// Forgets the record and restores the defaults: version "16.0", no workbook name StmBaseUnits.
+FAKE_XL_API void fakeXlReset(void);
+// The host version text that xlfGetWorkspace(2) answers.
+FAKE_XL_API void fakeXlSetVersion(const char* version);
+// What xlfEvaluate answers for the name StmBaseUnits: kind 0 the error #NAME? (name not defined),
+// 1 the number `number`, 2 the text `text`.
+FAKE_XL_API void fakeXlSetBaseUnits(int kind, double number, const char* text);
+// The file name xlGetName answers.
+FAKE_XL_API const char* fakeXlFileName(void);
+
+// Calls recorded since the last reset, in order: function number, entry (4 for Excel4, 'v' for
+// Excel4v), argument count, and argument j rendered as text:
+//   n:<number %.17g>  s:<text>  b:<0|1>  i:<integer>  e:<error>  m (missing)  z (nil)  a:<rows>x<cols>
+FAKE_XL_API int fakeXlCallCount(void);
+FAKE_XL_API int fakeXlCallFunction(int call);
+FAKE_XL_API int fakeXlCallEntry(int call);
+FAKE_XL_API int fakeXlCallArgCount(int call);
+FAKE_XL_API const char* fakeXlCallArg(int call, int arg);
+// Values the host handed out that need xlFree and have not been freed yet; xlFree calls on
+// something the host did not hand out.
+FAKE_XL_API int fakeXlOutstanding(void);
+FAKE_XL_API int fakeXlBadFrees(void);
+}

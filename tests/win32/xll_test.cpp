@@ -1,0 +1,338 @@
+// The spreadsheet add-in vapxl32.xll under wine, loaded through the test host's XLCALL32.DLL:
+//   xll_test plain            xlAutoOpen registers the 44 rows with their texts; every worksheet
+//                             procedure called with OPER arguments gives vaprop32's bits or the
+//                             documented error value; the default unit set comes from the workbook
+//                             name StmBaseUnits; xlAddInManagerInfo; xlAutoClose unregisters.
+//   xll_test units-required   run after DefaultUnits = 1 was written to the add-in's registry key:
+//                             a missing unit-set argument gives #NUM!, a given one still works.
+#include <windows.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "export_table.h"
+#include "fake_xlcall32.h"
+#include "test_report.h"
+#include "xl_oper.h"
+
+namespace {
+
+using namespace w32test;
+using xlfake::Oper;
+
+// The 44 registration rows (procedure, type, function, arguments, macro type, category, shortcut,
+// help topic, function help, argument helps 1 to 3), as the add-in's registration table defines
+// them. nullptr: a text of the add-in's own wording, checked only to be present.
+constexpr const char* kC = "consistent with unit set";
+constexpr const char* kU =
+    "Enter unit set in quotes (Eng, SI, EngG, SIF, SIK, MET, METF). Add 'o' to use 1967 equations. ";
+constexpr const char* kUS =
+    "Enter unit set in quotes (Eng, SI, EngG, SIF, SIK, MET, METF). Add 'o' to use 1967 equations.  Add 'S' "
+    "to use faster (less accurate) function. ";
+constexpr const char* kB = " ";
+constexpr const char* kPT = "Pressure, Temperature, Units";
+constexpr const char* kPH = "Pressure, Enthalpy, Units";
+constexpr const char* kPS = "Pressure, Entropy, Units";
+constexpr const char* kPQ = "Pressure, Quality, Units";
+constexpr const char* kTQ = "Temperature, Quality, Units";
+
+struct Row {
+    const char* procedure;
+    const char* type;
+    const char* function;
+    const char* arguments;
+    const char* help;
+    const char* argHelp[3];
+};
+
+constexpr Row kRows[44] = {
+    {"xlStmVer", "P", "StmVer", kB, nullptr, {kB, kB, kB}},
+    {"xlStmTP", "PPP", "StmTP", "Temperature, Units", "Returns saturation Pressure given Temperature", {kC, kU, kB}},
+    {"xlStmPT", "PPP", "StmPT", "Pressure, Units", "Returns saturation Temperature given Pressure", {kC, kU, kB}},
+    {"xlStmPTV", "PPPP", "StmPTV", kPT, "Returns Specific Volume given Pressure and Temperature", {kC, kC, kU}},
+    {"xlStmPTH", "PPPP", "StmPTH", kPT, "Returns Enthalpy given Pressure and Temperature", {kC, kC, kU}},
+    {"xlStmPTS", "PPPP", "StmPTS", kPT, "Returns Entropy given Pressure and Temperature", {kC, kC, kU}},
+    {"xlStmPTC", "PPPP", "StmPTC", kPT, "Returns Specific Heat given Pressure and Temperature", {kC, kC, kU}},
+    {"xlStmPTK", "PPPP", "StmPTK", kPT, "Returns Thermal Conductivity given Pressure and Temperature", {kC, kC, kU}},
+    {"xlStmPTM", "PPPP", "StmPTM", kPT, "Returns Viscosity given Pressure and Temperature", {kC, kC, kU}},
+    {"xlStmPTW", "PPPP", "StmPTW", kPT, "Returns Sonic Velocity given Pressure and Temperature", {kC, kC, kU}},
+    {"xlStmPTG", "PPPP", "StmPTG", kPT, "Returns Isentropic Expansion Coefficient given Pressure and Temperature",
+     {kC, kC, kU}},
+    {"xlStmPHT", "PPPP", "StmPHT", kPH, "Returns Temperature given Pressure and Enthalpy", {kC, kC, kUS}},
+    {"xlStmPHQ", "PPPP", "StmPHQ", kPH, "Returns Quality given Pressure and Enthalpy", {kC, kC, kUS}},
+    {"xlStmPHV", "PPPP", "StmPHV", kPH, "Returns Specific Volume given Pressure and Enthalpy", {kC, kC, kUS}},
+    {"xlStmPHS", "PPPP", "StmPHS", kPH, "Returns Entropy given Pressure and Enthalpy", {kC, kC, kUS}},
+    {"xlStmPHC", "PPPP", "StmPHC", kPH, "Returns Specific Heat given Pressure and Enthalpy", {kC, kC, kUS}},
+    {"xlStmPHW", "PPPP", "StmPHW", kPH, "Returns Sonic Velocity given Pressure and Enthalpy", {kC, kC, kUS}},
+    {"xlStmPHG", "PPPP", "StmPHG", kPH, "Returns Isentropic Expansion Coefficient given Pressure and Enthalpy",
+     {kC, kC, kUS}},
+    {"xlStmPST", "PPPP", "StmPST", kPS, "Returns Temperature given Pressure and Entropy", {kC, kC, kUS}},
+    {"xlStmPSQ", "PPPP", "StmPSQ", kPS, "Returns Quality given Pressure and Entropy", {kC, kC, kUS}},
+    {"xlStmPSV", "PPPP", "StmPSV", kPS, "Returns Specific Volume given Pressure and Entropy", {kC, kC, kUS}},
+    {"xlStmPSH", "PPPP", "StmPSH", kPS, "Returns Enthalpy given Pressure and Entropy", {kC, kC, kUS}},
+    {"xlStmPSC", "PPPP", "StmPSC", kPS, "Returns Specific Heat given Pressure and Entropy", {kC, kC, kUS}},
+    {"xlStmPSW", "PPPP", "StmPSW", kPS, "Returns Sonic Velocity given Pressure and Entropy", {kC, kC, kUS}},
+    {"xlStmPSG", "PPPP", "StmPSG", kPS, "Returns Isentropic Expansion Coefficient given Pressure and Entropy",
+     {kC, kC, kUS}},
+    {"xlStmPQV", "PPPP", "StmPQV", kPQ, "Returns Specific Volume given Pressure and Quality", {kC, kC, kU}},
+    {"xlStmPQH", "PPPP", "StmPQH", kPQ, "Returns Enthalpy given Pressure and Quality", {kC, kC, kU}},
+    {"xlStmPQS", "PPPP", "StmPQS", kPQ, "Returns Entropy given Pressure and Quality", {kC, kC, kU}},
+    {"xlStmPQC", "PPPP", "StmPQC", kPQ, "Returns Specific Heat given Pressure and Quality", {kC, kC, kU}},
+    {"xlStmPQK", "PPPP", "StmPQK", kPQ, "Returns Thermal Conductivity given Pressure and Quality", {kC, kC, kU}},
+    {"xlStmPQM", "PPPP", "StmPQM", kPQ, "Returns Viscosity given Pressure and Quality", {kC, kC, kU}},
+    {"xlStmPQW", "PPPP", "StmPQW", kPQ, "Returns Sonic Velocity given Pressure and Quality", {kC, kC, kU}},
+    {"xlStmPQG", "PPPP", "StmPQG", kPQ, "Returns Isentropic Expansion Coefficient given Pressure and Quality",
+     {kC, kC, kU}},
+    {"xlStmTQV", "PPPP", "StmTQV", kTQ, "Returns Specific Volume given Temperature and Quality", {kC, kC, kU}},
+    {"xlStmTQH", "PPPP", "StmTQH", kTQ, "Returns Enthalpy given Temperature and Quality", {kC, kC, kU}},
+    {"xlStmTQS", "PPPP", "StmTQS", kTQ, "Returns Entropy given Temperature and Quality", {kC, kC, kU}},
+    {"xlStmTQC", "PPPP", "StmTQC", kTQ, "Returns Specific Heat given Temperature and Quality", {kC, kC, kU}},
+    {"xlStmTQK", "PPPP", "StmTQK", kTQ, "Returns Thermal Conductivity given Temperature and Quality", {kC, kC, kU}},
+    {"xlStmTQM", "PPPP", "StmTQM", kTQ, "Returns Viscosity given Temperature and Quality", {kC, kC, kU}},
+    {"xlStmTQW", "PPPP", "StmTQW", kTQ, "Returns Sonic Velocity given Temperature and Quality", {kC, kC, kU}},
+    {"xlStmTQG", "PPPP", "StmTQG", kTQ, "Returns Isentropic Expansion Coefficient given Temperature and Quality",
+     {kC, kC, kU}},
+    {"xlStmTempTI", "PPP", "StmTempTI", "Temperature, Units",
+     "Returns Temperature on 1968 Practical scale given Temperature on 1990 Thermodynamic scale",
+     {"on the 1990 Thermodynamic scale", kU, kB}},
+    {"xlStmTempIT", "PPP", "StmTempIT", "Temperature, Units",
+     "Returns Temperature on 1990 Thermodynamic scale given Temperature on 1968 Practical scale",
+     {"on the 1968 Practical scale", kU, kB}},
+    {"GetSteamHelp", "A", "GetSteamHelp", kB, kB, {kB, kB, kB}},
+};
+
+using Procedure0 = Oper*(__stdcall*)();
+using Procedure2 = Oper*(__stdcall*)(Oper*, Oper*);
+using Procedure3 = Oper*(__stdcall*)(Oper*, Oper*, Oper*);
+using Entry = int(__stdcall*)();
+using ManagerInfo = Oper*(__stdcall*)(Oper*);
+
+Report report;
+HMODULE addin = nullptr;
+HMODULE library = nullptr;
+
+Oper num(double x) { Oper o{}; o.val.num = x; o.xltype = xlfake::kNum; return o; }
+Oper missing() { Oper o{}; o.xltype = xlfake::kMissing; return o; }
+Oper boolean(bool b) { Oper o{}; o.val.xbool = b; o.xltype = xlfake::kBool; return o; }
+Oper nil() { Oper o{}; o.xltype = xlfake::kNil; return o; }
+
+// A counted string OPER; the buffers live as long as the program.
+Oper text(const char* s) {
+    static char pool[64][64];
+    static int next = 0;
+    char* buffer = pool[next++ % 64];
+    const std::size_t n = std::strlen(s);
+    buffer[0] = static_cast<char>(n);
+    std::memcpy(buffer + 1, s, n);
+    Oper o{};
+    o.val.str = buffer;
+    o.xltype = xlfake::kStr;
+    return o;
+}
+
+// An entry found by GetProcAddress as the function type it has (through the generic function type,
+// which the compiler accepts as a cast between function types).
+template <typename F>
+F as(FARPROC entry) {
+    return reinterpret_cast<F>(reinterpret_cast<void (*)()>(entry));
+}
+
+std::uint64_t bitsOf(double x) {
+    std::uint64_t b;
+    std::memcpy(&b, &x, sizeof b);
+    return b;
+}
+
+// vaprop32's answer for the same call, by ordinal.
+double direct(const ExportRow& row, double a, double b, std::int32_t unitSet) {
+    FARPROC entry = GetProcAddress(library, MAKEINTRESOURCEA(row.ordinal));
+    if (row.inputs[1] == '\0') return as<Export1>(entry)(a, unitSet);
+    return as<Export2>(entry)(a, b, unitSet);
+}
+
+// Calls the worksheet procedure of `row` with OPER arguments (b ignored for one-input calls).
+const Oper* callProcedure(const ExportRow& row, Oper a, Oper b, Oper units) {
+    const std::string name = std::string("xl") + row.name;
+    FARPROC entry = GetProcAddress(addin, name.c_str());
+    static Oper none{};
+    if (entry == nullptr) return &none;
+    if (row.inputs[1] == '\0') return as<Procedure2>(entry)(&a, &units);
+    return as<Procedure3>(entry)(&a, &b, &units);
+}
+
+bool isNumber(const Oper* r, double expected) {
+    return (r->xltype & xlfake::kTypeMask) == xlfake::kNum && bitsOf(r->val.num) == bitsOf(expected);
+}
+bool isError(const Oper* r, std::uint16_t code) {
+    return (r->xltype & xlfake::kTypeMask) == xlfake::kErr && r->val.err == code;
+}
+
+// What the procedure must answer for vaprop32's result r: the number, or #NUM! for a code.
+bool answers(const Oper* r, double expected) { return expected > -1000 ? isNumber(r, expected) : isError(r, xlfake::kErrNum); }
+
+// One valid state per input pair, in Eng and (same numbers) SI units.
+void inputsOf(const ExportRow& row, double& a, double& b) {
+    const std::string in = row.inputs;
+    if (in == "T") a = 300, b = 0;
+    else if (in == "P") a = 100, b = 0;
+    else if (in == "PT") a = 100, b = 500;
+    else if (in == "PQ") a = 100, b = 1;
+    else if (in == "TQ") a = 300, b = 0;
+    else if (in == "PH") a = 100, b = 1200;
+    else a = 100, b = 1.7;
+}
+
+int countCalls(int function) {
+    int n = 0;
+    for (int i = 0; i < fakeXlCallCount(); ++i) n += fakeXlCallFunction(i) == function;
+    return n;
+}
+
+void checkOpen() {
+    Entry open = as<Entry>(GetProcAddress(addin, "xlAutoOpen"));
+    if (!report.check(open != nullptr, "xlAutoOpen exported")) return;
+    report.check(open() == 1, "xlAutoOpen returns 1");
+    const std::string file = std::string("s:") + fakeXlFileName();
+    int row = 0;
+    for (int i = 0; i < fakeXlCallCount(); ++i) {
+        if (fakeXlCallFunction(i) != xlfake::kRegister) continue;
+        char what[160];
+        std::snprintf(what, sizeof what, "xlfRegister call %d has 13 arguments", row + 1);
+        if (!report.check(fakeXlCallArgCount(i) == 13, what) || row >= 44) {
+            ++row;
+            continue;
+        }
+        const Row& r = kRows[row];
+        const char* want[13] = {nullptr, r.procedure, r.type, r.function, r.arguments,
+                                row == 43 ? "2" : "1", "Engineering", kB, kB, r.help,
+                                r.argHelp[0], r.argHelp[1], r.argHelp[2]};
+        report.check(fakeXlCallArg(i, 0) == file, "xlfRegister names the add-in's file");
+        for (int j = 1; j < 13; ++j) {
+            const std::string got = fakeXlCallArg(i, j);
+            std::snprintf(what, sizeof what, "row %d (%s) column %d: got \"%s\"", row + 1, r.procedure, j,
+                          got.c_str() + 2);
+            if (want[j] == nullptr) report.check(got.size() > 3 && got.rfind("s:", 0) == 0, what);
+            else report.check(got == std::string("s:") + want[j], what);
+        }
+        ++row;
+    }
+    char what[96];
+    std::snprintf(what, sizeof what, "44 functions registered (got %d)", row);
+    report.check(row == 44, what);
+    report.check(countCalls(xlfake::kMessage) == 2, "a status-bar banner shown and cleared");
+    for (int i = 0; i < fakeXlCallCount(); ++i) {
+        if (fakeXlCallFunction(i) == xlfake::kMessage && fakeXlCallArgCount(i) == 2) {
+            report.check(std::strstr(fakeXlCallArg(i, 1), "3.2") != nullptr, "the banner names version 3.2");
+        }
+    }
+    report.check(countCalls(xlfake::kAddCommand) == 0, "no menu command with host version 16");
+    report.check(fakeXlOutstanding() == 0, "every value from the host freed after xlAutoOpen");
+}
+
+void checkProcedures(bool unitsRequired) {
+    int compared = 0;
+    for (const ExportRow& row : kExports) {
+        if (row.ordinal == 45) continue;  // StmPTR has no worksheet function
+        char what[200];
+        if (row.ordinal == 44) {
+            Procedure0 ver = as<Procedure0>(GetProcAddress(addin, "xlStmVer"));
+            report.check(ver != nullptr && isNumber(ver(), 3.2), "=StmVer() gives 3.2");
+            continue;
+        }
+        double a, b;
+        inputsOf(row, a, b);
+        struct Units {
+            Oper oper;
+            std::int32_t unitSet;  // -1: #NUM! expected
+        };
+        const Units given[] = {
+            {text("Eng"), 0},  {text("eng"), 0},   {num(0), 0},       {text(" si o"), 9}, {text("SI"), 1},
+            {text("EngS"), 16}, {text("METFS"), 22}, {text("SIKOS"), 28}, {num(3.9), 3},  {text("EngGo"), 10},
+            {num(40), 40},     {text("S"), -1},    {text("xyz"), -1}, {boolean(true), -1}, {num(-1), -1},
+        };
+        for (const Units& u : given) {
+            const Oper* r = callProcedure(row, num(a), num(b), u.oper);
+            std::snprintf(what, sizeof what, "=%s(%g, %g, <units %d>)", row.name, a, b, u.unitSet);
+            if (u.unitSet < 0) report.check(isError(r, xlfake::kErrNum), what);
+            else report.check(answers(r, direct(row, a, b, u.unitSet)), what);
+            ++compared;
+        }
+        // Value arguments must be numbers.
+        std::snprintf(what, sizeof what, "=%s(\"100\", ...) gives #VALUE!", row.name);
+        report.check(isError(callProcedure(row, text("100"), num(b), text("Eng")), xlfake::kErrValue), what);
+        std::snprintf(what, sizeof what, "=%s(TRUE, ...) gives #VALUE!", row.name);
+        report.check(isError(callProcedure(row, boolean(true), num(b), text("Eng")), xlfake::kErrValue), what);
+        std::snprintf(what, sizeof what, "=%s(<empty>, ...) gives #VALUE!", row.name);
+        report.check(isError(callProcedure(row, nil(), num(b), text("Eng")), xlfake::kErrValue), what);
+        if (row.inputs[1] != '\0') {
+            std::snprintf(what, sizeof what, "=%s(a, \"x\", ...) gives #VALUE!", row.name);
+            report.check(isError(callProcedure(row, num(a), text("x"), text("Eng")), xlfake::kErrValue), what);
+        }
+        // A missing unit set.
+        fakeXlSetBaseUnits(0, 0, nullptr);
+        const Oper* r = callProcedure(row, num(a), num(b), missing());
+        std::snprintf(what, sizeof what, "=%s(%g, %g) without units", row.name, a, b);
+        if (unitsRequired) {
+            report.check(isError(r, xlfake::kErrNum), what);
+        } else {
+            report.check(answers(r, direct(row, a, b, 0)), what);
+            fakeXlSetBaseUnits(1, 1, nullptr);
+            std::snprintf(what, sizeof what, "=%s(%g, %g) with StmBaseUnits = 1", row.name, a, b);
+            report.check(answers(callProcedure(row, num(a), num(b), missing()), direct(row, a, b, 1)), what);
+            fakeXlSetBaseUnits(2, 0, "SI");
+            std::snprintf(what, sizeof what, "=%s(%g, %g) with StmBaseUnits = \"SI\" (text: Eng)", row.name, a, b);
+            report.check(answers(callProcedure(row, num(a), num(b), missing()), direct(row, a, b, 0)), what);
+            fakeXlSetBaseUnits(0, 0, nullptr);
+        }
+    }
+    const ExportRow* pqk = exportNamed("StmPQK");
+    report.check(isError(callProcedure(*pqk, num(100), num(0.5), text("Eng")), xlfake::kErrNum),
+                 "=StmPQK(100, 0.5, \"Eng\") gives #NUM!");
+    // Saturation pressure at 100 F in psig: about -13.7, a value, not a code.
+    const ExportRow* tp = exportNamed("StmTP");
+    const Oper* gauge = callProcedure(*tp, num(100), num(0), text("EngG"));
+    report.check(isNumber(gauge, direct(*tp, 100, 0, 2)) && gauge->val.num < 0,
+                 "=StmTP(100, \"EngG\"): a negative gauge pressure stays a number");
+    std::printf("%d worksheet calls compared with vaprop32\n", compared);
+    report.check(fakeXlOutstanding() == 0, "every value from the host freed after the worksheet calls");
+}
+
+void checkManagerAndClose() {
+    ManagerInfo info = as<ManagerInfo>(GetProcAddress(addin, "xlAddInManagerInfo"));
+    if (report.check(info != nullptr, "xlAddInManagerInfo exported")) {
+        Oper one = num(1), two = num(2);
+        const Oper* name = info(&one);
+        report.check((name->xltype & xlfake::kTypeMask) == xlfake::kStr && name->val.str[0] == 17 &&
+                         std::memcmp(name->val.str + 1, "Ventora For Excel", 17) == 0,
+                     "xlAddInManagerInfo(1) gives \"Ventora For Excel\"");
+        report.check(isError(info(&two), xlfake::kErrValue), "xlAddInManagerInfo(2) gives #VALUE!");
+    }
+    fakeXlReset();
+    Entry close = as<Entry>(GetProcAddress(addin, "xlAutoClose"));
+    if (!report.check(close != nullptr, "xlAutoClose exported")) return;
+    report.check(close() == 1, "xlAutoClose returns 1");
+    report.check(countCalls(xlfake::kRegisterId) == 44 && countCalls(xlfake::kUnregister) == 44,
+                 "xlAutoClose unregisters the 44 functions");
+    report.check(countCalls(xlfake::kSetName) == 44, "xlAutoClose deletes the 44 names");
+    report.check(countCalls(xlfake::kDeleteCommand) == 0, "no menu item to delete");
+    report.check(fakeXlOutstanding() == 0 && fakeXlBadFrees() == 0, "every value from the host freed, once");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const bool unitsRequired = argc > 1 && std::strcmp(argv[1], "units-required") == 0;
+    fakeXlReset();
+    library = LoadLibraryA("vaprop32.dll");
+    addin = LoadLibraryA("vapxl32.xll");
+    if (!report.check(library != nullptr && addin != nullptr, "vaprop32.dll and vapxl32.xll load"))
+        return report.finish("xll_test");
+    checkOpen();
+    checkProcedures(unitsRequired);
+    if (!unitsRequired) checkManagerAndClose();
+    FreeLibrary(addin);
+    return report.finish(unitsRequired ? "xll_test units-required" : "xll_test");
+}
