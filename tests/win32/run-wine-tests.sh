@@ -56,6 +56,9 @@ implib_check() {
 step "libvaprop32.dll.a without the start-up entry" implib_check "$build/lib/libvaprop32.dll.a"
 step "libvaprop67.dll.a without the start-up entry" implib_check "$build/ifc67/libvaprop67.dll.a"
 
+# The VBA module of the release declares every export of vaprop32.def with the arguments of vaprop32.h.
+step "vaprop32.bas declares every export with its argument names" "$here/check_vba_module.sh"
+
 # The modules, the fake hosts and the test programs side by side.
 run=$work/run
 mkdir -p "$run"
