@@ -100,6 +100,8 @@ for f in "$root/usr/bin/vapcalc" "$root/$libdir/vaprop/excel/vapxl32.so" "$root/
   fi
 done
 
+check_addins_load "$root/$libdir/vaprop/excel/vapxl32.so" "$root/$libdir/vaprop/mathcad/vapmcad.so" "$work"
+
 # Without the dependencies installed dpkg must refuse to configure the package.
 empty=$work/empty
 mkdir -p "$empty/var/lib/dpkg/info" "$empty/var/lib/dpkg/updates" "$empty/var/lib/dpkg/triggers"

@@ -39,6 +39,11 @@ if [ $with_app = 1 ]; then
   else
     fail "calvex.desktop Icon=$icon: no such icon installed"
   fi
+  if command -v xmllint >/dev/null; then
+    check "calvex.svg is well-formed XML" xmllint --noout "$prefix/share/icons/hicolor/scalable/apps/calvex.svg"
+    check "calvex-stm.xml is well-formed XML" xmllint --noout "$prefix/share/mime/packages/calvex-stm.xml"
+  fi
+  check "calvex-stm.xml names *.stm" grep -q '<glob pattern="\*\.stm"/>' "$prefix/share/mime/packages/calvex-stm.xml"
   check "the desktop entry opens the .stm MIME type" \
     grep -qx 'MimeType=application/x-calvex-stm;' "$prefix/share/applications/calvex.desktop"
 fi
@@ -76,6 +81,10 @@ for f in "$lib/libvaprop32.so.3" "$prefix/bin/vapcalc" \
     pass "libraries of $(basename "$f") resolve inside the install"
   fi
 done
+
+if [ $with_xl = 1 ] && [ $with_mcad = 1 ]; then
+  check_addins_load "$lib/vaprop/excel/vapxl32.so" "$lib/vaprop/mathcad/vapmcad.so" "$work"
+fi
 
 # Nothing below sets LD_LIBRARY_PATH: the installed run paths must do.
 echo "== vapcalc from the install"

@@ -36,6 +36,27 @@ check_close() {
   fi
 }
 
+# check_addins_load VAPXL32 VAPMCAD WORK_DIR   loads both installed add-ins into a stand-in host
+# (load_addins.c, built into WORK_DIR): the modules' libraries resolve from where they are installed
+# and the Mathcad add-in registers one message table and its 41 functions while it loads.
+check_addins_load() {
+  local host=$3/load_addins out
+  if ! cc -Wall -Wextra -rdynamic "$(dirname "${BASH_SOURCE[0]}")/load_addins.c" -o "$host" 2>"$3/load_addins.log"; then
+    fail "stand-in add-in host builds"; cat "$3/load_addins.log"; return
+  fi
+  out=$("$host" "$1" "$2" 2>&1)
+  if grep -q 'vapxl32 loaded, xlAutoOpen found, xlAutoClose found' <<<"$out"; then
+    pass "vapxl32 loads from $(dirname "$1")"
+  else
+    fail "vapxl32 from $(dirname "$1"): $out"
+  fi
+  if grep -qx 'vapmcad loaded, message tables 1, functions 41' <<<"$out"; then
+    pass "vapmcad loads from $(dirname "$2") and registers 41 functions"
+  else
+    fail "vapmcad from $(dirname "$2"): $out"
+  fi
+}
+
 finish() {
   if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) failed"
