@@ -132,6 +132,24 @@ else
   cat "$work/cmake-configure.log" "$work/cmake-build.log" 2>/dev/null | tail -20
 fi
 
+echo "== package version and components"
+# A throwaway project per question: which find_package calls the installed package must answer.
+find_ok() {
+  local dir=$work/find-$1; rm -rf "$dir"; mkdir -p "$dir"
+  printf 'cmake_minimum_required(VERSION 3.16)\nproject(probe LANGUAGES C)\nfind_package(vaprop %s CONFIG REQUIRED)\n' "$2" \
+    >"$dir/CMakeLists.txt"
+  cmake -S "$dir" -B "$dir/b" -DCMAKE_PREFIX_PATH="$prefix" -DCMAKE_FIND_USE_PACKAGE_REGISTRY=OFF >"$dir/log" 2>&1
+}
+check "find_package(vaprop 3.2 COMPONENTS vaprop32 vaprop67) is found" find_ok both "3.2 COMPONENTS vaprop32 vaprop67"
+# find_refused NAME ARGUMENTS REASON   the call fails and its log gives the reason (a fixed text).
+find_refused() { ! find_ok "$1" "$2" && grep -qF -- "$3" "$work/find-$1/log"; }
+check "find_package(vaprop 3.3) is refused (installed 3.2.0)" \
+  find_refused newer 3.3 "vapropConfig.cmake, version: 3.2.0"
+check "find_package(vaprop 4) is refused (same major version only)" \
+  find_refused major 4 "vapropConfig.cmake, version: 3.2.0"
+check "find_package(vaprop COMPONENTS vaprop99) is refused" \
+  find_refused component "COMPONENTS vaprop99" "vaprop_FOUND to FALSE"
+
 echo "== examples through pkg-config"
 # Only the installed .pc files: the search path is replaced, not extended.
 export PKG_CONFIG_LIBDIR="$lib/pkgconfig" PKG_CONFIG_PATH=
@@ -140,10 +158,13 @@ check "pkg-config knows vaprop67 3.2.0" test "$(pkg-config --modversion vaprop67
 check "pkg-config include folder holds vaprop32.h" \
   test -f "$(pkg-config --variable=includedir vaprop32)/vaprop32.h"
 rm -rf "$work/pc"; mkdir -p "$work/pc"
-# The commands of examples/README.md for a prefix outside the loader's search path.
+# The commands of examples/README.md for a prefix outside the loader's search path, with warnings as
+# errors: the installed headers compile cleanly as strict C99 and C++17.
+strict=(-Wall -Wextra -pedantic -Werror)
 if (cd "$examples" && rpath=-Wl,-rpath,$(pkg-config --variable=libdir vaprop32) &&
-    cc steam.c $(pkg-config --cflags --libs vaprop32) $rpath -o "$work/pc/steam_c" &&
-    c++ -std=c++17 steam.cpp $(pkg-config --cflags --libs vaprop32 vaprop67) $rpath -o "$work/pc/steam_cpp") \
+    cc -std=c99 "${strict[@]}" steam.c $(pkg-config --cflags --libs vaprop32) $rpath -o "$work/pc/steam_c" &&
+    c++ -std=c++17 "${strict[@]}" steam.cpp $(pkg-config --cflags --libs vaprop32 vaprop67) $rpath \
+        -o "$work/pc/steam_cpp") \
     >"$work/pc-build.log" 2>&1; then
   pass "examples build with pkg-config"
   c_out=$("$work/pc/steam_c" 2>&1) && pass "steam_c (pkg-config) exits 0" || fail "steam_c (pkg-config) exits non-zero"
