@@ -65,7 +65,7 @@ int IF97State::regionByPT(double p, double T) noexcept {
     if (T > kT13) return p > pB23(T) ? 3 : 2;
     if (p > kPs13) return 1;
     // A state exactly on the saturation line is region 2.
-    return p > saturationPressure(T) ? 1 : 2;
+    return aboveSaturationPressure(p, T) ? 1 : 2;
 }
 
 void IF97State::store(const Properties& props, int mask) noexcept {

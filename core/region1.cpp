@@ -38,8 +38,10 @@ GibbsDerivatives evaluate(double p, double T) noexcept {
     constexpr int need = Need;
     GibbsDerivatives d{};
     const double x = 7.1 - p * kRegion1PiPerMPa;
+    // y = tau - 1.222 and its reciprocal, each from T by one division so the
+    // two run side by side: 1/y = T / (1386 - 1.222 T).
     const double y = kRegion1TauK / T - 1.222;
-    const double iy = 1.0 / y;
+    const double iy = T / (kRegion1TauK - 1.222 * T);
     double b[kTable2.size()];
     detail::powerTerms<kTable2>(x, 0.0, y, iy, b);
     // d/dpi = -d/dx, so odd orders in pi change sign.

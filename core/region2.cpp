@@ -51,8 +51,9 @@ GibbsDerivatives evaluate(double p, double T) noexcept {
     constexpr int need = Need;
     GibbsDerivatives d{};
     const double pi = p;
+    // tau, 1/tau and 1/(tau - 0.5) each come from T directly, not one from another.
     const double tau = kRegion2TauK / T;
-    const double itau = 1.0 / tau;
+    const double itau = T * (1.0 / kRegion2TauK);
     const double y = tau - 0.5;
     double b0[kTable10.size()];
     detail::powerTerms1<kTable10>(tau, itau, b0);
@@ -61,7 +62,7 @@ GibbsDerivatives evaluate(double p, double T) noexcept {
     constexpr bool needIpi = (need & (kNeedD1 | kNeedD11 | kNeedD12)) != 0;
     const double ipi = needIpi ? 1.0 / pi : 0.0;
     constexpr bool needIy = (need & (kNeedD2 | kNeedD22 | kNeedD12)) != 0;
-    const double iy = needIy ? 1.0 / y : 0.0;
+    const double iy = needIy ? T / (kRegion2TauK - 0.5 * T) : 0.0;
     if constexpr (need & kNeedValue) {
         d.g = std::log(pi) + detail::scaledDerivative<kTable10, 0, 0>(b0) +
               detail::scaledDerivative<kTable11, 0, 0>(b);

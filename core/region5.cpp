@@ -42,7 +42,7 @@ GibbsDerivatives evaluate(double p, double T) noexcept {
     GibbsDerivatives d{};
     const double pi = p;
     const double tau = kRegion5TauK / T;
-    const double itau = 1.0 / tau;
+    const double itau = T * (1.0 / kRegion5TauK);
     double b0[kTable37.size()];
     detail::powerTerms1<kTable37>(tau, itau, b0);
     double b[kTable38.size()];

@@ -21,6 +21,32 @@ static_assert(kTable34.size() == 10);
 
 constexpr double n(int i) noexcept { return kTable34[static_cast<std::size_t>(i - 1)]; }
 
+// Saturation pressure (MPa, IF97 Eq. 30) at the nodes T_k = 273.15 K + 25 K * k.
+// The saturation pressure rises with T, so psat(T_k) <= psat(T) <= psat(T_k+1)
+// for T between two nodes; the margin covers the rounding of the nodes and of
+// the equation.
+constexpr double kNodeT0 = 273.15;
+constexpr double kNodeStepInverse = 1.0 / 25.0;
+constexpr std::array<double, 15> kNodePressure = {
+    0.00061121267744434539,  // 273.15 K
+    0.0031697468549523673,   // 298.15 K
+    0.012351270434023367,    // 323.15 K
+    0.038595362686556833,    // 348.15 K
+    0.10141797792131028,     // 373.15 K
+    0.23222418268006881,     // 398.15 K
+    0.47610138108149175,     // 423.15 K
+    0.89244747767434685,     // 448.15 K
+    1.5546718682698253,      // 473.15 K
+    2.549424949355533,       // 498.15 K
+    3.9759390708353246,      // 523.15 K
+    5.9462611797993512,      // 548.15 K
+    8.5877083295572643,      // 573.15 K
+    12.050521561788599,      // 598.15 K
+    16.529164252604509,      // 623.15 K
+};
+static_assert(kNodePressure.size() == 15);
+constexpr double kNodeMargin = 1e-12;  // relative
+
 }  // namespace
 
 double saturationPressure(double T) noexcept {
@@ -34,6 +60,16 @@ double saturationPressure(double T) noexcept {
     const double r = 2.0 * C / (-B + std::sqrt(B * B - 4.0 * A * C));
     const double r2 = r * r;
     return r2 * r2;
+}
+
+bool aboveSaturationPressure(double p, double T) noexcept {
+    const double u = (T - kNodeT0) * kNodeStepInverse;
+    if (u >= 0.0 && u < static_cast<double>(kNodePressure.size() - 1)) {
+        const auto k = static_cast<std::size_t>(u);
+        if (p > kNodePressure[k + 1] * (1.0 + kNodeMargin)) return true;
+        if (p < kNodePressure[k] * (1.0 - kNodeMargin)) return false;
+    }
+    return p > saturationPressure(T);
 }
 
 double saturationTemperature(double p) noexcept {

@@ -11,4 +11,9 @@ double saturationPressure(double T) noexcept;
 // p > 22.064 MPa. p = 22.064 MPa gives exactly 647.096 K. No lower limit.
 double saturationTemperature(double p) noexcept;
 
+// p > saturationPressure(T), for 273.15 K <= T <= 623.15 K. States far from
+// the line are decided from bounds of the saturation pressure at tabulated
+// temperatures; only states close to it evaluate the equation.
+bool aboveSaturationPressure(double p, double T) noexcept;
+
 }  // namespace if97

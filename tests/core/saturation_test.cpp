@@ -60,6 +60,36 @@ TEST(Saturation, PressureAt62315MatchesTheRegionBoundaryConstant) {
     EXPECT_NEAR(saturationPressure(623.15), 16.529164252605, 1e-11);
 }
 
+// The quick test against the saturation line decides exactly as the equation,
+// also for pressures a few units in the last place from the line.
+TEST(Saturation, AbovePressureAgreesWithTheEquation) {
+    int checked = 0;
+    for (double T = 273.15; T <= 623.15; T += 0.0731) {
+        const double ps = saturationPressure(T);
+        const double probes[] = {ps,
+                                 std::nextafter(ps, 0.0),
+                                 std::nextafter(ps, 1e9),
+                                 ps * (1 + 1e-13),
+                                 ps * (1 - 1e-13),
+                                 ps * 1.01,
+                                 ps * 0.99,
+                                 ps * 3,
+                                 ps / 3,
+                                 16.529164252605,
+                                 1e-7};
+        for (double p : probes) {
+            ASSERT_EQ(aboveSaturationPressure(p, T), p > ps) << p << " MPa, " << T << " K";
+            ++checked;
+        }
+    }
+    for (double T : {273.15, 298.15, 323.15, 598.15, 623.15}) {
+        const double ps = saturationPressure(T);
+        EXPECT_FALSE(aboveSaturationPressure(ps, T)) << T;
+        EXPECT_TRUE(aboveSaturationPressure(std::nextafter(ps, 1e9), T)) << T;
+    }
+    EXPECT_GT(checked, 40000);
+}
+
 TEST(B23, ReproducesTheReleaseCheckPoints) {
     // IF97 Eqs. 5 and 6 check values: T = 623.15 K <-> p = 0.165291643e2 MPa.
     EXPECT_TRUE(matchesPrinted(pB23(623.15), 0.165291643e2));
