@@ -28,6 +28,14 @@
  * Every export checks UnitSet first, then its first input, then its second; the first failure is the
  * result. "codes" below lists what each call can add to those input codes.
  *
+ * Bit 8 (IFC-67): the same checks and conversions, the property from vaprop67 in set-0 units. Its own
+ * codes pass through unchanged: -1300 (p below 0.088 psia in the (p,Q) calls), -1500 (outside
+ * 0.088..15700 psia, 30..1600 F), -1600, -1700 (StmTQC with 0 < Q < 1), -1800 (p above
+ * 3208.234758592228 psia), -1900 (T above 705.47 F). W and G calls and the scale conversions ignore
+ * the bit and compute by IF97; StmPTR returns 0. K and M take v (and the saturation T or p) from
+ * IFC-67 and the transport equations of the library, which refuse T > 1073.15 K above 10 MPa (-5100).
+ * vaprop32 binds vaprop67 when it is loaded and cannot be loaded without it.
+ *
  * The library keeps one IF97 state and one transport object for all callers and no lock: calls must
  * not overlap (the same holds for vaprop67, which the IFC-67 route uses).
  */
@@ -72,7 +80,7 @@ VAPROP_API double VAPROP_CALL StmPTC(double P, double T, int32_t UnitSet);
 VAPROP_API double VAPROP_CALL StmPTW(double P, double T, int32_t UnitSet);
 /* ord. 37 isentropic expansion coefficient G (no unit) at (P, T), always IF97; codes -1000, -1600, -2000 */
 VAPROP_API double VAPROP_CALL StmPTG(double P, double T, int32_t UnitSet);
-/* ord. 31 thermal conductivity K at (P, T); codes -1000, -1600; -5100 via IFC-67 (T > 1073.15 K, p > 10 MPa) */
+/* ord. 31 thermal conductivity K at (P, T); codes -1000, -1600; with bit 8 -5100 (T > 1073.15 K, p > 10 MPa) */
 VAPROP_API double VAPROP_CALL StmPTK(double P, double T, int32_t UnitSet);
 /* ord. 32 dynamic viscosity M at (P, T); codes as StmPTK */
 VAPROP_API double VAPROP_CALL StmPTM(double P, double T, int32_t UnitSet);
@@ -91,7 +99,8 @@ VAPROP_API double VAPROP_CALL StmPQC(double P, double Q, int32_t UnitSet);
 VAPROP_API double VAPROP_CALL StmPQW(double P, double Q, int32_t UnitSet);
 /* ord. 38 isentropic expansion coefficient G at (P, Q), always IF97; codes -1800, -2000 */
 VAPROP_API double VAPROP_CALL StmPQG(double P, double Q, int32_t UnitSet);
-/* ord. 33 thermal conductivity K of saturated liquid (Q = 0) or vapour (Q = 1) at P; codes -2000 (0 < Q < 1), -1800 */
+/* ord. 33 thermal conductivity K of saturated liquid (Q = 0) or vapour (Q = 1) at P; codes -2000 for
+   0 < Q < 1 (after the range check of Q, before any computation), -1800 */
 VAPROP_API double VAPROP_CALL StmPQK(double P, double Q, int32_t UnitSet);
 /* ord. 34 dynamic viscosity M of saturated liquid or vapour at P; codes as StmPQK */
 VAPROP_API double VAPROP_CALL StmPQM(double P, double Q, int32_t UnitSet);
@@ -113,7 +122,8 @@ VAPROP_API double VAPROP_CALL StmTQK(double T, double Q, int32_t UnitSet);
 /* ord. 36 dynamic viscosity M of saturated liquid or vapour at T; codes as StmTQK */
 VAPROP_API double VAPROP_CALL StmTQM(double T, double Q, int32_t UnitSet);
 
-/* ord. 19 temperature T at (P, H); codes -2100/-2200 (outside the region limits), -2500 */
+/* ord. 19 temperature T at (P, H); codes -2100/-2200 (outside the region limits), -2500; bit 16 skips the
+   refinement of the region 1 and 2 backward temperature (also for StmPHQ..StmPHG, StmPST..StmPSG) */
 VAPROP_API double VAPROP_CALL StmPHT(double P, double H, int32_t UnitSet);
 /* ord. 20 quality Q at (P, H) (0 liquid-like, 1 vapour-like outside the wet region); codes -2200, -2100, -2500 */
 VAPROP_API double VAPROP_CALL StmPHQ(double P, double H, int32_t UnitSet);
@@ -121,7 +131,8 @@ VAPROP_API double VAPROP_CALL StmPHQ(double P, double H, int32_t UnitSet);
 VAPROP_API double VAPROP_CALL StmPHS(double P, double H, int32_t UnitSet);
 /* ord. 22 specific volume V at (P, H); codes -2200, -2100, -2500 */
 VAPROP_API double VAPROP_CALL StmPHV(double P, double H, int32_t UnitSet);
-/* ord. 23 specific heat C at (P, H); codes -2200, -2100, -2500, -2000 (two-phase) */
+/* ord. 23 specific heat C at (P, H); codes -2200, -2100, -2500, -2000 (two-phase); with bit 8 composed from
+   Stm67PHT and Stm67PHQ: -2000 for 0 < x < 1, the saturated value on the saturation line, else cp(p, T) */
 VAPROP_API double VAPROP_CALL StmPHC(double P, double H, int32_t UnitSet);
 /* ord. 24 speed of sound W at (P, H), always IF97; codes -2200, -2100, -2500, -2000 */
 VAPROP_API double VAPROP_CALL StmPHW(double P, double H, int32_t UnitSet);
@@ -136,7 +147,7 @@ VAPROP_API double VAPROP_CALL StmPSQ(double P, double S, int32_t UnitSet);
 VAPROP_API double VAPROP_CALL StmPSH(double P, double S, int32_t UnitSet);
 /* ord. 28 specific volume V at (P, S); codes -2400, -2300, -2500 */
 VAPROP_API double VAPROP_CALL StmPSV(double P, double S, int32_t UnitSet);
-/* ord. 29 specific heat C at (P, S); codes -2400, -2300, -2500, -2000 (two-phase) */
+/* ord. 29 specific heat C at (P, S); codes -2400, -2300, -2500, -2000 (two-phase); with bit 8 composed as StmPHC */
 VAPROP_API double VAPROP_CALL StmPSC(double P, double S, int32_t UnitSet);
 /* ord. 30 speed of sound W at (P, S), always IF97; codes -2400, -2300, -2500, -2000 */
 VAPROP_API double VAPROP_CALL StmPSW(double P, double S, int32_t UnitSet);
