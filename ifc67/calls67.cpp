@@ -6,6 +6,11 @@
 
 namespace ifc67 {
 
+namespace {
+// Results at or below this are codes: a saturated end that failed is passed on, never interpolated.
+constexpr double kCodeLimit = -1000.0;
+}  // namespace
+
 double callTP(double tF) noexcept { return satPressure67(tF); }
 
 double callPT(double p) noexcept { return satTemperature67(p); }
@@ -23,7 +28,9 @@ double callPQProperty(IFC67Working& w, double p, double x, Property prop) noexce
   if (x == 0.0) return saturated67(w, p, ts, false, prop);
   if (x == 1.0) return saturated67(w, p, ts, true, prop);
   const double f = saturated67(w, p, ts, false, prop);
+  if (f <= kCodeLimit) return f;
   const double g = saturated67(w, p, ts, true, prop);
+  if (g <= kCodeLimit) return g;
   return f + x * (g - f);
 }
 

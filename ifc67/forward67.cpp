@@ -1,5 +1,7 @@
 // Properties of the IFC-67 subregions from the prepared working record, and the (p,T) and saturated
 // evaluations built on them.
+#include <cmath>
+
 #include "constants67.h"
 #include "forward67.h"
 
@@ -35,7 +37,13 @@ double property67(const IFC67Working& w, int k, Property prop) noexcept {
     case Property::Volume: return w.chi * kVc;
     case Property::Enthalpy: return kPcVc * (h.psi - w.theta * h.psiT - w.chi * h.psiX) + w.hOffset;
     case Property::Entropy: return -kPcVcTc * h.psiT - w.sOffset;
-    case Property::HeatCapacity: return kPcVcTc * w.theta * (h.psiXT * h.psiXT / h.psiXX - h.psiTT);
+    case Property::HeatCapacity: {
+      // Within a few hundredths of a psi below pc the volume searches of both phases can end on the
+      // same, mechanically unstable root, where this expression turns negative (down to -1e8, which
+      // would pass for an error code) or infinite. No heat capacity exists there: report the state.
+      const double cp = kPcVcTc * w.theta * (h.psiXT * h.psiXT / h.psiXX - h.psiTT);
+      return cp > 0.0 && std::isfinite(cp) ? cp : kInternalError;
+    }
   }
   return kInternalError;
 }
