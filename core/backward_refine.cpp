@@ -111,18 +111,20 @@ constexpr double kRegion1Lo = 272.15;
 constexpr double kRegion1Hi = 624.15;
 double region2Lo(double p) noexcept { return (p <= kPs13 ? saturationTemperature(p) : TB23(p)) - 1.0; }
 constexpr double kRegion2Hi = 1074.15;
+// Below every region 2 state of the input range (saturation temperature at 1e-7 MPa: 190.89 K).
+constexpr double kRegion2Floor = 189.0;
 
-// The refined temperature: the secant from T0 when T0 lies in [lo, hi] and the secant converges,
-// else the bracketed solve, else T0.
-template <class Forward>
-double refine(double T0, double lo, double hi, double target, double tol, Forward&& y) noexcept {
+// The refined temperature: the secant from T0 when T0 lies in [floor, hi] and converges, else the
+// bracketed solve on [lo(), hi], else T0.  lo is computed only when it is needed.
+template <class Lower, class Forward>
+double refine(double T0, double floor, Lower&& lo, double hi, double target, double tol, Forward&& y) noexcept {
     bool converged = false;
-    if (T0 >= lo && T0 <= hi) {
+    if (T0 >= floor && T0 <= hi) {
         const double T = secant(T0, target, tol, y, converged);
         if (converged) return T;
     }
     double T = T0;
-    return bracketed(lo, hi, target, tol, y, T) ? T : T0;
+    return bracketed(lo(), hi, target, tol, y, T) ? T : T0;
 }
 
 }  // namespace
@@ -134,14 +136,15 @@ double refine(double T0, double lo, double hi, double target, double tol, Forwar
 double backwardT1ph(double p, double h, int backwardOnly) noexcept {
     const double T0 = backwardEquationT1ph(p, h);
     if (backwardOnly && T0 >= kRegion1Lo && T0 <= kRegion1Hi) return T0;
-    return refine(T0, kRegion1Lo, kRegion1Hi, h, kRefineTolH, [p](double T) { return region1H(p, T); });
+    return refine(T0, kRegion1Lo, [] { return kRegion1Lo; }, kRegion1Hi, h, kRefineTolH,
+                  [p](double T) { return region1H(p, T); });
 }
 
 double backwardT2ph(double p, double h, int backwardOnly) noexcept {
     const double T0 = backwardEquationT2ph(p, h);
-    const double lo = region2Lo(p);
-    if (backwardOnly && T0 >= lo && T0 <= kRegion2Hi) return T0;
-    return refine(T0, lo, kRegion2Hi, h, kRefineTolH, [p](double T) { return region2H(p, T); });
+    if (backwardOnly && T0 >= kRegion2Floor && T0 <= kRegion2Hi) return T0;
+    return refine(T0, kRegion2Floor, [p] { return region2Lo(p); }, kRegion2Hi, h, kRefineTolH,
+                  [p](double T) { return region2H(p, T); });
 }
 
 double backwardT1ps(double p, double s, int backwardOnly) noexcept {
@@ -153,13 +156,14 @@ double backwardT1ps(double p, double s, int backwardOnly) noexcept {
 
 double backwardT2ps(double p, double s, int backwardOnly) noexcept {
     const double T0 = backwardEquationT2ps(p, s);
-    const double lo = region2Lo(p);
-    if (backwardOnly && T0 >= lo && T0 <= kRegion2Hi) return T0;
-    return refine(T0, lo, kRegion2Hi, s, kRefineTolS2, [p](double T) { return region2S(p, T); });
+    if (backwardOnly && T0 >= kRegion2Floor && T0 <= kRegion2Hi) return T0;
+    return refine(T0, kRegion2Floor, [p] { return region2Lo(p); }, kRegion2Hi, s, kRefineTolS2,
+                  [p](double T) { return region2S(p, T); });
 }
 
 double refineT1ps(double p, double s, double T0) noexcept {
-    return refine(T0, kRegion1Lo, kRegion1Hi, s, kRefineTolS1, [p](double T) { return region1S(p, T); });
+    return refine(T0, kRegion1Lo, [] { return kRegion1Lo; }, kRegion1Hi, s, kRefineTolS1,
+                  [p](double T) { return region1S(p, T); });
 }
 
 }  // namespace if97

@@ -126,3 +126,26 @@ TEST(BackwardRefine, Region5Iterations) {
 
 }  // namespace
 }  // namespace if97
+
+namespace if97 {
+namespace {
+
+// Far below 1 kPa the region 2a T(p,s) equation gives temperatures thousands of kelvin off (even
+// negative); the refined temperature is still the one that reproduces s, and backwardOnly does not
+// hand out a temperature outside region 2.
+TEST(BackwardRefine, Region2AtVeryLowPressure) {
+    for (double p : {1e-7, 1e-6, 1e-5}) {
+        for (double T : {273.15, 500.0, 800.0, 1073.15}) {
+            const double s = s2(p, T);
+            EXPECT_NEAR(backwardT2ps(p, s, 0), T, 1e-6) << p << " " << T;
+            const double tb = backwardT2ps(p, s, 1);
+            EXPECT_GT(tb, 189.0) << p << " " << T;
+            EXPECT_LT(tb, 1074.15) << p << " " << T;
+            EXPECT_NEAR(backwardT2ph(p, h2(p, T), 0), T, 1e-6) << p << " " << T;
+        }
+    }
+    EXPECT_LT(backwardEquationT2ps(1e-7, s2(1e-7, 800.0)), 0.0);  // the raw equation's value there
+}
+
+}  // namespace
+}  // namespace if97
