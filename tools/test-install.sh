@@ -3,7 +3,7 @@
 #   1. configures and builds in build-install/ (no tests, no benchmarks; prefix /usr as for the package)
 #   2. installs into a temporary prefix, checks the tree, builds the examples against that install
 #      through find_package and through pkg-config, runs them and checks their output
-#   3. builds the Debian package, inspects it, installs it into a throwaway root, runs vapcalc from
+#   3. builds the Debian package with tools/make-deb.sh, inspects it, installs it into a throwaway root, runs vapcalc from
 #      there, removes and purges it
 # Exits non-zero on any failure. Nothing is installed on this machine.
 #   tools/test-install.sh [--keep]     --keep leaves the temporary folder for inspection
@@ -28,8 +28,8 @@ status=0
 tests/install/check-prefix.sh "$work/prefix" "$libdir" "$build" "$work/examples" || status=1
 
 echo "== Debian package"
-rm -f "$build"/vaprop_*.deb
-cmake --build "$build" --target package >"$work/package.log" 2>&1 || { cat "$work/package.log"; exit 1; }
+# The documented command, on the tree built above (configure and build have nothing left to do).
+tools/make-deb.sh "$build" >"$work/package.log" 2>&1 || { cat "$work/package.log"; exit 1; }
 debs=("$build"/vaprop_*.deb)
 [ -f "${debs[0]}" ] || { echo "FAIL  no package built"; exit 1; }
 echo "built ${debs[0]}"
