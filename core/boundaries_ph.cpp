@@ -1,6 +1,8 @@
 #include "boundaries_ph.h"
 
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <cmath>
 #include <cstddef>
 #include <limits>
@@ -86,6 +88,32 @@ constexpr std::array<double, 5> kSLiqHigh{-84296.2688536954, 500.869702494527, -
 // entropies grow without bound: there the exact values are always used.
 constexpr double kFitLowPressure = 0.001;
 
+// The saturated phases over each octave of pressure, p from 2^e to 2^(e+1) MPa (e = -9 .. 4, the
+// last octave ending at 16.529164252605 MPa): the lowest liquid h and s and the highest vapour h and
+// s that IF97 regions 1 and 2 give on the saturation line within the octave, found by sampling 4001
+// pressures per octave and widened by 0.01 kJ/kg and 1e-5 kJ/(kg K).  A state beyond them lies in
+// region 1 or 2 whatever the saturation temperature, which then need not be computed.
+constexpr int kFirstOctave = -9;
+// clang-format off
+constexpr std::array<SaturationBounds, 14> kOctaves{{
+    {71.8545, 2552.9800, 0.255167, 8.731316},  // 0.00195312 to 0.00390625 MPa
+    {119.6822, 2575.4474, 0.416769, 8.481975},  // 0.00390625 to 0.0078125 MPa
+    {171.9652, 2599.8019, 0.586554, 8.235787},  // 0.0078125 to 0.015625 MPa
+    {229.4728, 2626.1714, 0.765657, 7.992920},  // 0.015625 to 0.03125 MPa
+    {293.1610, 2654.5923, 0.955428, 7.753454},  // 0.03125 to 0.0625 MPa
+    {364.2438, 2684.8975, 1.157510, 7.517286},  // 0.0625 to 0.125 MPa
+    {444.2855, 2716.5103, 1.373928, 7.283966},  // 0.125 to 0.25 MPa
+    {535.3401, 2748.1177, 1.607208, 7.052416},  // 0.25 to 0.5 MPa
+    {640.1753, 2777.1296, 1.860589, 6.820591},  // 0.5 to 1 MPa
+    {762.6728, 2798.3942, 2.138421, 6.584989},  // 1 to 2 MPa
+    {908.6118, 2803.2953, 2.447013, 6.339175},  // 2 to 4 MPa
+    {1087.4160, 2800.9074, 2.796643, 6.069720},  // 4 to 8 MPa
+    {1317.0697, 2758.6211, 3.207641, 5.744859},  // 8 to 16 MPa
+    {1649.6619, 2580.8145, 3.745668, 5.246282},  // 16 to 16.5292 MPa
+}};
+// clang-format on
+static_assert(kOctaves.size() == 4 - kFirstOctave + 1);
+
 // The boundary value to compare y with: the estimate when y lies outside its guard band, the exact
 // IF97 value otherwise.  Outside the band both give the same comparison, since the estimate's error
 // is smaller than the band.
@@ -121,6 +149,15 @@ RegionTest region3At(int side, double T) noexcept { return RegionTest{3, 0, side
 RegionTest wet(double Ts) noexcept { return RegionTest{4, 0, kSideUnknown, Ts}; }
 
 }  // namespace
+
+bool saturationBounds(double p, SaturationBounds& bounds) noexcept {
+    if (!(p > 0.0 && p <= kPs13)) return false;
+    const int e = static_cast<int>((std::bit_cast<std::uint64_t>(p) >> 52) & 0x7ff) - 1023;
+    const int k = e - kFirstOctave;
+    if (k < 0 || k >= static_cast<int>(kOctaves.size())) return false;
+    bounds = kOctaves[k];
+    return true;
+}
 
 namespace estimate {
 double h2273(double p) noexcept { return horner(kH2273, p); }
@@ -242,6 +279,11 @@ RegionTest regionOfPH(double p, double h) noexcept {
         return region3At(kSideVapour, interpolate(h, vapour.h, ts, hb, tb));
     }
 
+    SaturationBounds far{};
+    if (saturationBounds(p, far)) {
+        if (h > far.hVapMax) return single(2);
+        if (h < far.hLiqMin) return single(1);
+    }
     const double ts = saturationTemperature(p);
     const double hv =
         guarded(h, estimate::hVap(ts), guard::hVap(p, ts), [p, ts] { return exact::hVap(p, ts); });
@@ -281,6 +323,11 @@ RegionTest regionOfPS(double p, double s) noexcept {
         return region3At(kSideVapour, 0.5 * (tb + ts));
     }
 
+    SaturationBounds far{};
+    if (saturationBounds(p, far)) {
+        if (s > far.sVapMax) return single(2);
+        if (s < far.sLiqMin) return single(1);
+    }
     const double ts = saturationTemperature(p);
     const double sv =
         guarded(s, estimate::sVap(ts), guard::sVap(p, ts), [p, ts] { return exact::sVap(p, ts); });

@@ -25,6 +25,17 @@ RegionTest regionOfPH(double p, double h) noexcept;
 // Region of an accepted (p MPa, s kJ/(kg K)) pair.
 RegionTest regionOfPS(double p, double s) noexcept;
 
+// Bounds of the saturated phases over the octave of pressure that holds p (p from 2^e to 2^(e+1)
+// MPa): the lowest liquid and highest vapour enthalpy and entropy on the saturation line there.
+// Returns false outside 2^-9 MPa <= p <= 16.529164252605 MPa.
+struct SaturationBounds {
+    double hLiqMin;  // kJ/kg
+    double hVapMax;  // kJ/kg
+    double sLiqMin;  // kJ/(kg K)
+    double sVapMax;  // kJ/(kg K)
+};
+bool saturationBounds(double p, SaturationBounds& bounds) noexcept;
+
 // The fitted estimates (p in MPa, Ts in K; kJ/kg and kJ/(kg K)).
 namespace estimate {
 double h2273(double p) noexcept;  // h(p, 2273.15 K)

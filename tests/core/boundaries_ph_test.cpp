@@ -250,3 +250,31 @@ TEST(BoundaryGuardBand, InsideTheBandTheExactValueDecides) {
 
 }  // namespace
 }  // namespace if97
+
+namespace if97 {
+namespace {
+
+// The octave bounds of the saturated phases, which let the region tests decide far from the
+// saturation line without the saturation temperature, hold at every pressure of their octave.
+TEST(SaturationBounds, HoldOverEveryOctave) {
+    SaturationBounds b{};
+    EXPECT_FALSE(saturationBounds(0.0019, b));  // below 2^-9 MPa: no bounds
+    EXPECT_FALSE(saturationBounds(16.6, b));
+    int checked = 0;
+    for (double p : logGrid(std::ldexp(1.0, -9), kPs13, 20000)) {
+        ASSERT_TRUE(saturationBounds(p, b)) << p;
+        const double ts = saturationTemperature(p);
+        Properties l{}, v{};
+        region1(p, ts, kMaskH | kMaskS, l);
+        region2(p, ts, kMaskH | kMaskS, v);
+        EXPECT_GE(l.h, b.hLiqMin) << p;
+        EXPECT_LE(v.h, b.hVapMax) << p;
+        EXPECT_GE(l.s, b.sLiqMin) << p;
+        EXPECT_LE(v.s, b.sVapMax) << p;
+        ++checked;
+    }
+    EXPECT_EQ(checked, 20000);
+}
+
+}  // namespace
+}  // namespace if97
