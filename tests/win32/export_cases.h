@@ -47,6 +47,31 @@ inline constexpr std::int32_t kUnitSets[] = {
     19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31,    32,    33,    -1,    65536, 65544,  32767,
     65568, 65535, INT32_MIN};
 
+// The dense sweep: every export on a fine grid over the whole accepted range in SIF units (MPa, K,
+// kJ/kg, kJ/(kg K)), with IF97, IF97 fast and IFC-67 (UnitSet 3, 19, 11). It reaches the region
+// boundaries, region 3 and the (p,h)/(p,s) iterations, where the two builds are most likely to
+// part if they part at all.
+inline constexpr std::int32_t kSweepUnitSets[] = {3, 19, 11};
+inline constexpr int kSweepSteps = 36;
+
+// Sweep value i (0 to kSweepSteps - 1) of an input letter: pressures spaced evenly in log p from
+// 1e-3 to 100 MPa, the others evenly over their range; qualities 0 to 1 in steps of 0.2.
+inline double sweepValue(char letter, int i) {
+    const double f = static_cast<double>(i) / (kSweepSteps - 1);
+    switch (letter) {
+        case 'P': {
+            double p = 1e-3;
+            for (int k = 0; k < i; ++k) p *= 1.3894954943731375;  // (100 / 1e-3)^(1/35)
+            return p;
+        }
+        case 'T': return 273.16 + f * 1999.0;
+        case 'Q': return (i % 6) * 0.2;
+        case 'H': return 1.0 + f * 4199.0;
+        default: return 0.001 + f * 11.999;
+    }
+}
+inline int sweepCount(char letter) { return letter == 'Q' ? 6 : kSweepSteps; }
+
 // Edge cases of the exports (each names the export, its inputs and its UnitSet).
 struct EdgeCase {
     const char* name;

@@ -31,7 +31,10 @@ struct Host {
     std::set<char*> handedOut;  // counted strings the add-in must give back with xlFree
     int badFrees = 0;
     double nextId = 1000;
+    bool menuAdded = false;  // the add-in's item is in the Help menu of bar 10
 };
+
+constexpr double kMenuPosition = 7;  // where the host reports the add-in's item
 
 Host& host() {
     static Host h;
@@ -54,9 +57,13 @@ std::string render(const Oper* value) {
         case xlfake::kErr: std::snprintf(text, sizeof text, "e:%u", value->val.err); return text;
         case xlfake::kMissing: return "m";
         case xlfake::kNil: return "z";
-        case xlfake::kMulti:
+        case xlfake::kMulti: {
             std::snprintf(text, sizeof text, "a:%ux%u", value->val.array.rows, value->val.array.columns);
-            return text;
+            std::string all = text;
+            const int n = value->val.array.rows * value->val.array.columns;
+            for (int i = 0; i < n && value->val.array.items != nullptr; ++i) all += "|" + render(&value->val.array.items[i]);
+            return all;
+        }
         default: std::snprintf(text, sizeof text, "t:%u", value->xltype); return text;
     }
 }
@@ -103,9 +110,18 @@ int answer(int function, Oper* result, int count, Oper** args) {
         case xlfake::kSetName:
         case xlfake::kMessage:
         case xlfake::kAddCommand:
+            host().menuAdded = true;
+            setBool(result, true);
+            return 0;
         case xlfake::kDeleteCommand: setBool(result, true); return 0;
         case xlfake::kGetWorkspace: setString(result, host().version); return 0;
-        case xlfake::kGetBar: setErr(result, xlfake::kErrNA); return 0;
+        case xlfake::kGetBar:
+            // Hosts before version 12 have the Help menu of bar 10; the add-in's item is found once
+            // it has been added.
+            if (std::atof(host().version.c_str()) >= 12 || count < 3) setErr(result, xlfake::kErrNA);
+            else if (call.args[2] == "s:Ventora") host().menuAdded ? setNum(result, kMenuPosition) : setErr(result, xlfake::kErrNA);
+            else setNum(result, 10);
+            return 0;
         case xlfake::kCoerce: {
             // Text or a number to the requested type: a number (xltypeNum) or an integer (xltypeInt,
             // rounded as the host does).

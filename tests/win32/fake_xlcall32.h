@@ -12,7 +12,9 @@
 
 extern "C" {
 
-// Forgets the record and restores the defaults: version "16.0", no workbook name StmBaseUnits.
+// Forgets the record and restores the defaults: version "16.0", no workbook name StmBaseUnits, no
+// menu item. Hosts before version 12 have a Help menu on bar 10, where the add-in's item is found at
+// position 7 once xlfAddCommand has added it.
 FAKE_XL_API void fakeXlReset(void);
 // The host version text that xlfGetWorkspace(2) answers.
 FAKE_XL_API void fakeXlSetVersion(const char* version);
@@ -24,7 +26,8 @@ FAKE_XL_API const char* fakeXlFileName(void);
 
 // Calls recorded since the last reset, in order: function number, entry (4 for Excel4, 'v' for
 // Excel4v), argument count, and argument j rendered as text:
-//   n:<number %.17g>  s:<text>  b:<0|1>  i:<integer>  e:<error>  m (missing)  z (nil)  a:<rows>x<cols>
+//   n:<number %.17g>  s:<text>  b:<0|1>  i:<integer>  e:<error>  m (missing)  z (nil)
+//   a:<rows>x<cols>|<item>|<item>...  (an array, its items row by row)
 FAKE_XL_API int fakeXlCallCount(void);
 FAKE_XL_API int fakeXlCallFunction(int call);
 FAKE_XL_API int fakeXlCallEntry(int call);

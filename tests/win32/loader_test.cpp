@@ -1,6 +1,7 @@
 // The loader's binding of the modules: `loader_test <module> refused` expects LoadLibrary of the
-// module to fail because a library it imports is missing (ERROR_MOD_NOT_FOUND); `loader_test
-// <module> loads` expects it to load.
+// module to fail because a library it imports is missing (ERROR_MOD_NOT_FOUND); `loads` expects it
+// to load. (An imported library that lacks an ordinal cannot be tested under wine: its loader binds
+// a stub to a missing import and loads the module, where Windows refuses it.)
 #include <windows.h>
 
 #include <cstdio>

@@ -1,8 +1,10 @@
 // The spreadsheet add-in vapxl32.xll under wine, loaded through the test host's XLCALL32.DLL:
-//   xll_test plain            xlAutoOpen registers the 44 rows with their texts; every worksheet
+//   xll_test plain [all]      xlAutoOpen registers the 44 rows with their texts; every worksheet
 //                             procedure called with OPER arguments gives vaprop32's bits or the
 //                             documented error value; the default unit set comes from the workbook
-//                             name StmBaseUnits; xlAddInManagerInfo; xlAutoClose unregisters.
+//                             name StmBaseUnits; xlAddInManagerInfo; xlAutoClose unregisters;
+//                             xlAutoAdd; the Help menu item of a host before version 12 added and
+//                             deleted again; xlAutoRemove.
 //   xll_test units-required   run after DefaultUnits = 1 was written to the add-in's registry key:
 //                             a missing unit-set argument gives #NUM!, a given one still works.
 #include <windows.h>
@@ -300,6 +302,64 @@ void checkProcedures(bool unitsRequired) {
     report.check(fakeXlOutstanding() == 0, "every value from the host freed after the worksheet calls");
 }
 
+// A host before version 12: the menu table goes into the Help menu of bar 10 on opening, and closing
+// deletes the separator and the item (position 7 - 1, twice).
+void checkOldHostMenu() {
+    fakeXlReset();
+    fakeXlSetVersion("11.0");
+    Entry open = as<Entry>(GetProcAddress(addin, "xlAutoOpen"));
+    Entry close = as<Entry>(GetProcAddress(addin, "xlAutoClose"));
+    if (open == nullptr || close == nullptr) return;
+    report.check(open() == 1, "xlAutoOpen (host version 11) returns 1");
+    int added = 0;
+    for (int i = 0; i < fakeXlCallCount(); ++i) {
+        if (fakeXlCallFunction(i) != xlfake::kAddCommand) continue;
+        ++added;
+        const std::string table = fakeXlCallArgCount(i) == 3 ? fakeXlCallArg(i, 2) : "";
+        report.check(fakeXlCallArgCount(i) == 3 && std::string(fakeXlCallArg(i, 0)) == "n:10" &&
+                         std::string(fakeXlCallArg(i, 1)) == "s:Help",
+                     "xlfAddCommand(10, \"Help\", table)");
+        report.check(table.rfind("a:2x5|s:-|s: |s: |s: |s: |s:Ventora|s:GetSteamHelp|s: |s:", 0) == 0 &&
+                         table.size() > 60 && table.substr(table.size() - 4) == "|s: ",
+                     ("the menu table: separator row, then Ventora / GetSteamHelp (" + table + ")").c_str());
+    }
+    report.check(added == 1, "one menu command added with host version 11");
+    report.check(fakeXlOutstanding() == 0, "every value from the host freed (version 11)");
+    report.check(close() == 1, "xlAutoClose (host version 11) returns 1");
+    int deleted = 0;
+    for (int i = 0; i < fakeXlCallCount(); ++i) {
+        if (fakeXlCallFunction(i) != xlfake::kDeleteCommand) continue;
+        ++deleted;
+        report.check(fakeXlCallArgCount(i) == 3 && std::string(fakeXlCallArg(i, 0)) == "n:10" &&
+                         std::string(fakeXlCallArg(i, 1)) == "s:Help" && std::string(fakeXlCallArg(i, 2)) == "n:6",
+                     "xlfDeleteCommand(10, \"Help\", 6)");
+    }
+    report.check(deleted == 2, "the separator and the item deleted");
+    report.check(fakeXlOutstanding() == 0 && fakeXlBadFrees() == 0, "every value from the host freed, once (version 11)");
+}
+
+// xlAutoAdd does nothing but answer 1; xlAutoRemove shows its line for three seconds.
+void checkAddRemove() {
+    fakeXlReset();
+    Entry add = as<Entry>(GetProcAddress(addin, "xlAutoAdd"));
+    Entry remove = as<Entry>(GetProcAddress(addin, "xlAutoRemove"));
+    if (!report.check(add != nullptr && remove != nullptr, "xlAutoAdd and xlAutoRemove exported")) return;
+    report.check(add() == 1 && fakeXlCallCount() == 0, "xlAutoAdd returns 1 and calls nothing");
+    fakeXlReset();
+    const DWORD start = GetTickCount();
+    report.check(remove() == 1, "xlAutoRemove returns 1");
+    const DWORD waited = GetTickCount() - start;
+    int messages[2] = {-1, -1};
+    for (int i = 0, n = 0; i < fakeXlCallCount() && n < 2; ++i)
+        if (fakeXlCallFunction(i) == xlfake::kMessage) messages[n++] = i;
+    report.check(countCalls(xlfake::kMessage) == 2 && messages[1] >= 0 && fakeXlCallArgCount(messages[0]) == 2 &&
+                     std::string(fakeXlCallArg(messages[0], 0)) == "b:1" &&
+                     std::string(fakeXlCallArg(messages[0], 1)) == "s:Ventora has been removed from Excel" &&
+                     fakeXlCallArgCount(messages[1]) == 1 && std::string(fakeXlCallArg(messages[1], 0)) == "b:0",
+                 "xlAutoRemove shows \"Ventora has been removed from Excel\", then clears the status bar");
+    report.check(waited >= 2000 && waited < 6000, "the removal line stays about 3 seconds");
+}
+
 void checkManagerAndClose() {
     ManagerInfo info = as<ManagerInfo>(GetProcAddress(addin, "xlAddInManagerInfo"));
     if (report.check(info != nullptr, "xlAddInManagerInfo exported")) {
@@ -333,6 +393,10 @@ int main(int argc, char** argv) {
     checkOpen();
     checkProcedures(unitsRequired);
     if (!unitsRequired) checkManagerAndClose();
+    if (std::strcmp(argc > 2 ? argv[2] : "", "all") == 0) {
+        checkOldHostMenu();
+        checkAddRemove();
+    }
     FreeLibrary(addin);
     return report.finish(unitsRequired ? "xll_test units-required" : "xll_test");
 }
