@@ -37,4 +37,4 @@ rm -f "$out"
 mkdir -p "$(dirname "$out")"
 (cd "$build/package" && LC_ALL=C find vaprop-win32 -print | LC_ALL=C sort | TZ=UTC zip -X -q -D "$out" -@)
 echo "$out"
-(cd "$build/package" && unzip -l "$out")
+zip -sf "$out"
