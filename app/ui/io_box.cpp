@@ -119,6 +119,11 @@ EvalOutcome CIOBox::evaluate()
         break;
     case EvalOutcome::NewValue:
         showFormatted();
+        // However the text came to be evaluated (leaving the box, a digits command), the new
+        // value asks for a new computation.
+        if (flags_) {
+            flags_->recomputeNeeded = true;
+        }
         emit valueEntered();
         break;
     }
@@ -160,8 +165,13 @@ bool CIOBox::recallExpression()
 void CIOBox::adjustDigits(int delta)
 {
     const bool caretAtEnd = cursorPosition() == text().size();
-    if (text() != formattedText() && evaluate() == EvalOutcome::Error) {
-        return;
+    if (text() != formattedText()) {
+        if (evaluate() == EvalOutcome::Error) {
+            return;
+        }
+        if (flags_) {
+            flags_->editInProgress = false;  // the typed text has been evaluated
+        }
     }
     setDigits(digits() + delta);
     if (caretAtEnd) {
@@ -211,19 +221,22 @@ void CIOBox::focusOutEvent(QFocusEvent* event)
     if (event->reason() == Qt::PopupFocusReason) {
         return;  // a menu opened over the box: the user has not left it
     }
+    inFocusOut_ = true;
+    leaveEditing();
+    inFocusOut_ = false;
+}
+
+EvalOutcome CIOBox::leaveEditing()
+{
     if (widened_) {
         setGeometry(savedGeometry_);
         widened_ = false;
     }
-    inFocusOut_ = true;
     const EvalOutcome outcome = evaluate();
-    inFocusOut_ = false;
     if (flags_) {
-        if (outcome == EvalOutcome::NewValue) {
-            flags_->recomputeNeeded = true;
-        }
         flags_->editInProgress = false;
     }
+    return outcome;
 }
 
 }  // namespace calvex

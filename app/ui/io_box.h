@@ -67,6 +67,9 @@ public:
     void adjustDigits(int delta);
     // Makes the box read-only: the user cannot type and evaluation reports Unchanged.
     void makeReadOnly();
+    // What leaving the box does: the width comes back, the text is evaluated, a new value sets
+    // recomputeNeeded and editInProgress is cleared. Run on losing the focus.
+    EvalOutcome leaveEditing();
 
     bool isWidened() const noexcept { return widened_; }
     const IOBoxModel& model() const noexcept { return box_; }

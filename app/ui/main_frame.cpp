@@ -1,6 +1,9 @@
 #include "main_frame.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QClipboard>
+#include <QPainter>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
@@ -25,6 +28,22 @@ namespace calvex {
 
 namespace {
 
+// A small toolbar picture: the command's short name drawn in a frame.
+QIcon textIcon(const QString& text)
+{
+    QPixmap pm(24, 16);
+    pm.fill(Qt::transparent);
+    QPainter painter(&pm);
+    painter.setPen(QColor(40, 40, 40));
+    painter.drawRect(0, 0, 23, 15);
+    QFont f = painter.font();
+    f.setPixelSize(9);
+    painter.setFont(f);
+    painter.drawText(pm.rect(), Qt::AlignCenter, text);
+    painter.end();
+    return QIcon(pm);
+}
+
 bool isStmFile(const QString& path)
 {
     return path.endsWith(QString::fromLatin1(kFileExtension), Qt::CaseInsensitive);
@@ -40,7 +59,7 @@ QString fromStd(const std::string& s)
 CMainFrame::CMainFrame(std::shared_ptr<UserPrompts> prompts, QWidget* parent)
     : QMainWindow(parent), prompts_(prompts ? std::move(prompts) : std::make_shared<DialogPrompts>())
 {
-    view_ = new CCalvexView(doc_, this);
+    view_ = new CCalvexView(doc_, prompts_, this);
     setCentralWidget(view_);
     createActions();
     createMenus();
@@ -48,6 +67,15 @@ CMainFrame::CMainFrame(std::shared_ptr<UserPrompts> prompts, QWidget* parent)
     createStatusBar();
     readRecentFiles();
     setAcceptDrops(true);
+
+    // The enabling of the commands follows the form's flags, the focus, selections and the clipboard.
+    connect(view_, &CCalvexView::commandsChanged, this, &CMainFrame::updateCommands);
+    connect(qApp, &QApplication::focusChanged, this, [this] { updateCommands(); });
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &CMainFrame::updateCommands);
+    for (int p = 0; p < kPropertyCount; ++p) {
+        connect(view_->box(p), &QLineEdit::selectionChanged, this, &CMainFrame::updateCommands);
+    }
+    updateCommands();
 
     resize(kFrameWidth, kFrameHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -75,16 +103,24 @@ CMainFrame::~CMainFrame()
     view_ = nullptr;
 }
 
+QAction* CMainFrame::makeAction(const char* name, const QString& text, const QString& tip)
+{
+    auto* a = new QAction(text, this);
+    a->setObjectName(QString::fromLatin1(name));
+    a->setStatusTip(tip);
+    return a;
+}
+
 void CMainFrame::createActions()
 {
-    newAct_ = new QAction(style()->standardIcon(QStyle::SP_FileIcon), QStringLiteral("&New"), this);
+    newAct_ = makeAction("actionNew", QStringLiteral("&New"), QStringLiteral("Create a new document"));
+    newAct_->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
     newAct_->setShortcut(QKeySequence::New);
-    newAct_->setStatusTip(QStringLiteral("Create a new document"));
     connect(newAct_, &QAction::triggered, this, [this] { newDocument(); });
 
-    openAct_ = new QAction(style()->standardIcon(QStyle::SP_DialogOpenButton), QStringLiteral("&Open..."), this);
+    openAct_ = makeAction("actionOpen", QStringLiteral("&Open..."), QStringLiteral("Open an existing document"));
+    openAct_->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
     openAct_->setShortcut(QKeySequence::Open);
-    openAct_->setStatusTip(QStringLiteral("Open an existing document"));
     connect(openAct_, &QAction::triggered, this, [this] {
         if (!maybeSave()) {
             return;
@@ -95,17 +131,29 @@ void CMainFrame::createActions()
         }
     });
 
-    saveAct_ = new QAction(style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("&Save"), this);
+    saveAct_ = makeAction("actionSave", QStringLiteral("&Save"), QStringLiteral("Save the active document"));
+    saveAct_->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     saveAct_->setShortcut(QKeySequence::Save);
-    saveAct_->setStatusTip(QStringLiteral("Save the active document"));
     connect(saveAct_, &QAction::triggered, this, [this] { saveDocument(); });
 
-    saveAsAct_ = new QAction(QStringLiteral("Save &As..."), this);
-    saveAsAct_->setStatusTip(QStringLiteral("Save the active document with a new name"));
+    saveAsAct_ = makeAction("actionSaveAs", QStringLiteral("Save &As..."),
+                            QStringLiteral("Save the active document with a new name"));
     connect(saveAsAct_, &QAction::triggered, this, [this] { saveDocumentAs(); });
 
-    exitAct_ = new QAction(QStringLiteral("E&xit"), this);
-    exitAct_->setStatusTip(QStringLiteral("Quit the application; prompts to save documents"));
+    // Printing is a tool of its own: its commands stand here, idle until it connects them.
+    printAct_ = makeAction("actionPrint", QStringLiteral("&Print..."), QStringLiteral("Print the active document"));
+    printAct_->setIcon(textIcon(QStringLiteral("Prn")));
+    printAct_->setShortcut(QKeySequence::Print);
+    printPreviewAct_ = makeAction("actionPrintPreview", QStringLiteral("Print Pre&view"),
+                                  QStringLiteral("Display full pages"));
+    printSetupAct_ = makeAction("actionPrintSetup", QStringLiteral("P&rint Setup..."),
+                                QStringLiteral("Change the printer and printing options"));
+    for (QAction* a : {printAct_, printPreviewAct_, printSetupAct_}) {
+        a->setEnabled(false);
+    }
+
+    exitAct_ = makeAction("actionExit", QStringLiteral("E&xit"),
+                          QStringLiteral("Quit the application; prompts to save documents"));
     connect(exitAct_, &QAction::triggered, this, &QWidget::close);
 
     for (std::size_t i = 0; i < recentActs_.size(); ++i) {
@@ -118,25 +166,94 @@ void CMainFrame::createActions()
         });
     }
 
-    recallAct_ = new QAction(QStringLiteral("Recall Expression"), this);
+    // Edit: the clipboard commands go to the focused control.
+    cutAct_ = makeAction("actionCut", QStringLiteral("Cu&t"),
+                         QStringLiteral("Cut the selection and put it on the Clipboard"));
+    cutAct_->setIcon(textIcon(QStringLiteral("Cut")));
+    cutAct_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)});
+    connect(cutAct_, &QAction::triggered, this, [this] { view_->CutToClipboard(); });
+    copyAct_ = makeAction("actionCopy", QStringLiteral("&Copy"),
+                          QStringLiteral("Copy the selection and put it on the Clipboard"));
+    copyAct_->setIcon(textIcon(QStringLiteral("Copy")));
+    copyAct_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
+    connect(copyAct_, &QAction::triggered, this, [this] { view_->CopyToClipboard(); });
+    pasteAct_ = makeAction("actionPaste", QStringLiteral("&Paste"), QStringLiteral("Insert Clipboard contents"));
+    pasteAct_->setIcon(textIcon(QStringLiteral("Paste")));
+    pasteAct_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)});
+    connect(pasteAct_, &QAction::triggered, this, [this] { view_->PasteFromClipboard(); });
+
+    recallAct_ = makeAction("actionRecallExpression", QStringLiteral("Recall Expression"),
+                            QStringLiteral("Recall the expression you previously entered in an IO Box"));
     recallAct_->setShortcut(Qt::Key_F2);
-    recallAct_->setStatusTip(QStringLiteral("Recall the expression you previously entered in an IO Box"));
-    connect(recallAct_, &QAction::triggered, this, [] {
-        if (auto* box = qobject_cast<CIOBox*>(QApplication::focusWidget())) {
-            box->recallExpression();
-        }
-    });
+    connect(recallAct_, &QAction::triggered, this, [this] { view_->RecallExpression(); });
 
-    useDefaultsAct_ = new QAction(QStringLiteral("Use Settings as Default"), this);
-    useDefaultsAct_->setStatusTip(QStringLiteral("Use the current settings as the default settings"));
+    // The menu names Alt+C; Ctrl+Shift+C is the accelerator. Both keys run the command.
+    copySpecialAct_ = makeAction("actionCopySpecial", QStringLiteral("Copy Special\tAlt+C"),
+                                 QStringLiteral("Copies all properties for current point or stored points to the "
+                                                "clipboard"));
+    copySpecialAct_->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), QKeySequence(Qt::ALT | Qt::Key_C)});
+    connect(copySpecialAct_, &QAction::triggered, this, [this] { view_->CopySpecial(); });
+
+    storeAct_ = makeAction("actionStorePoint", QStringLiteral("Store Point"),
+                           QStringLiteral("Store current point to the collection of stored points"));
+    connect(storeAct_, &QAction::triggered, this, [this] { view_->StorePoint(); });
+    recallPointAct_ = makeAction("actionRecallPoint", QStringLiteral("Recall Point"),
+                                 QStringLiteral("Copies the displayed stored point to the current point"));
+    connect(recallPointAct_, &QAction::triggered, this, [this] { view_->RecallPoint(); });
+    replaceAct_ = makeAction("actionReplacePoint", QStringLiteral("Replace Point"),
+                             QStringLiteral("Replace the displayed stored point with the current point"));
+    connect(replaceAct_, &QAction::triggered, this, [this] { view_->ReplacePoint(); });
+    deleteAct_ = makeAction("actionDeletePoint", QStringLiteral("Delete Point"),
+                            QStringLiteral("Delete a stored point from the collection"));
+    connect(deleteAct_, &QAction::triggered, this, [this] { view_->DeletePoint(); });
+
+    // Format.
+    numberAct_ = makeAction("actionNumberFormat", QStringLiteral("Number..."),
+                            QStringLiteral("Select the number format for each property"));
+    connect(numberAct_, &QAction::triggered, this, [this] { view_->NumberFormat(); });
+    englishAct_ = makeAction("actionEnglishUnits", QStringLiteral("English Units"),
+                             QStringLiteral("Convert all values to English units"));
+    englishAct_->setIcon(textIcon(QStringLiteral("Eng")));
+    connect(englishAct_, &QAction::triggered, this, [this] { view_->EnglishUnits(); });
+    siAct_ = makeAction("actionSIUnits", QStringLiteral("SI Units"), QStringLiteral("Convert all values to SI units"));
+    siAct_->setIcon(textIcon(QStringLiteral("SI")));
+    connect(siAct_, &QAction::triggered, this, [this] { view_->SIUnits(); });
+    useDefaultsAct_ = makeAction("actionUseDefaults", QStringLiteral("Use Settings as Default"),
+                                 QStringLiteral("Use the current settings as the default settings"));
     connect(useDefaultsAct_, &QAction::triggered, this, [this] { view_->UseSettingsAsDefault(); });
+    restoreDefaultsAct_ = makeAction("actionRestoreDefaults", QStringLiteral("Restore Default Settings"),
+                                     QStringLiteral("Restore settings to the defaul settings"));
+    connect(restoreDefaultsAct_, &QAction::triggered, this, [this] { view_->RestoreDefaultSettings(); });
 
-    restoreDefaultsAct_ = new QAction(QStringLiteral("Restore Default Settings"), this);
-    restoreDefaultsAct_->setStatusTip(QStringLiteral("Restore settings to the defaul settings"));
-    connect(restoreDefaultsAct_, &QAction::triggered, this, [this] {
-        view_->RestoreDefaultSettings();
-        updateTitle();
-    });
+    // Tools. The expansion tool connects and enables its command when it is built in.
+    expansionAct_ = makeAction("actionExpansion", QStringLiteral("Ex&pansion"), QStringLiteral("Open the Expansion Tool"));
+    expansionAct_->setIcon(textIcon(QStringLiteral("Exp")));
+    expansionAct_->setEnabled(false);
+    if97Act_ = makeAction("actionUseIF97", QStringLiteral("Use IF97"),
+                          QStringLiteral("Use IF97 formulations to calculate steam properties"));
+    ifc67Act_ = makeAction("actionUseIFC67", QStringLiteral("Use IFC-67"),
+                           QStringLiteral("Use IFC-67 formulations to calculate steam properties"));
+    auto* formulations = new QActionGroup(this);
+    for (QAction* a : {if97Act_, ifc67Act_}) {
+        a->setCheckable(true);
+        formulations->addAction(a);
+    }
+    if97Act_->setChecked(true);
+    connect(if97Act_, &QAction::triggered, this, [this] { view_->UseIF97(); });
+    connect(ifc67Act_, &QAction::triggered, this, [this] { view_->UseIFC67(); });
+
+    // Toolbar only: digits of the focused IO box.
+    moreDigitsAct_ = makeAction("actionMoreDigits", QStringLiteral("One More Digit"), QString());
+    moreDigitsAct_->setIcon(textIcon(QStringLiteral(".0+")));
+    connect(moreDigitsAct_, &QAction::triggered, this, [this] { view_->AdjustDigits(1); });
+    fewerDigitsAct_ = makeAction("actionFewerDigits", QStringLiteral("One Digit Fewer"), QString());
+    fewerDigitsAct_->setIcon(textIcon(QStringLiteral(".0-")));
+    connect(fewerDigitsAct_, &QAction::triggered, this, [this] { view_->AdjustDigits(-1); });
+
+    helpAct_ = makeAction("actionHelpTopics", QStringLiteral("&Help Topics"),
+                          QStringLiteral("List Help topics"));
+    helpAct_->setEnabled(false);  // the help file is not part of the program
 }
 
 void CMainFrame::createMenus()
@@ -146,6 +263,10 @@ void CMainFrame::createMenus()
     fileMenu_->addAction(openAct_);
     fileMenu_->addAction(saveAct_);
     fileMenu_->addAction(saveAsAct_);
+    fileMenu_->addSeparator();
+    fileMenu_->addAction(printAct_);
+    fileMenu_->addAction(printPreviewAct_);
+    fileMenu_->addAction(printSetupAct_);
     recentSeparator_ = fileMenu_->addSeparator();
     for (QAction* a : recentActs_) {
         fileMenu_->addAction(a);
@@ -154,20 +275,89 @@ void CMainFrame::createMenus()
     fileMenu_->addAction(exitAct_);
 
     editMenu_ = menuBar()->addMenu(QStringLiteral("&Edit"));
+    editMenu_->addAction(cutAct_);
+    editMenu_->addAction(copyAct_);
+    editMenu_->addAction(pasteAct_);
+    editMenu_->addSeparator();
     editMenu_->addAction(recallAct_);
+    editMenu_->addAction(copySpecialAct_);
+    editMenu_->addSeparator();
+    editMenu_->addAction(storeAct_);
+    editMenu_->addAction(recallPointAct_);
+    editMenu_->addAction(replaceAct_);
+    editMenu_->addAction(deleteAct_);
+
     formatMenu_ = menuBar()->addMenu(QStringLiteral("F&ormat"));
+    formatMenu_->addAction(numberAct_);
+    formatMenu_->addAction(englishAct_);
+    formatMenu_->addAction(siAct_);
+    formatMenu_->addSeparator();
     formatMenu_->addAction(useDefaultsAct_);
     formatMenu_->addAction(restoreDefaultsAct_);
+
     toolsMenu_ = menuBar()->addMenu(QStringLiteral("&Tools"));
+    toolsMenu_->addAction(expansionAct_);
+    QMenu* formulations = toolsMenu_->addMenu(QStringLiteral("Formulations"));
+    formulations->addAction(if97Act_);
+    formulations->addAction(ifc67Act_);
+
+    viewMenu_ = menuBar()->addMenu(QStringLiteral("&View"));
+    helpMenu_ = menuBar()->addMenu(QStringLiteral("&Help"));
+    helpMenu_->addAction(helpAct_);
+
+    for (QMenu* m : {editMenu_, formatMenu_, toolsMenu_}) {
+        connect(m, &QMenu::aboutToShow, this, &CMainFrame::updateCommands);
+    }
 }
 
 void CMainFrame::createToolBar()
 {
     toolBar_ = addToolBar(QStringLiteral("Standard"));
     toolBar_->setObjectName(QStringLiteral("Standard"));
+    toolBar_->setIconSize(QSize(20, 16));
     toolBar_->addAction(newAct_);
     toolBar_->addAction(openAct_);
     toolBar_->addAction(saveAct_);
+    toolBar_->addSeparator();
+    toolBar_->addAction(cutAct_);
+    toolBar_->addAction(copyAct_);
+    toolBar_->addAction(pasteAct_);
+    toolBar_->addSeparator();
+    toolBar_->addAction(englishAct_);
+    toolBar_->addAction(siAct_);
+    toolBar_->addAction(expansionAct_);
+    toolBar_->addSeparator();
+    toolBar_->addAction(moreDigitsAct_);
+    toolBar_->addAction(fewerDigitsAct_);
+    toolBar_->addSeparator();
+    toolBar_->addAction(printAct_);
+
+    QAction* toolBarToggle = toolBar_->toggleViewAction();
+    toolBarToggle->setText(QStringLiteral("&Toolbar"));
+    toolBarToggle->setStatusTip(QStringLiteral("Show or hide the toolbar"));
+    viewMenu_->addAction(toolBarToggle);
+    auto* statusToggle = makeAction("actionStatusBar", QStringLiteral("&Status Bar"),
+                                    QStringLiteral("Show or hide the status bar"));
+    statusToggle->setCheckable(true);
+    statusToggle->setChecked(true);
+    connect(statusToggle, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
+    viewMenu_->addAction(statusToggle);
+}
+
+void CMainFrame::updateCommands()
+{
+    const CommandEnabling e = view_->commandEnabling();
+    cutAct_->setEnabled(e.cut);
+    copyAct_->setEnabled(e.copy);
+    pasteAct_->setEnabled(e.paste);
+    recallAct_->setEnabled(e.recallExpression);
+    storeAct_->setEnabled(e.storePoint);
+    recallPointAct_->setEnabled(e.recallPoint);
+    replaceAct_->setEnabled(e.replacePoint);
+    deleteAct_->setEnabled(e.deletePoint);
+    const bool ifc67 = view_->commandFlags().ifc67;
+    if97Act_->setChecked(!ifc67);
+    ifc67Act_->setChecked(ifc67);
 }
 
 void CMainFrame::createStatusBar()

@@ -1,6 +1,7 @@
-// CMainFrame: the program's main window. It owns the document and the form view, the File
-// commands with the recent-file list, the toolbar and the status bar, and opens ".stm" files
-// dropped on it.
+// CMainFrame: the program's main window. It owns the document and the form view, the menus
+// (File with the recent-file list, Edit, Format, Tools, View, Help), the accelerators, the
+// toolbar and the status bar with the commands' prompts, and opens ".stm" files dropped on it.
+// The form's commands run in the view; the frame enables them from the view's flags.
 #pragma once
 
 #include <QMainWindow>
@@ -44,6 +45,18 @@ public:
     QAction* recallExpressionAction() const noexcept { return recallAct_; }
     QMenu* formatMenu() const noexcept { return formatMenu_; }
     QMenu* toolsMenu() const noexcept { return toolsMenu_; }
+    QMenu* fileMenu() const noexcept { return fileMenu_; }
+
+    // Commands of the expansion tool and of printing. They stand in their menus and on the
+    // toolbar, disabled and connected to nothing, until those tools connect and enable them.
+    QAction* expansionAction() const noexcept { return expansionAct_; }
+    QAction* printAction() const noexcept { return printAct_; }
+    QAction* printPreviewAction() const noexcept { return printPreviewAct_; }
+    QAction* printSetupAction() const noexcept { return printSetupAct_; }
+
+    // Brings the enabling of the Edit, Format and toolbar commands up to date (run when a menu
+    // opens, and when the focus, a selection or the clipboard changes).
+    void updateCommands();
     UserPrompts& prompts() noexcept { return *prompts_; }
 
     // File commands; each returns false when it did not happen (refused, cancelled, failed).
@@ -73,6 +86,7 @@ private:
     void updateRecentMenu();
     void updateTitle();
     void documentShown();
+    QAction* makeAction(const char* name, const QString& text, const QString& tip);
 
     std::shared_ptr<UserPrompts> prompts_;
     CCalvexDoc doc_;
@@ -84,15 +98,37 @@ private:
     QAction* saveAct_ = nullptr;
     QAction* saveAsAct_ = nullptr;
     QAction* exitAct_ = nullptr;
+    QAction* printAct_ = nullptr;
+    QAction* printPreviewAct_ = nullptr;
+    QAction* printSetupAct_ = nullptr;
+    QAction* cutAct_ = nullptr;
+    QAction* copyAct_ = nullptr;
+    QAction* pasteAct_ = nullptr;
     QAction* recallAct_ = nullptr;
+    QAction* copySpecialAct_ = nullptr;
+    QAction* storeAct_ = nullptr;
+    QAction* recallPointAct_ = nullptr;
+    QAction* replaceAct_ = nullptr;
+    QAction* deleteAct_ = nullptr;
+    QAction* numberAct_ = nullptr;
+    QAction* englishAct_ = nullptr;
+    QAction* siAct_ = nullptr;
     QAction* useDefaultsAct_ = nullptr;
     QAction* restoreDefaultsAct_ = nullptr;
+    QAction* expansionAct_ = nullptr;
+    QAction* if97Act_ = nullptr;
+    QAction* ifc67Act_ = nullptr;
+    QAction* moreDigitsAct_ = nullptr;
+    QAction* fewerDigitsAct_ = nullptr;
+    QAction* helpAct_ = nullptr;
     std::array<QAction*, 4> recentActs_{};
     QAction* recentSeparator_ = nullptr;
     QMenu* fileMenu_ = nullptr;
     QMenu* editMenu_ = nullptr;
     QMenu* formatMenu_ = nullptr;
     QMenu* toolsMenu_ = nullptr;
+    QMenu* viewMenu_ = nullptr;
+    QMenu* helpMenu_ = nullptr;
     QToolBar* toolBar_ = nullptr;
 };
 

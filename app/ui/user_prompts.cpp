@@ -1,5 +1,6 @@
 #include "user_prompts.h"
 
+#include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -38,6 +39,11 @@ QString DialogPrompts::openFileName(QWidget* parent, const QString& filter)
 QString DialogPrompts::saveFileName(QWidget* parent, const QString& suggested, const QString& filter)
 {
     return QFileDialog::getSaveFileName(parent, QString(), suggested, filter);
+}
+
+bool DialogPrompts::runDialog(QDialog& dialog)
+{
+    return dialog.exec() == QDialog::Accepted;
 }
 
 }  // namespace calvex

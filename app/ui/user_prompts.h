@@ -1,9 +1,10 @@
-// Every message box and file dialog of the program goes through this interface, so tests can
+// Every message box, file dialog and dialog of the program goes through this interface, so tests can
 // answer them without a modal window.
 #pragma once
 
 #include <QString>
 
+class QDialog;
 class QWidget;
 
 namespace calvex {
@@ -23,6 +24,8 @@ public:
     // File dialogs; an empty result means cancelled.
     virtual QString openFileName(QWidget* parent, const QString& filter) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& suggested, const QString& filter) = 0;
+    // Runs a dialog of the program (number format, copy special, ...); true when it was accepted.
+    virtual bool runDialog(QDialog& dialog) = 0;
 };
 
 // The interactive prompts: message boxes titled "Caldora" and the platform's file dialogs.
@@ -33,6 +36,7 @@ public:
     Answer askYesNoCancel(QWidget* parent, const QString& text) override;
     QString openFileName(QWidget* parent, const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& suggested, const QString& filter) override;
+    bool runDialog(QDialog& dialog) override;
 };
 
 }  // namespace calvex

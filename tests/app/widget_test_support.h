@@ -4,7 +4,9 @@
 #include <QSettings>
 #include <QString>
 #include <QStringList>
+#include <QDialog>
 #include <deque>
+#include <functional>
 
 #include "user_prompts.h"
 
@@ -33,12 +35,21 @@ public:
         suggestions.append(suggested);
         return takePath();
     }
+    // A dialog is handed to `dialogHandler`, which fills it in and answers; without one the
+    // dialog counts as cancelled. It is never shown.
+    bool runDialog(QDialog& dialog) override
+    {
+        ++dialogs;
+        return dialogHandler ? dialogHandler(dialog) : false;
+    }
 
     QStringList messages;
     QStringList questions;
     QStringList suggestions;
     std::deque<Answer> answers;
     std::deque<QString> paths;
+    std::function<bool(QDialog&)> dialogHandler;
+    int dialogs = 0;
 
 private:
     Answer next(const QString& text)
