@@ -5,4 +5,5 @@ cd "$(dirname "$0")/.."
 tools/deps.sh
 cmake -S . -B build -DVAPROP_BUILD_TESTS=OFF -DVAPROP_BUILD_BENCH=OFF >/dev/null
 cmake --build build -j"$(nproc)" --target vapcalc
-build/tools/vapcalc/vapcalc "${@:-P=10 T=500 --units SI}"
+[ $# -eq 0 ] && set -- P=10 T=500 --units SI
+build/tools/vapcalc/vapcalc "$@"
