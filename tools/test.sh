@@ -5,8 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/deps.sh
-dir=build; extra=()
-if [ "${1:-}" = "--sanitize" ]; then dir=build-asan; extra=(-DVAPROP_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug); fi
+dir=build; extra=(-DVAPROP_BUILD_TESTS=ON -DVAPROP_BUILD_BENCH=ON)
+if [ "${1:-}" = "--sanitize" ]; then dir=build-asan; extra+=(-DVAPROP_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug); fi
 cmake -S . -B "$dir" "${extra[@]}" >/dev/null
 cmake --build "$dir" -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
