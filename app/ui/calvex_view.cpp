@@ -141,7 +141,6 @@ void CCalvexView::buildForm()
     grid->setColumnStretch(4, 2);
 
     computeButton_ = new QPushButton(QStringLiteral("Compute"), this);
-    computeButton_->setDefault(true);
     storeButton_ = new QPushButton(QStringLiteral("Store Point"), this);
     recallButton_ = new QPushButton(QStringLiteral("Recall Point"), this);
     replaceButton_ = new QPushButton(QStringLiteral("Replace Point"), this);

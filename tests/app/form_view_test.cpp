@@ -17,7 +17,9 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QSettings>
 #include <QToolBar>
+#include <QToolButton>
 
 #include "calvex_view.h"
 #include "copy_special_dialog.h"
@@ -840,6 +842,71 @@ TEST_F(Form, RecallExpressionByF2)
     focus(view().box(kPressure));
     QTest::keyClick(view().box(kPressure), Qt::Key_F2);
     EXPECT_EQ(view().box(kPressure)->text(), QStringLiteral("2*3"));
+}
+
+TEST_F(Form, PointCommandsWaitForAComputation)
+{
+    frame_->editMenu()->aboutToShow();
+    EXPECT_FALSE(action("actionStorePoint")->isEnabled());
+    EXPECT_FALSE(action("actionRecallPoint")->isEnabled());
+    EXPECT_FALSE(action("actionReplacePoint")->isEnabled());
+    EXPECT_FALSE(action("actionDeletePoint")->isEnabled());
+    computePT(QStringLiteral("1"), QStringLiteral("400"));
+    frame_->editMenu()->aboutToShow();
+    EXPECT_TRUE(action("actionStorePoint")->isEnabled());
+    EXPECT_FALSE(action("actionReplacePoint")->isEnabled());
+    action("actionStorePoint")->trigger();
+    frame_->editMenu()->aboutToShow();
+    EXPECT_TRUE(action("actionReplacePoint")->isEnabled());
+    EXPECT_TRUE(action("actionDeletePoint")->isEnabled());
+    EXPECT_EQ(doc().GetStoredCount(), 1);
+}
+
+TEST_F(Form, DigitsArrowsStayBetweenZeroAndEight)
+{
+    prompts_->dialogHandler = [](QDialog& d) {
+        auto& dlg = dynamic_cast<CNumberFormatDialog&>(d);
+        QList<QToolButton*> arrows = dlg.findChildren<QToolButton*>();
+        EXPECT_EQ(arrows.size(), 2 * kPropertyCount);
+        // Each row: its field, then the up and the down arrow.
+        dlg.digitsField(kPressure)->setText(QStringLiteral("7"));
+        for (int i = 0; i < 3; ++i) {
+            arrows[0]->click();  // up of the pressure row
+        }
+        EXPECT_EQ(dlg.digitsField(kPressure)->text(), QStringLiteral("8"));
+        for (int i = 0; i < 12; ++i) {
+            arrows[1]->click();  // down of the pressure row
+        }
+        EXPECT_EQ(dlg.digitsField(kPressure)->text(), QStringLiteral("0"));
+        dlg.accept();
+        return dlg.result() == QDialog::Accepted;
+    };
+    view().NumberFormat();
+    EXPECT_EQ(prompts_->dialogs, 1);
+    EXPECT_EQ(view().box(kPressure)->digits(), 0);
+    EXPECT_EQ(text(kPressure), QStringLiteral("0"));
+}
+
+TEST(FormDefaults, FirstNewDocumentFollowsTheSavedFormulation)
+{
+    test::clearSettings();
+    {
+        QSettings s(QStringLiteral("Orlesk"), QStringLiteral("Calvex"));
+        s.setValue(QStringLiteral("Defaults/F67"), 1);
+        s.setValue(QStringLiteral("Defaults/T"), 2 | (3 << 16));  // two digits in deg C
+        s.sync();
+    }
+    auto prompts = std::make_shared<test::ScriptedPrompts>();
+    {
+        CMainFrame frame(prompts);
+        ASSERT_TRUE(frame.startUp({}));
+        EXPECT_TRUE(frame.view()->commandFlags().ifc67);
+        EXPECT_TRUE(frame.findChild<QAction*>(QStringLiteral("actionUseIFC67"))->isChecked());
+        EXPECT_EQ(frame.view()->unitList(kTemperature)->currentText(), QStringLiteral("deg C"));
+        EXPECT_EQ(frame.view()->box(kTemperature)->text(), QStringLiteral("0.00"));
+        EXPECT_EQ(frame.document().InputSelection(), 0x2000u);
+    }
+    test::clearSettings();
 }
 
 TEST_F(Form, OpeningAComputedDocumentShowsItReady)
