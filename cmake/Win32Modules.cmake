@@ -82,9 +82,12 @@ function(vaprop_win32_module target)
     set(import_def ${CMAKE_CURRENT_BINARY_DIR}/${target}_by_ordinal.def)
     vaprop_win32_ordinal_def(${def} ${output_name}${suffix} ${import_def})
     set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${def})
+    # Run where the library goes: dlltool names a symbol of every import after the path it is given,
+    # and a bare file name keeps the build folder out of the importers.
     add_custom_command(TARGET ${target} POST_BUILD
       COMMAND ${CMAKE_DLLTOOL} -d ${import_def} -D $<TARGET_FILE_NAME:${target}>
-              -l $<TARGET_LINKER_FILE:${target}>
+              -l $<TARGET_LINKER_FILE_NAME:${target}>
+      WORKING_DIRECTORY $<TARGET_LINKER_FILE_DIR:${target}>
       COMMENT "Import library of ${target} by ordinal"
       VERBATIM)
   endif()

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the release artifact vaprop-win32.zip: the four 32-bit Windows modules (vaprop32.dll,
-# vaprop67.dll, vapxl32.xll, vapmcad.dll, debug information stripped), vaprop32.h, the VBA module
-# dist/win32/vaprop32.bas and the install notes dist/win32/INSTALL.txt.
+# vaprop67.dll, vapxl32.xll, vapmcad.dll; no debug information, no symbol tables), vaprop32.h, the
+# VBA module dist/win32/vaprop32.bas and the install notes dist/win32/INSTALL.txt.
 #   tools/package-win32.sh [output zip]      (default build-win32/vaprop-win32.zip)
 # The same sources give the same zip: no link times in the modules, fixed file times and order.
 # tools/test-win32.sh runs the tests of these modules.
@@ -22,7 +22,7 @@ rm -rf "$build/package"
 mkdir -p "$stage"
 for m in lib/vaprop32.dll ifc67/vaprop67.dll addins/excel/vapxl32.xll addins/mathcad/vapmcad.dll; do
   # (strip writes the current time into the header unless SOURCE_DATE_EPOCH names one)
-  SOURCE_DATE_EPOCH=0 i686-w64-mingw32-strip --strip-debug -o "$stage/$(basename "$m")" "$build/$m"
+  SOURCE_DATE_EPOCH=0 i686-w64-mingw32-strip --strip-all -o "$stage/$(basename "$m")" "$build/$m"
 done
 # The shipped modules keep the export and import tables of the tested ones.
 for m in vaprop32:vaprop32.dll vaprop67:vaprop67.dll vapmcad:vapmcad.dll; do
