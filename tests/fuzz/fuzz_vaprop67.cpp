@@ -4,8 +4,8 @@
 //   - a value at or below -1000 is one of the library's six codes (-1300, -1500, -1600, -1700,
 //     -1800, -1900), and nothing else is;
 //   - a value above -1000 is finite and in the range of its kind (quality 0..1, volume and heat
-//     capacity positive, saturation pressure positive, a temperature above absolute zero and below
-//     3000 F);
+//     capacity positive, saturation pressure positive, a saturation temperature in 30..705.47 F, a
+//     searched temperature in 30..1600 F give or take the searches' 0.02 F);
 //   - the same call made again after another call gives the same bits: the one working record
 //     carries nothing from one call into the next.
 // Input: export number and two doubles, then the same for the call made in between.
@@ -81,7 +81,10 @@ void checkResult(const Call& c, double r)
     case 'V':
     case 'C':
     case 'P': FUZZ_CHECK_MSG(r > 0.0, SHOW); break;
-    case 'T': FUZZ_CHECK_MSG(r > -459.67 && r < 3000.0, SHOW); break;
+    case 'T':
+        // Saturation temperatures lie in 30..705.47 F; a search may overshoot 30..1600 F by 0.02 F.
+        FUZZ_CHECK_MSG(c.e->one != nullptr ? (r >= 30.0 && r <= 705.47) : (r >= 29.98 && r <= 1600.02), SHOW);
+        break;
     default: break;
     }
 #undef SHOW
