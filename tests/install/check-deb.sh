@@ -100,6 +100,7 @@ for f in "$root/usr/bin/vapcalc" "$root/$libdir/vaprop/excel/vapxl32.so" "$root/
   fi
 done
 
+[ $with_app = 1 ] && check_calvex_starts "$root/usr/bin/calvex" "$work"
 check_addins_load "$root/$libdir/vaprop/excel/vapxl32.so" "$root/$libdir/vaprop/mathcad/vapmcad.so" "$work"
 
 # Without the dependencies installed dpkg must refuse to configure the package.

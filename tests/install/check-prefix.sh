@@ -87,6 +87,8 @@ if [ $with_xl = 1 ] && [ $with_mcad = 1 ]; then
 fi
 
 # Nothing below sets LD_LIBRARY_PATH: the installed run paths must do.
+[ $with_app = 1 ] && check_calvex_starts "$prefix/bin/calvex" "$work"
+
 echo "== vapcalc from the install"
 out=$("$prefix/bin/vapcalc" P=3 T=300 --units SIF --props H --format csv 2>&1)
 # IF97 Table 5: h(3 MPa, 300 K) = 0.115331273e3 kJ/kg

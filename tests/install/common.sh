@@ -57,6 +57,20 @@ check_addins_load() {
   fi
 }
 
+# check_calvex_starts PROGRAM WORK_DIR   the desktop program starts on Qt's offscreen platform and is
+# still running after three seconds (then stopped); settings and runtime files go to WORK_DIR.
+check_calvex_starts() {
+  local home=$2/calvex-home rc=0
+  mkdir -p "$home/config" "$home/runtime"; chmod 700 "$home/runtime"
+  HOME=$home XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime QT_QPA_PLATFORM=offscreen \
+    timeout 3 "$1" >"$2/calvex.log" 2>&1 || rc=$?
+  if [ $rc -eq 124 ]; then
+    pass "calvex starts from $(dirname "$1")"
+  else
+    fail "calvex from $(dirname "$1") ended with status $rc: $(head -c 300 "$2/calvex.log")"
+  fi
+}
+
 finish() {
   if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) failed"
