@@ -11,3 +11,4 @@ cmake -S . -B "$dir" "${extra[@]}" >/dev/null
 cmake --build "$dir" -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$dir" --output-on-failure -j"$(nproc)"
+[ "${1:-}" = "--sanitize" ] || tools/test-install.sh
