@@ -339,7 +339,12 @@ bool CCalvexView::Compute()
         return false;
     }
 
-    // Finishing: name the point and make it the document's current point.
+    FinishComputedPoint();
+    return true;
+}
+
+void CCalvexView::FinishComputedPoint()
+{
     if (const auto name = computedPointLabel(toLatin1(label_->text()), doc_)) {
         label_->setText(fromLatin1(*name));
         focusLabel();
@@ -354,7 +359,6 @@ bool CCalvexView::Compute()
     commands_.pointComputed = true;
     flags_.recomputeNeeded = false;
     updatePointButtons();
-    return true;
 }
 
 void CCalvexView::focusLabel()
@@ -689,7 +693,6 @@ CommandEnabling CCalvexView::commandEnabling() const
         e.cut = e.copy && !b->isReadOnly();
         const QMimeData* data = QGuiApplication::clipboard()->mimeData();
         e.paste = data && data->hasText() && !b->isReadOnly();
-        e.digits = true;
     }
     e.storePoint = commands_.pointComputed;
     e.recallPoint = commands_.storedPoints;

@@ -46,7 +46,6 @@ struct CommandEnabling {
     bool recallPoint = false;
     bool replacePoint = false;
     bool deletePoint = false;
-    bool digits = false;  // one more / one fewer digit: an IO box has the focus
 };
 
 class CCalvexView : public QWidget {
@@ -62,6 +61,11 @@ public:
 
     // Form commands. Compute returns true when a point was computed.
     bool Compute();
+    // The end of a computation, for values put into the boxes by Compute or by a tool: names the
+    // point ("Point " and the stored count plus 1 when the label is empty or taken), copies the
+    // eleven box values, the label and the input selection into the document's current point,
+    // enables Store (and Replace when points are stored) and clears recomputeNeeded.
+    void FinishComputedPoint();
     void StorePoint();
     void RecallPoint();
     void ReplacePoint();
