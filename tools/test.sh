@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test.
-#   tools/test.sh              release build in build/, all tests
+#   tools/test.sh              release build in build/, all tests, then the Windows modules under wine and the install checks
 #   tools/test.sh --sanitize   the same under AddressSanitizer and UndefinedBehaviorSanitizer, in build-asan/
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,4 +11,8 @@ cmake -S . -B "$dir" "${extra[@]}" >/dev/null
 cmake --build "$dir" -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$dir" --output-on-failure -j"$(nproc)"
-[ "${1:-}" = "--sanitize" ] || tools/test-install.sh
+# The normal run goes on with the 32-bit Windows modules under wine and the installed tree.
+if [ "$dir" = build ]; then
+  VAPROP_NATIVE_BUILD=build tools/test-win32.sh
+  tools/test-install.sh
+fi
