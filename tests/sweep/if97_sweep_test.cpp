@@ -78,6 +78,11 @@ bool atCritical(double p, double T) { return std::fabs(p - if97::kPc) < 0.01 && 
 
 double fastTolerance(double p) { return p <= 100.0 ? kTolFast : kTolFastAbove100; }
 
+// The fast mode is held to the backward equations' error only from the triple-point pressure up,
+// unless a test asks for the pressures below (see the DISABLED_ test at the end).
+bool checkFastBelowTriple = false;
+bool fastChecked(double p) { return checkFastBelowTriple || p >= pTriple(); }
+
 // Upper end of the h or s range at p: the 2273.15 K isotherm up to 10 MPa, the 1073.15 K one above.
 double upperIsotherm(double p) { return p <= 10.0 ? kTMax : if97::kT25; }
 
@@ -108,7 +113,7 @@ void checkPT(double p, double T, Tally& tally)
     }
     const double tol = nearB23(p, T) ? kTolTB23 : nearRegionBoundary(p, T) ? kTolBoundary : region == 5 ? kTolT5 : kTolT;
     for (int op = 0; op < 2; ++op) {
-        for (int fast = 0; fast < 2; ++fast) {
+        for (int fast = 0; fast < (fastChecked(p) ? 2 : 1); ++fast) {
             IF97State back;
             if (op == 0) {
                 back.computePH(p, st.enthalpy(), kMask, fast);
@@ -173,6 +178,9 @@ void checkPY(double p, double y, bool entropy, Tally& tally)
     if (!(std::fabs(back - y) <= tol * std::fmax(1.0, std::fabs(y) * 1e-3))) {
         tally.fail(bucket(op, region, p) + " round trip", "p=%.17g %s=%.17g -> T %.17g x %.17g, back %.17g", p,
                    entropy ? "s" : "h", y, T, x, back);
+        return;
+    }
+    if (!fastChecked(p)) {
         return;
     }
     IF97State fast;
@@ -254,7 +262,7 @@ std::vector<double> wetQualities()
 TEST(SweepIF97, PTGridAndRoundTrips)
 {
     Tally tally;
-    for (double p : pressures(pTriple(), 120)) {
+    for (double p : pressures(kPMin, 140)) {
         for (double T : sweep::linGrid(kTMin, kTMax, 401)) {
             checkPT(p, T, tally);
         }
@@ -289,7 +297,8 @@ TEST(SweepIF97, PHAndPSGridsOverTheWholeRange)
 {
     for (int entropy = 0; entropy < 2; ++entropy) {
         Tally tally;
-        for (double p : pressures(pTriple(), 120)) {
+        // Below the triple-point pressure the range starts at the vapour at 273.15 K.
+        for (double p : pressures(kPMin, 140)) {
             const double lo = propertyAt(p, kTMin, entropy);
             const double hi = propertyAt(p, upperIsotherm(p), entropy);
             for (double y : sweep::linGrid(lo, hi, 401)) {
@@ -320,7 +329,7 @@ TEST(SweepIF97, SeededRandomPoints)
 {
     std::mt19937_64 rng(0x13F0A97ULL);
     std::uniform_real_distribution<double> unit(0.0, 1.0);
-    const double logLo = std::log(pTriple());
+    const double logLo = std::log(kPMin);
     const double logHi = std::log(kPMax);
     const auto pressure = [&] { return std::exp(logLo + (logHi - logLo) * unit(rng)); };
     Tally pt;
@@ -338,7 +347,7 @@ TEST(SweepIF97, SeededRandomPoints)
         checkPY(p, lo + (hi - lo) * unit(rng), entropy, py);
     }
     for (int i = 0; i < 20000; ++i) {
-        const double p = std::exp(logLo + (std::log(if97::kPc) - logLo) * unit(rng));
+        const double p = std::exp(std::log(pTriple()) + (std::log(if97::kPc) - std::log(pTriple())) * unit(rng));
         checkPX(p, unit(rng), px);
     }
     pt.report("random (p,T)");
@@ -347,8 +356,11 @@ TEST(SweepIF97, SeededRandomPoints)
 }
 
 // Below the pressure of the saturation line at 273.15 K every state of the range is vapour: (p,x)
-// has no state there, and (p,h), (p,s) below the vapour's value at 273.15 K lie outside the range.
-// DISABLED_: the core still evaluates these at saturation temperatures under 273.15 K.
+// has no state there, (p,h) and (p,s) below the vapour's value at 273.15 K lie outside the range,
+// and the fast mode must still give the vapour's temperature.
+// DISABLED_: the core still evaluates liquid and wet states at saturation temperatures under
+// 273.15 K there, and its fast (p,s) temperatures come from the region 2a backward equation far
+// outside its range (194.6 K for 984.2 K at 1e-7 MPa).
 TEST(SweepIF97, DISABLED_NothingBelowTheTriplePointPressureIsTakenForLiquidOrWet)
 {
     Tally tally;
@@ -378,6 +390,13 @@ TEST(SweepIF97, DISABLED_NothingBelowTheTriplePointPressureIsTakenForLiquidOrWet
             }
         }
     }
+    checkFastBelowTriple = true;
+    for (double p : sweep::logGrid(kPMin, pTriple() * 0.9999, 25)) {
+        for (double T : sweep::linGrid(kTMin, kTMax, 101)) {
+            checkPT(p, T, tally);
+        }
+    }
+    checkFastBelowTriple = false;
     tally.report("below the triple-point pressure");
 }
 
