@@ -98,9 +98,14 @@ bool CMainFrame::startUp(const CommandLine& commandLine)
 
 CMainFrame::~CMainFrame()
 {
+    // No more command updates: the focus and clipboard signals must not reach a view that is
+    // being destroyed.
+    QObject::disconnect(qApp, nullptr, this, nullptr);
+    QObject::disconnect(QGuiApplication::clipboard(), nullptr, this, nullptr);
     // The view goes first, while the document it shows still exists; it saves the defaults.
-    delete view_;
+    CCalvexView* view = view_;
     view_ = nullptr;
+    delete view;
 }
 
 QAction* CMainFrame::makeAction(const char* name, const QString& text, const QString& tip)
@@ -346,6 +351,9 @@ void CMainFrame::createToolBar()
 
 void CMainFrame::updateCommands()
 {
+    if (!view_) {
+        return;
+    }
     const CommandEnabling e = view_->commandEnabling();
     cutAct_->setEnabled(e.cut);
     copyAct_->setEnabled(e.copy);
