@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QAbstractItemView>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
@@ -417,6 +418,14 @@ void CCalvexView::showStoredPoint(int i)
     }
 }
 
+void CCalvexView::fitStoredListPopup()
+{
+    // The list keeps its width on the form; its drop-down widens to show long labels in full.
+    QAbstractItemView* popup = storedList_->view();
+    popup->setTextElideMode(Qt::ElideNone);
+    popup->setMinimumWidth(popup->sizeHintForColumn(0) + 2 * popup->frameWidth() + 24);
+}
+
 void CCalvexView::reshowSelectedPoint()
 {
     if (doc_.GetStoredCount() > 0) {
@@ -436,6 +445,7 @@ void CCalvexView::fillStoredList()
     for (int i = 0; i < n; ++i) {
         storedList_->addItem(fromLatin1(doc_.GetStoredLabel(i)));
     }
+    fitStoredListPopup();
     const int shown = shownStoredIndex(doc_.SelectedIndex(), n);
     storedList_->setCurrentIndex(shown);
     showStoredPoint(shown);
@@ -480,6 +490,7 @@ void CCalvexView::StorePoint()
     }
     const int n = doc_.StoreCurrentPoint();
     storedList_->addItem(fromLatin1(label));
+    fitStoredListPopup();
     storedList_->setCurrentIndex(n - 1);
     showStoredPoint(n - 1);
     commands_.storedPoints = true;
@@ -514,6 +525,7 @@ void CCalvexView::ReplacePoint()
     doc_.ReplaceStoredPoint(i);
     showStoredPoint(i);
     storedList_->setItemText(i, fromLatin1(label));
+    fitStoredListPopup();
     storedList_->setCurrentIndex(i);
     emit documentModified();
 }

@@ -149,6 +149,7 @@ private:
     void showStoredPoint(int i);
     void clearStoredColumn();
     void reshowSelectedPoint();
+    void fitStoredListPopup();
     void updatePointButtons();
     void setFormulation(bool ifc67);
     void focusLabel();

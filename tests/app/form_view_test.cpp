@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -18,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QSettings>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -434,6 +436,12 @@ TEST_F(Form, LabelsDifferingInCaseAreDifferent)
     EXPECT_TRUE(prompts_->questions.isEmpty());
     EXPECT_EQ(doc().GetStoredCount(), 2);
     EXPECT_EQ(view().storedList()->itemText(1), QStringLiteral("Inlet"));
+
+    // A long label is shown in full in the drop-down.
+    setLabel(QString(60, QLatin1Char('W')));
+    view().StorePoint();
+    EXPECT_GE(view().storedList()->view()->minimumWidth(), view().storedList()->view()->sizeHintForColumn(0));
+    EXPECT_GT(view().storedList()->view()->minimumWidth(), view().storedList()->width());
 }
 
 class StoredThree : public Form {
@@ -820,6 +828,10 @@ TEST_F(Form, CommandTable)
     EXPECT_TRUE(action("actionPaste")->shortcuts().contains(QKeySequence(QStringLiteral("Shift+Ins"))));
     EXPECT_TRUE(action("actionPaste")->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+V"))));
     EXPECT_TRUE(action("actionUseIF97")->isChecked());
+    // A command's prompt goes to the status bar while it is highlighted.
+    action("actionCopySpecial")->showStatusText(frame_.get());
+    EXPECT_EQ(frame_->statusBar()->currentMessage(),
+              QStringLiteral("Copies all properties for current point or stored points to the clipboard"));
 
     // The toolbar: New, Open, Save; Cut, Copy, Paste; English, SI, Expansion; digits; Print.
     QStringList names;
