@@ -2,6 +2,7 @@
 // the IF97 and IFC-67 paths of the Compute command, the transport step and the point texts.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -495,6 +496,12 @@ TEST(PointTexts, StoredPointsLayout)
     EXPECT_EQ(text.substr(0, 31), "A\tB\r\n1.50\t2.25\r\n273.15\t273.15\r\n");
     EXPECT_NE(text.find("\r\n0.00000\tNot Available \r\n"), std::string::npos);
     EXPECT_NE(text.substr(text.size() - 2), "\r\n");
+
+    const PropertyTexts labels = propertyLabels(defaultFormats());
+    const std::string with = storedPointsText(doc, defaultFormats(), &labels);
+    EXPECT_EQ(with.substr(0, 25), "\tA\tB\r\nP - MPa\t1.50\t2.25\r\n");
+    EXPECT_NE(with.find("\r\nVisc - Pa-sec\t0.00000\tNot Available \r\n"), std::string::npos);
+    EXPECT_EQ(std::count(with.begin(), with.end(), '\n'), 11);
 }
 
 }  // namespace
