@@ -3,7 +3,9 @@
 #include <QApplication>
 
 #include "app_strings.h"
+#include "expansion_dialog.h"
 #include "main_frame.h"
+#include "point_table_printer.h"
 
 namespace calvex {
 
@@ -17,8 +19,14 @@ void setUpApplication(QApplication& app)
 
 int runCalvex(QApplication& app)
 {
+    // "-p file" (or "-pt file target") prints the document without showing the window.
+    if (const auto request = parsePrintRequest(QApplication::arguments())) {
+        return printFromCommandLine(*request);
+    }
     auto* frame = new CMainFrame;
     frame->setAttribute(Qt::WA_DeleteOnClose);
+    installExpansionTool(*frame);
+    installPrinting(*frame);
     if (!frame->startUp(parseCommandLine(QApplication::arguments()))) {
         delete frame;
         return 1;
