@@ -2,13 +2,15 @@
 // while a recomputation is needed, the dialog's boxes, kinds, formats, units and row labels,
 // the input modes, Compute (with a box being edited), the steam-rate and energy units,
 // "Close and Copy to Current Point" and Cancel, in both formulations. The dialog is run by the
-// scripted prompts, never as a modal window.
+// scripted prompts, never as a modal window. A picture of the computed dialog is kept under
+// the build folder: artifacts/calvex-expansion.png.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QCheckBox>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -287,6 +289,9 @@ TEST_F(ExpansionTool, ComputeShowsTheExpansion)
                   QString::fromStdString(formatValue(3600.0 / r.values[kEnergyBox], PropertyKind::Dimensionless, 3)));
         EXPECT_EQ(dlg.toBox(kQuality)->text(), QStringLiteral("1.000"));
         EXPECT_TRUE(dlg.computeButton()->hasFocus());
+        // A picture of the computed dialog for a person to look at.
+        QDir().mkpath(QStringLiteral(CALVEX_PRINT_ARTIFACT_DIR));
+        EXPECT_TRUE(dlg.grab().save(QStringLiteral(CALVEX_PRINT_ARTIFACT_DIR "/calvex-expansion.png")));
 
         // The energy in another unit: Btu/lb.
         dlg.energyUnits()->setCurrentIndex(1);
