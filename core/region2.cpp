@@ -2,8 +2,8 @@
 #include "region2.h"
 
 #include <array>
-#include <cmath>
 
+#include "portable_math.h"
 #include "power_sum.h"
 
 namespace if97 {
@@ -64,7 +64,7 @@ GibbsDerivatives evaluate(double p, double T) noexcept {
     constexpr bool needIy = (need & (kNeedD2 | kNeedD22 | kNeedD12)) != 0;
     const double iy = needIy ? T / (kRegion2TauK - 0.5 * T) : 0.0;
     if constexpr (need & kNeedValue) {
-        d.g = std::log(pi) + detail::scaledDerivative<kTable10, 0, 0>(b0) +
+        d.g = portable_math::log(pi) + detail::scaledDerivative<kTable10, 0, 0>(b0) +
               detail::scaledDerivative<kTable11, 0, 0>(b);
     }
     if constexpr (need & kNeedD1) d.gp = ipi + detail::scaledDerivative<kTable11, 1, 0>(b) * ipi;

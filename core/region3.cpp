@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 
+#include "portable_math.h"
 #include "power_sum.h"
 #include "status.h"
 
@@ -54,7 +55,7 @@ ScaledHelmholtz scaledHelmholtz(double delta, double tau, int need) noexcept {
     ScaledHelmholtz r{};
     double b[kTable30.size()];
     detail::powerTerms<kTable30>(delta, 0.0, tau, 0.0, b);
-    if (need & kNeedValue) r.f = kN1 * std::log(delta) + detail::scaledDerivative<kTable30, 0, 0>(b);
+    if (need & kNeedValue) r.f = kN1 * portable_math::log(delta) + detail::scaledDerivative<kTable30, 0, 0>(b);
     if (need & kNeedD1) r.d = kN1 + detail::scaledDerivative<kTable30, 1, 0>(b);
     if (need & kNeedD11) r.dd = -kN1 + detail::scaledDerivative<kTable30, 2, 0>(b);
     if (need & kNeedD2) r.t = detail::scaledDerivative<kTable30, 0, 1>(b);

@@ -3,8 +3,8 @@
 #include "region5.h"
 
 #include <array>
-#include <cmath>
 
+#include "portable_math.h"
 #include "power_sum.h"
 
 namespace if97 {
@@ -50,7 +50,7 @@ GibbsDerivatives evaluate(double p, double T) noexcept {
     constexpr bool needIpi = (need & (kNeedD1 | kNeedD11 | kNeedD12)) != 0;
     const double ipi = needIpi ? 1.0 / pi : 0.0;
     if constexpr (need & kNeedValue) {
-        d.g = std::log(pi) + detail::scaledDerivative<kTable37, 0, 0>(b0) +
+        d.g = portable_math::log(pi) + detail::scaledDerivative<kTable37, 0, 0>(b0) +
               detail::scaledDerivative<kTable38, 0, 0>(b);
     }
     if constexpr (need & kNeedD1) d.gp = ipi + detail::scaledDerivative<kTable38, 1, 0>(b) * ipi;

@@ -2,6 +2,7 @@
 // 1985 formulations for the viscosity and the thermal conductivity of water
 // substance (no critical enhancement of the viscosity).
 #include "if97_transport.h"
+#include "portable_math.h"
 
 #include <array>
 #include <cmath>
@@ -62,7 +63,7 @@ double viscosityIAPS85(double T, double v) noexcept {
             row[0] + b * (row[1] + b * (row[2] + b * (row[3] + b * (row[4] + b * (row[5] + b * row[6])))));
         sum = sum * a + inner;
     }
-    const double mu1 = std::exp(rhor * sum);
+    const double mu1 = portable_math::exp(rhor * sum);
     return kViscosityRef * mu0 * mu1;
 }
 
@@ -73,24 +74,24 @@ double conductivityIAPS85(double T, double v) noexcept {
         std::sqrt(tr) *
         (kConductivityL0[0] + tr * (kConductivityL0[1] + tr * (kConductivityL0[2] + tr * kConductivityL0[3])));
     const double r2 = rhor + 2.39219;
-    const double lambda1 = -0.39707 + 0.400302 * rhor + 1.06 * std::exp(-0.171587 * r2 * r2);
+    const double lambda1 = -0.39707 + 0.400302 * rhor + 1.06 * portable_math::exp(-0.171587 * r2 * r2);
     const double dT = std::fabs(tr - 1.0) + 0.00308976;
-    const double dT06 = std::pow(dT, 0.6);
+    const double dT06 = portable_math::pow(dT, 0.6);
     const double Q = 2.0 + 0.0822994 / dT06;
     const double S = tr >= 1.0 ? 1.0 / dT : 10.0932 / dT06;
     const double tr2 = tr * tr;
     const double tr5 = tr2 * tr2 * tr;
     const double tr10 = tr5 * tr5;
-    const double rhor18 = std::pow(rhor, 1.8);
+    const double rhor18 = portable_math::pow(rhor, 1.8);
     const double rhor28 = rhor18 * rhor;  // rhor^2.8
-    const double rhorQ = std::pow(rhor, Q);
+    const double rhorQ = portable_math::pow(rhor, Q);
     const double rhor2 = rhor * rhor;
     const double rhor5 = rhor2 * rhor2 * rhor;
     double E = -4.11717 * tr * std::sqrt(tr) - 6.17937 / rhor5;
     if (!(E >= kConductivityExponentFloor)) E = kConductivityExponentFloor;
-    const double lambda2 = (0.0701309 / tr10 + 0.011852) * rhor18 * std::exp(0.642857 * (1.0 - rhor28)) +
-                           0.00169937 * S * rhorQ * std::exp((Q / (1.0 + Q)) * (1.0 - rhorQ * rhor)) -
-                           1.02 * std::exp(E);
+    const double lambda2 = (0.0701309 / tr10 + 0.011852) * rhor18 * portable_math::exp(0.642857 * (1.0 - rhor28)) +
+                           0.00169937 * S * rhorQ * portable_math::exp((Q / (1.0 + Q)) * (1.0 - rhorQ * rhor)) -
+                           1.02 * portable_math::exp(E);
     return lambda0 + lambda1 + lambda2;
 }
 
