@@ -3,6 +3,7 @@
 // subregion the state lies in.
 #include <cmath>
 
+#include "../core/portable_math.h"
 #include "backward67.h"
 #include "constants67.h"
 #include "forward67.h"
@@ -41,7 +42,7 @@ struct Choice {
 };
 
 Choice chooseSet(Given kind, int side, double p, double given) noexcept {
-  const double lnP = std::log(p);
+  const double lnP = portable_math::log(p);
   if (kind == Given::Enthalpy) {
     const double w = given / 100.0;
     if (side == 1) return {15, std::fmax(lnP, kLiquidLogPMin), 5.0 + w};

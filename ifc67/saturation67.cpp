@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "../core/portable_math.h"
 #include "constants67.h"
 #include "forward67.h"
 
@@ -34,12 +35,12 @@ double satPressure67(double tF) noexcept {
   const double num = tau * (kK[0] + tau * (kK[1] + tau * (kK[2] + tau * (kK[3] + tau * kK[4]))));
   const double den = theta * (1.0 + kK[5] * tau + kK[6] * tau * tau);
   const double lnBeta = num / den - tau / (kK[7] * tau * tau + kK[8]);
-  return kPc * std::exp(lnBeta);
+  return kPc * portable_math::exp(lnBeta);
 }
 
 double satTemperature67(double p) noexcept {
   if (!(p >= kPMin) || p > kPc) return kPressureOutsideSat;
-  const double y = 1.35829 - 0.9174779 * std::pow(8.16879 - std::log(p), 0.4);
+  const double y = 1.35829 - 0.9174779 * portable_math::pow(8.16879 - portable_math::log(p), 0.4);
   // Chebyshev sum by the three-term recurrence T(n+1) = 2y T(n) - T(n-1).
   double tPrev = 1.0, tCur = y;
   double g = kCheb[0] + kCheb[1] * y;

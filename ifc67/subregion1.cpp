@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "../core/portable_math.h"
 #include "forward67.h"
 
 namespace ifc67 {
@@ -33,7 +34,7 @@ void prepareSub1(IFC67Working& w) noexcept {
   const auto& a = kSmallA;
   const double th = w.theta;
   const double be = w.beta;
-  const double lnTh = std::log(th);
+  const double lnTh = portable_math::log(th);
 
   // Powers of theta.
   const double th2 = th * th;
@@ -55,7 +56,7 @@ void prepareSub1(IFC67Working& w) noexcept {
   const double Ytt = -2.0 * a[1] - 42.0 * a[2] * inv6 * inv * inv;
   const double sq = std::sqrt(a[3] * Y * Y - 2.0 * a[4] * th + 2.0 * a[5] * be);
   const double Z = Y + sq;
-  const double zPow = std::pow(Z, kMinusFiveSeventeenths);  // Z^(-5/17)
+  const double zPow = portable_math::pow(Z, kMinusFiveSeventeenths);  // Z^(-5/17)
   const double sqT = (a[3] * Y * Yt - a[4]) / sq;              // d sqrt(D) / d theta
   const double Zt = Yt + sqT;
   const double Ztt = Ytt + (a[3] * (Yt * Yt + Y * Ytt) - sqT * sqT) / sq;

@@ -1,8 +1,8 @@
 // IFC-67 subregion 2 (superheated steam): reduced Gibbs function zeta2(beta, theta) with
 // X = exp(b (1 - theta)), and the derivatives that v, h, s and cp need.
 #include <array>
-#include <cmath>
 
+#include "../core/portable_math.h"
 #include "forward67.h"
 
 namespace ifc67 {
@@ -97,12 +97,12 @@ void addQuotientTerm(GibbsTerms& g, const XSum& n, const XSum& e, int x, double 
 void prepareSub2(IFC67Working& w) noexcept {
   const double th = w.theta;
   const double be = w.beta;
-  const double lnTh = std::log(th);
+  const double lnTh = portable_math::log(th);
 
   // Powers X^0..X^54 by one multiplication chain.
   std::array<double, kMaxXPower + 1> xp{};
   xp[0] = 1.0;
-  xp[1] = std::exp(kSmallB * (1.0 - th));
+  xp[1] = portable_math::exp(kSmallB * (1.0 - th));
   for (int i = 2; i <= kMaxXPower; ++i) xp[i] = xp[i - 1] * xp[1];
 
   const double be2 = be * be, be3 = be2 * be, be4 = be2 * be2, be5 = be4 * be;
@@ -110,7 +110,7 @@ void prepareSub2(IFC67Working& w) noexcept {
   const double inv4 = inv * inv * inv * inv;
 
   GibbsTerms& g = w.gibbs;
-  g.idealT = kI1Entropy * std::log(be);
+  g.idealT = kI1Entropy * portable_math::log(be);
   // B0 theta (1 - ln theta) + sum B0nu theta^(nu-1).
   const double poly = kB0nu[0] + th * (kB0nu[1] + th * (kB0nu[2] + th * (kB0nu[3] + th * kB0nu[4])));
   const double polyT = kB0nu[1] + th * (2.0 * kB0nu[2] + th * (3.0 * kB0nu[3] + th * 4.0 * kB0nu[4]));

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "../core/portable_math.h"
 #include "constants67.h"
 #include "forward67.h"
 
@@ -83,7 +84,7 @@ HelmholtzTerms helmholtz34(double chi, double theta, double y, int k) noexcept {
   ic[0] = 1.0;
   ic[1] = 1.0 / chi;
   for (std::size_t j = 2; j < ic.size(); ++j) ic[j] = ic[j - 1] * ic[1];
-  const double lnChi = std::log(chi);
+  const double lnChi = portable_math::log(chi);
   const double S = theta - 1.0;
 
   const FValue f0 = evalF(kF[0], lnChi, chi, ic.data());
@@ -116,11 +117,11 @@ HelmholtzTerms helmholtz34(double chi, double theta, double y, int k) noexcept {
   const double chi2 = chi * chi, chi4 = chi2 * chi2, chi5 = chi4 * chi, chi6 = chi5 * chi;
 
   HelmholtzTerms h;
-  h.psi = kPsi0 + kThetaLog * theta * std::log(theta) + gs + f0.f + S * (f1.f + S * (f2.f + S * f3.f)) +
+  h.psi = kPsi0 + kThetaLog * theta * portable_math::log(theta) + gs + f0.f + S * (f1.f + S * (f2.f + S * f3.f)) +
           q * c + chi6 * W;
   h.psiX = f0.fx + S * (f1.fx + S * (f2.fx + S * f3.fx)) + q * cX + 6.0 * chi5 * W;
   h.psiXX = f0.fxx + S * (f1.fxx + S * (f2.fxx + S * f3.fxx)) + q * cXX + 30.0 * chi4 * W;
-  h.psiT = kThetaLog * (std::log(theta) + 1.0) + gsT + f1.f + S * (2.0 * f2.f + 3.0 * S * f3.f) + qT * c +
+  h.psiT = kThetaLog * (portable_math::log(theta) + 1.0) + gsT + f1.f + S * (2.0 * f2.f + 3.0 * S * f3.f) + qT * c +
            chi6 * WT;
   h.psiTT = kThetaLog * it + gsTT + 2.0 * f2.f + 6.0 * S * f3.f + qTT * c + chi6 * WTT;
   h.psiXT = f1.fx + S * (2.0 * f2.fx + 3.0 * S * f3.fx) + qT * cX + 6.0 * chi5 * WT;
