@@ -159,7 +159,15 @@ void CPointTablePrinting::PrintPreview()
 
 void CPointTablePrinting::PrintSetup()
 {
-    QPageSetupDialog dialog(&printer_, &frame_);
+    if (printer_.outputFormat() == QPrinter::NativeFormat) {
+        QPageSetupDialog dialog(&printer_, &frame_);
+        frame_.prompts().runDialog(dialog);
+        return;
+    }
+    // The page setup dialog works only on the platform's printers; with none installed (the
+    // PDF printer alone) the print dialog chooses the printer and its paper, and prints nothing.
+    QPrintDialog dialog(&printer_, &frame_);
+    dialog.setWindowTitle(QStringLiteral("Print Setup"));
     frame_.prompts().runDialog(dialog);
 }
 

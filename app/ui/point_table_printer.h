@@ -63,7 +63,8 @@ public:
     void Print();
     // The preview window of the table on the current printer.
     void PrintPreview();
-    // The page setup dialog of the current printer.
+    // The page setup dialog of the current printer (the print dialog, printing nothing, where
+    // only the PDF printer exists).
     void PrintSetup();
     // The table onto the current printer without a dialog; false when painting cannot begin.
     bool PrintDirect();

@@ -10,10 +10,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -274,15 +274,21 @@ TEST_F(Printing, PreviewShowsThePages)
     EXPECT_EQ(pages, expectedPages());
 }
 
-TEST_F(Printing, SetupIsThePageSetupDialog)
+TEST_F(Printing, SetupChoosesThePrinterAndPrintsNothing)
 {
+    storePT(10.0, 823.15, QStringLiteral("Inlet"));
+    const QString pdf = pdfPath("setup.pdf");
+    printing_->printer().setOutputFormat(QPrinter::PdfFormat);
+    printing_->printer().setOutputFileName(pdf);
     bool wasSetup = false;
     prompts_->dialogHandler = [&wasSetup](QDialog& d) {
-        wasSetup = dynamic_cast<QPageSetupDialog*>(&d) != nullptr;
+        // The page setup dialog on a platform printer; the print dialog on the PDF printer.
+        wasSetup = dynamic_cast<QPrintDialog*>(&d) != nullptr && d.windowTitle() == QStringLiteral("Print Setup");
         return true;
     };
     frame_->printSetupAction()->trigger();
     EXPECT_TRUE(wasSetup);
+    EXPECT_FALSE(QFileInfo::exists(pdf));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -329,6 +335,25 @@ TEST(PrintCommandLine, PrintsADocumentIntoAPdf)
     EXPECT_TRUE(text.contains(QStringLiteral("Caldora Output Table - turbine.stm")));
     EXPECT_TRUE(text.contains(QStringLiteral("HP exhaust")));
     EXPECT_TRUE(text.contains(QStringLiteral("700.00")));
+    test::clearSettings();
+}
+
+TEST(PrintCommandLine, NoPrinterInstalled)
+{
+    if (!QPrinterInfo::defaultPrinter().isNull()) {
+        GTEST_SKIP() << "a printer is installed";
+    }
+    test::clearSettings();
+    QTemporaryDir dir;
+    const QString stm = dir.filePath(QStringLiteral("a.stm"));
+    {
+        CCalvexDoc doc;
+        doc.OnNewDocument();
+        ASSERT_TRUE(doc.OnSaveDocument(stm.toStdString()).ok);
+    }
+    auto prompts = std::make_shared<test::ScriptedPrompts>();
+    EXPECT_EQ(printFromCommandLine({stm, QString()}, prompts), 1);
+    EXPECT_EQ(prompts->messages.value(0), QString::fromLatin1(kMsgNoPrinter));
     test::clearSettings();
 }
 
