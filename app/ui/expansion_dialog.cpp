@@ -243,6 +243,12 @@ void CExpansionDialog::CloseAndCopy()
         flags_.editInProgress = false;
     }
     runExpansion();
+    // A refused expansion has no end state: copying the boxes as they stand would replace the
+    // computed current point with zeros or stale values. The message has been shown; the dialog
+    // stays open for a correction or Cancel.
+    if (last_.refused()) {
+        return;
+    }
     accept();
 }
 

@@ -8,7 +8,8 @@
 // quantity given besides the "To" pressure; the boxes of the other choices are disabled.
 //
 // "Compute" computes the expansion (computeExpansion); "Close and Copy to Current Point"
-// computes it and closes with the dialog accepted; "Cancel" closes with it rejected. Messages
+// computes it and closes with the dialog accepted (unless the expansion is refused: then its
+// message is shown and the dialog stays open); "Cancel" closes with it rejected. Messages
 // go through UserPrompts.
 #pragma once
 
@@ -40,7 +41,8 @@ public:
 
     // The "Compute" button: evaluates a box being edited, or computes the expansion.
     void Compute();
-    // The "Close and Copy to Current Point" button: computes the expansion and accepts.
+    // The "Close and Copy to Current Point" button: computes the expansion and accepts; a
+    // refused expansion shows its message and keeps the dialog open.
     void CloseAndCopy();
     // Chooses the input mode, as the group "Input variables" does.
     void SelectMode(ExpansionMode mode);

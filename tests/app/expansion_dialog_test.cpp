@@ -379,18 +379,30 @@ TEST_F(ExpansionTool, CloseAndCopyMakesTheEndStateTheCurrentPoint)
     EXPECT_EQ(doc().GetStoredCount(), 2);
 }
 
-TEST_F(ExpansionTool, CloseAndCopyAfterARefusalStillCopies)
+TEST_F(ExpansionTool, CloseAndCopyAfterARefusalKeepsTheDialogOpen)
 {
+    // A refused expansion has no end state: the computed current point is not replaced by the
+    // boxes' zeros; the message is shown and the dialog stays open.
     computeInlet();
-    openTool([](CExpansionDialog& dlg) {
+    const CStatePoint before = doc().CurrentPoint();
+    bool accepted = true;
+    openTool([&accepted](CExpansionDialog& dlg) {
+        showActive(dlg);
         dlg.toBox(kPressure)->setRawValue(20.0);  // above the initial pressure
         dlg.copyButton()->click();
+        accepted = dlg.result() == QDialog::Accepted;
+        EXPECT_TRUE(dlg.isVisible());
+        EXPECT_TRUE(dlg.toBox(kPressure)->hasFocus());
+        dlg.cancelButton()->click();
         return dlg.result() == QDialog::Accepted;
     });
+    EXPECT_FALSE(accepted);
     ASSERT_EQ(prompts_->messages.size(), 1);
-    // The "To" boxes as they were: pressure 20, the rest 0 (temperature 0 K in deg K).
-    EXPECT_EQ(view().box(kPressure)->value(), 20.0);
-    EXPECT_EQ(view().box(kEnthalpy)->value(), 0.0);
+    EXPECT_EQ(prompts_->messages[0],
+              QStringLiteral("The expansion calculation cannot be completed because the expansion pressure must be "
+                             "lower than the initial pressure"));
+    EXPECT_EQ(doc().CurrentPoint(), before);
+    EXPECT_EQ(view().box(kPressure)->value(), 10.0);
     EXPECT_FALSE(view().editFlags().recomputeNeeded);
 }
 
