@@ -7,7 +7,7 @@
 // Method
 //   log x: x = 2^k m with m within 1/256 of a centre 1 + j/128; r = m c_j - 1 is
 //     formed exactly (c_j has 10 bits, m is split so both products are exact);
-//     log x = k ln2 + log(1/c_j) + log1p(r), log1p by its Taylor series to r^9,
+//     log x = k ln2 + log(1/c_j) + log1p(r), log1p by its Taylor series (to r^8; to r^9 for pow),
 //     the leading sums carried as double-double.  For centres from sqrt 2 on, k is
 //     raised by one and the table holds log(1/(2 c_j)), so no large terms cancel.
 //   exp x: x = (128 e + j) ln2/128 + r, |r| <= ln2/256; exp x = 2^e 2^(j/128) (1 + p),
@@ -351,8 +351,26 @@ inline DoubleDouble twoProduct(double a, double b) noexcept {
     return {p, ((ah * bh - p) + ah * bl + al * bh) + al * bl};
 }
 
-// log x = hi + lo for finite x > 0 (normal or subnormal); |lo| small against hi.
-inline DoubleDouble logCore(double x) noexcept {
+// a * a = hi + lo exactly (|a| below 1e150), by one split into halves of 26 bits.
+inline DoubleDouble twoSquare(double a) noexcept {
+    constexpr double kSplitter = 134217729.0;  // 2^27 + 1
+    const double p = a * a;
+    const double ac = kSplitter * a;
+    const double ah = ac - (ac - a);
+    const double al = a - ah;
+    return {p, ((ah * ah - p) + 2.0 * (ah * al)) + al * al};
+}
+
+// x = 2^k m, m near the centre 1 + j/128 of table entry e, m c - 1 = r + re exactly.
+struct LogReduction {
+    double k;
+    const LogEntry* e;
+    double r;
+    double re;
+};
+
+// For finite x > 0 (normal or subnormal).
+inline LogReduction reduceLog(double x) noexcept {
     std::uint64_t ix = bitsOf(x);
     int k = 0;
     if (ix < 0x0010000000000000ULL) {  // subnormal: scale into the normal range
@@ -371,17 +389,24 @@ inline DoubleDouble logCore(double x) noexcept {
     const double mh = fromBits(bitsOf(m) & ~0x3ffULL);
     const double ml = m - mh;
     const DoubleDouble r = twoSum(mh * e.c - 1.0, ml * e.c);
-    const double kd = static_cast<double>(k);
-    const double head = kd * kLn2Hi + e.hi;  // exact
-    const DoubleDouble s1 = twoSum(head, r.hi);
-    const DoubleDouble sq = twoProduct(r.hi, r.hi);
+    return {static_cast<double>(k), &e, r.hi, r.lo};
+}
+
+// log x = hi + lo for finite x > 0, to about 2^-68 relative: the -r^2/2 term is carried
+// as double-double too, as pow needs.
+inline DoubleDouble logCore(double x) noexcept {
+    const LogReduction d = reduceLog(x);
+    const double head = d.k * kLn2Hi + d.e->hi;  // exact
+    const DoubleDouble s1 = twoSum(head, d.r);
+    const DoubleDouble sq = twoSquare(d.r);
     const DoubleDouble s2 = twoSum(s1.hi, -0.5 * sq.hi);
-    const double rr = r.hi;
-    const double cube =
-        rr * rr * rr *
-        (1.0 / 3.0 +
-         rr * (-1.0 / 4.0 + rr * (1.0 / 5.0 + rr * (-1.0 / 6.0 + rr * (1.0 / 7.0 + rr * (-1.0 / 8.0 + rr * (1.0 / 9.0)))))));
-    const double lo = s1.lo + s2.lo + (r.lo + (kd * kLn2Lo + e.lo) + (cube - (0.5 * sq.lo + rr * r.lo)));
+    const double r = d.r;
+    const double r2 = r * r;
+    // r^3 (1/3 - r/4 + r^2/5 - r^3/6 + r^4/7 - r^5/8 + r^6/9), in pairs.
+    const double cube = r2 * r *
+                        ((1.0 / 3.0 - r * (1.0 / 4.0)) +
+                         r2 * ((1.0 / 5.0 - r * (1.0 / 6.0)) + r2 * ((1.0 / 7.0 - r * (1.0 / 8.0)) + r2 * (1.0 / 9.0))));
+    const double lo = s1.lo + s2.lo + (d.re + (d.k * kLn2Lo + d.e->lo) + (cube - (0.5 * sq.lo + r * d.re)));
     return {s2.hi, lo};
 }
 
@@ -393,8 +418,10 @@ inline double expCore(double zh, double zl) noexcept {
     const double a = zh - kd * kLn2NHi;  // exact
     const DoubleDouble r = twoSum(a, zl - kd * kLn2NLo);
     const double rh = r.hi;
-    const double p =
-        rh + (r.lo + rh * rh * (0.5 + rh * (1.0 / 6.0 + rh * (1.0 / 24.0 + rh * (1.0 / 120.0 + rh * (1.0 / 720.0))))));
+    const double r2 = rh * rh;
+    // expm1(r) = r + r^2/2 + ... + r^6/720, in pairs.
+    const double p = rh + (r.lo + r2 * ((0.5 + rh * (1.0 / 6.0)) +
+                                        r2 * ((1.0 / 24.0 + rh * (1.0 / 120.0)) + r2 * (1.0 / 720.0))));
     const Exp2Entry& t = kExp2Table[static_cast<std::size_t>(k & 127)];
     const double y = t.hi + (t.lo + (t.hi * p + t.lo * p));
     const std::int64_t e = k >> 7;  // floor(k / 128)
@@ -432,8 +459,17 @@ inline double log(double x) noexcept {
         if (x < 0.0) return detail::kNaN;
         return x;
     }
-    const detail::DoubleDouble r = detail::logCore(x);
-    return r.hi + r.lo;
+    // Rounded once at the end; -r^2/2 and the rest of log1p(r) are small against the head.
+    const detail::LogReduction d = detail::reduceLog(x);
+    const double head = d.k * detail::kLn2Hi + d.e->hi;  // exact
+    const detail::DoubleDouble s = detail::twoSum(head, d.r);
+    const double r = d.r;
+    const double r2 = r * r;
+    // log1p(r) - r = -r^2/2 + r^3/3 - ... - r^8/8, in pairs.
+    const double tail = r2 * ((-0.5 + r * (1.0 / 3.0)) +
+                              r2 * ((-1.0 / 4.0 + r * (1.0 / 5.0)) +
+                                    r2 * ((-1.0 / 6.0 + r * (1.0 / 7.0)) + r2 * (-1.0 / 8.0))));
+    return s.hi + (s.lo + ((d.re + (d.k * detail::kLn2Lo + d.e->lo)) + tail));
 }
 
 // x^y with the special values of C's pow: pow(x, +-0) = 1, pow(1, y) = 1, pow(-1, +-inf) = 1,
@@ -458,17 +494,16 @@ inline double pow(double x, double y) noexcept {
     } else if (x == detail::kInf) {
         result = y < 0.0 ? 0.0 : detail::kInf;
     } else {
+        // |l.lo| is within an ulp of l.hi, so y l.hi and its error carry y log x without renormalising.
         const detail::DoubleDouble l = detail::logCore(x);
-        const double lh = l.hi + l.lo;
-        const double ll = (l.hi - lh) + l.lo;
-        const double zh = y * lh;
+        const double zh = y * l.hi;
         if (zh > detail::kExpOverflow) {
             result = detail::kInf;
         } else if (zh < detail::kExpUnderflow) {
             result = 0.0;
         } else {
-            const detail::DoubleDouble z = detail::twoProduct(y, lh);
-            result = detail::expCore(z.hi, z.lo + y * ll);
+            const detail::DoubleDouble z = detail::twoProduct(y, l.hi);
+            result = detail::expCore(z.hi, z.lo + y * l.lo);
         }
     }
     return negative ? -result : result;
