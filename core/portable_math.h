@@ -2,7 +2,9 @@
 // arithmetic in IEEE binary64 with round-to-nearest and without fused multiply-add
 // (x86-64, and 32-bit x86 with -msse2 -mfpmath=sse, both with -ffp-contract=off).
 // The property code calls these instead of the C library's, whose results differ
-// between platforms (and between CPUs of one platform) in the last bit.
+// between platforms (and between CPUs of one platform) in the last bit. Compile with
+// -ffp-contract=off (the top-level build does): a product contracted into a fused
+// multiply-add would break the exact products and sums below, and change the bits.
 //
 // Method
 //   log x: x = 2^k m with m within 1/256 of a centre 1 + j/128; r = m c_j - 1 is
@@ -24,6 +26,7 @@
 #include <array>
 #include <bit>
 #include <cfloat>
+#include <cstddef>
 #include <cstdint>
 #include <limits>
 
