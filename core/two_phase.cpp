@@ -1,6 +1,8 @@
 // IF97 region 4: saturated liquid and vapour, and wet-steam mixtures.
 #include "two_phase.h"
 
+#include "critical_velocity.h"
+
 #include "if97_state.h"
 #include "region1.h"
 #include "region2.h"
@@ -28,9 +30,8 @@ int saturatedPhases(double p, double T, int mask, Properties& liquid, Properties
     return 0;
 }
 
-// The critical flow velocity of the wet state is not yet computed here: the
-// field holds the marker for a property not defined.
-double wetStateSoundSpeed(double /*p*/, double /*h*/, double /*s*/, double /*x*/) noexcept { return kNotDefined; }
+// The speed-of-sound field of a wet state holds its critical (choked) flow velocity.
+double wetStateSoundSpeed(double p, double h, double s, double x) noexcept { return criticalVelocity(p, h, s, x); }
 
 void IF97State::twoPhaseFromX(int mask) noexcept {
     Properties r{};

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "critical_velocity.h"
 #include "if97_state.h"
 #include "region1.h"
 #include "region2.h"
@@ -82,10 +83,13 @@ TEST(TwoPhase, WetStatesInterpolateInQuality) {
     }
 }
 
-// Until the critical flow velocity is wired in, a wet state's w is the marker.
-TEST(TwoPhase, WetStateSoundSpeedIsTheMarkerForNow) {
+// A wet state's w is its critical flow velocity; below x = 0.25 it is not defined.
+TEST(TwoPhase, WetStateSoundSpeedIsTheCriticalFlowVelocity) {
     IF97State state;
-    state.computePX(1.0, 0.5, kMaskW);
+    state.computePX(1.0, 0.5, kMaskW | kMaskS);
+    EXPECT_GT(state.soundSpeed(), 0.0);
+    EXPECT_EQ(state.soundSpeed(), criticalVelocity(1.0, 0.0, state.entropy(), 0.5));
+    state.computePX(1.0, 0.2, kMaskW);
     EXPECT_EQ(state.soundSpeed(), kNotDefined);
 }
 

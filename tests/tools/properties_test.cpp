@@ -234,7 +234,6 @@ TEST(Properties, WetSteamSpeedOfSoundIsTheCriticalFlowVelocity) {
     StateEvaluator pq(Pair::PQ, 10.0, 0.5, 1);
     EXPECT_EQ(pq.get(Property::W), StmPQW(10.0, 0.5, 1));
     EXPECT_EQ(StateEvaluator(Pair::PQ, 10.0, 0.2, 1).get(Property::W), kNotAvailable);
-    if (StmPQW(10.0, 0.5, 1) == kNotAvailable) GTEST_SKIP() << "wet-state w not yet wired to the critical flow velocity";
     EXPECT_GT(pq.get(Property::W), 0.0);
     EXPECT_GT(pq.get(Property::G), 0.0);
 }
