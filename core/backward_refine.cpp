@@ -154,9 +154,12 @@ double backwardT1ps(double p, double s, int backwardOnly) noexcept {
     return refineT1ps(p, s, T0);
 }
 
+// Below the saturation pressure at 273.15 K the region 2a T(p,s) equation lies outside its range and
+// is off by up to hundreds of kelvin (794 K at 1e-7 MPa, 1.1 K at 1e-4 MPa), as its 2a T(p,h) partner
+// is not (under 18 mK): there the temperature is solved for even with backwardOnly.
 double backwardT2ps(double p, double s, int backwardOnly) noexcept {
     const double T0 = backwardEquationT2ps(p, s);
-    if (backwardOnly && T0 >= kRegion2Floor && T0 <= kRegion2Hi) return T0;
+    if (backwardOnly && p >= kPs273 && T0 >= kRegion2Floor && T0 <= kRegion2Hi) return T0;
     return refine(T0, kRegion2Floor, [p] { return region2Lo(p); }, kRegion2Hi, s, kRefineTolS2,
                   [p](double T) { return region2S(p, T); });
 }

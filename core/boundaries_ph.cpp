@@ -145,6 +145,11 @@ double interpolate(double y, double y0, double t0, double y1, double t1) noexcep
 
 RegionTest failed(int code) noexcept { return RegionTest{0, code, kSideUnknown, 0.0}; }
 RegionTest single(int region) noexcept { return RegionTest{region, 0, kSideUnknown, 0.0}; }
+// Below the saturation pressure at 273.15 K every state of the range is vapour, from the region 2
+// value at 273.15 K (the lowest temperature) up: the region 1 isotherm does not bound the range there.
+double vapourH273(double p) noexcept { return gibbs(region2, p, kT273, kMaskH).h; }
+double vapourS273(double p) noexcept { return gibbs(region2, p, kT273, kMaskS).s; }
+
 RegionTest region3At(int side, double T) noexcept { return RegionTest{3, 0, side, T}; }
 RegionTest wet(double Ts) noexcept { return RegionTest{4, 0, kSideUnknown, Ts}; }
 
@@ -260,6 +265,7 @@ RegionTest regionOfPH(double p, double h) noexcept {
     }
     const double h25 = guarded(h, estimate::h1073(p), guard::h1073(p), [p] { return exact::h1073(p); });
     if (h > h25) return p <= kP5Max ? single(5) : failed(status::EnthalpyHigh);
+    if (p < kPs273) return h < vapourH273(p) ? failed(status::EnthalpyLow) : single(2);
     const double h0 = guarded(h, estimate::h273(p), guard::h273(p), [p] { return exact::h273(p); });
     if (h < h0) return failed(status::EnthalpyLow);
 
@@ -303,6 +309,7 @@ RegionTest regionOfPS(double p, double s) noexcept {
         if (s > s5) return failed(status::EntropyHigh);
         if (s > s25) return RegionTest{5, 0, kSideUnknown, kT25 + 1200.0 * (s - s25) / (s5 - s25)};
     }
+    if (p < kPs273) return s < vapourS273(p) ? failed(status::EntropyLow) : single(2);
     const double s0 = guarded(s, estimate::s273(p), guard::s273(p), [p] { return exact::s273(p); });
     if (s < s0) return failed(status::EntropyLow);
 

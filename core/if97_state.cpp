@@ -127,7 +127,13 @@ void IF97State::computePT(double p, double T, int mask) noexcept {
 void IF97State::computePX(double p, double x, int mask) noexcept {
     p_ = p;
     x_ = x;
-    if (!checkPressure(p) || !checkQuality(x)) return;
+    if (!checkPressure(p)) return;
+    // Below the saturation pressure at 273.15 K the saturation temperature lies under the range.
+    if (p < kPs273) {
+        status_ = status::PressureLow;
+        return;
+    }
+    if (!checkQuality(x)) return;
     const double T = saturationTemperature(p);
     if (T < 0.0) {
         status_ = static_cast<int>(T);

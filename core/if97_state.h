@@ -22,12 +22,15 @@ public:
 
     // (p MPa, T K): check p, check T, choose the region by (p, T), evaluate.
     void computePT(double p, double T, int mask) noexcept;
-    // (p MPa, x): check p, check x, T = saturationTemperature(p), wet state.
+    // (p MPa, x): check p (below kPs273, the saturation pressure at 273.15 K,
+    // status::PressureLow), check x, T = saturationTemperature(p), wet state.
     void computePX(double p, double x, int mask) noexcept;
     // (T K, x): check T, check x, p = saturationPressure(T), wet state.
     void computeTX(double T, double x, int mask) noexcept;
     // (p MPa, h kJ/kg) and (p MPa, s kJ/(kg K)); backwardOnly = 1 keeps the
-    // temperature of the region 1/2 backward equations without refinement.
+    // temperature of the region 1/2 backward equations without refinement
+    // (except the region 2 T(p,s) below kPs273, which is always refined).
+    // Below kPs273 only region 2 (and 5) states are in the range.
     void computePH(double p, double h, int mask, int backwardOnly) noexcept;
     void computePS(double p, double s, int mask, int backwardOnly) noexcept;
 

@@ -19,6 +19,16 @@ constexpr double kFallbackTolH = 1e-6;  // kJ/kg, acceptance of a region 1/2 fal
 constexpr double kTMin = 273.15;
 constexpr double kTMax = 2273.15;
 
+// Region 2 temperature of an accepted (p,h) state.  Below the saturation pressure at 273.15 K the
+// region test admits h down to the exact region 2 value at 273.15 K, so the temperature that
+// reproduces h is at least 273.15 K: a result below it only comes from the tolerance of the
+// refinement (or the backward equation's own error with backwardOnly), and 273.15 K lies closer to
+// the state.
+double region2Tph(double p, double h, int backwardOnly) noexcept {
+    const double T = backwardT2ph(p, h, backwardOnly);
+    return p < kPs273 && T < kTMin ? kTMin : T;
+}
+
 }  // namespace
 
 void IF97State::computePH(double p, double h, int mask, int backwardOnly) noexcept {
@@ -44,7 +54,7 @@ void IF97State::computePH(double p, double h, int mask, int backwardOnly) noexce
             return;
         }
         case 2: {
-            const double T = backwardT2ph(p, h, backwardOnly);
+            const double T = region2Tph(p, h, backwardOnly);
             region2(p, T, want, out);
             store(out, want);
             T_ = T;

@@ -31,6 +31,14 @@ double region1Tps(double p, double s, int backwardOnly) noexcept {
     return backwardOnly ? kTMin : refineT1ps(p, s, kTMin);
 }
 
+// Region 2 temperature of an accepted (p,s) state.  Below the saturation pressure at 273.15 K the
+// region test admits s down to the exact region 2 value at 273.15 K, so a temperature below 273.15 K
+// only comes from the tolerance of the solve, and 273.15 K lies closer to the state.
+double region2Tps(double p, double s, int backwardOnly) noexcept {
+    const double T = backwardT2ps(p, s, backwardOnly);
+    return p < kPs273 && T < kTMin ? kTMin : T;
+}
+
 }  // namespace
 
 void IF97State::computePS(double p, double s, int mask, int backwardOnly) noexcept {
@@ -56,7 +64,7 @@ void IF97State::computePS(double p, double s, int mask, int backwardOnly) noexce
             return;
         }
         case 2: {
-            const double T = backwardT2ps(p, s, backwardOnly);
+            const double T = region2Tps(p, s, backwardOnly);
             region2(p, T, want, out);
             store(out, want);
             T_ = T;

@@ -79,7 +79,7 @@ bool atCritical(double p, double T) { return std::fabs(p - if97::kPc) < 0.01 && 
 double fastTolerance(double p) { return p <= 100.0 ? kTolFast : kTolFastAbove100; }
 
 // The fast mode is held to the backward equations' error only from the triple-point pressure up,
-// unless a test asks for the pressures below (see the DISABLED_ test at the end).
+// unless a test asks for the pressures below (the test at the end).
 bool checkFastBelowTriple = false;
 bool fastChecked(double p) { return checkFastBelowTriple || p >= pTriple(); }
 
@@ -358,10 +358,7 @@ TEST(SweepIF97, SeededRandomPoints)
 // Below the pressure of the saturation line at 273.15 K every state of the range is vapour: (p,x)
 // has no state there, (p,h) and (p,s) below the vapour's value at 273.15 K lie outside the range,
 // and the fast mode must still give the vapour's temperature.
-// DISABLED_: the core still evaluates liquid and wet states at saturation temperatures under
-// 273.15 K there, and its fast (p,s) temperatures come from the region 2a backward equation far
-// outside its range (194.6 K for 984.2 K at 1e-7 MPa).
-TEST(SweepIF97, DISABLED_NothingBelowTheTriplePointPressureIsTakenForLiquidOrWet)
+TEST(SweepIF97, NothingBelowTheTriplePointPressureIsTakenForLiquidOrWet)
 {
     Tally tally;
     for (double p : sweep::logGrid(kPMin, pTriple() * 0.9999, 25)) {
