@@ -16,7 +16,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "copy_special_dialog.h"
+#include "copy_points_dialog.h"
 #include "defaults_store.h"
 #include "form_messages.h"
 #include "input_pair.h"

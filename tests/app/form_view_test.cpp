@@ -24,7 +24,7 @@
 #include <QToolButton>
 
 #include "calvex_view.h"
-#include "copy_special_dialog.h"
+#include "copy_points_dialog.h"
 #include "form_messages.h"
 #include "if97_state.h"
 #include "main_frame.h"

@@ -1,4 +1,4 @@
-#include "copy_special_dialog.h"
+#include "copy_points_dialog.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
