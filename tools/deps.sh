@@ -4,6 +4,7 @@
 #   tools/deps.sh build           only what the command-line calculator and the libraries need
 #   tools/deps.sh build win64 ... any list of the groups below
 # Runs apt-get as root, or through sudo for a normal user; says what it installs before it asks.
+# With DEPS_LOG=file, apt-get's own output goes to that file instead of the terminal.
 set -euo pipefail
 
 declare -A group=(
@@ -49,8 +50,16 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 reason=$(IFS=';'; echo "${reasons[*]}" | sed 's/;/, /g')
 echo "deps.sh: installing ${#missing[@]} Debian packages ($reason) with apt-get${SUDO:+ through sudo}: ${missing[*]}" >&2
-if printf '%s\n' "${missing[@]}" | grep -q ':i386$' && ! dpkg --print-foreign-architectures | grep -qx i386; then
-  "${SUDO[@]}" dpkg --add-architecture i386
+install() {
+  if printf '%s\n' "${missing[@]}" | grep -q ':i386$' && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    "${SUDO[@]}" dpkg --add-architecture i386
+  fi
+  "${SUDO[@]}" apt-get update -qq
+  "${SUDO[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+if [ -n "${DEPS_LOG:-}" ]; then
+  # sudo asks for a password on the terminal, not on the redirected output.
+  install >>"$DEPS_LOG" 2>&1 || { echo "deps.sh: apt-get failed; see $DEPS_LOG" >&2; exit 1; }
+else
+  install
 fi
-"${SUDO[@]}" apt-get update -qq
-"${SUDO[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
