@@ -1,7 +1,6 @@
 // StmBaseUnits read through the document's named ranges, DefaultUnits from the configuration.
 #include "document_units.h"
 
-#include <charconv>
 #include <com/sun/star/sheet/FormulaResult.hpp>
 #include <com/sun/star/sheet/XCellRangeAddressable.hpp>
 #include <com/sun/star/sheet/XCellRangeReferrer.hpp>
@@ -61,16 +60,6 @@ std::optional<double> baseUnitsNumber(const uno::Reference<css::beans::XProperty
 }
 
 }  // namespace
-
-std::optional<double> plainNumber(std::string_view content) noexcept {
-  while (!content.empty() && content.front() == ' ') content.remove_prefix(1);
-  while (!content.empty() && content.back() == ' ') content.remove_suffix(1);
-  if (content.empty()) return std::nullopt;
-  double x = 0;
-  const auto [end, error] = std::from_chars(content.data(), content.data() + content.size(), x);
-  if (error != std::errc() || end != content.data() + content.size()) return std::nullopt;
-  return x;
-}
 
 bool DocumentUnits::unitsRequired() const {
   static const bool required = vapxl::unitsRequiredFrom(vapxl::readConfigValue("DefaultUnits"));

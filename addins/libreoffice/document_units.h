@@ -24,7 +24,4 @@ class DocumentUnits final : public UnitDefaults {
   css::uno::Reference<css::beans::XPropertySet> document_;
 };
 
-// A name's content as a plain number ("4", "3.9", "-1"); nullopt for anything else ("\"SI\"", "1+1").
-std::optional<double> plainNumber(std::string_view content) noexcept;
-
 }  // namespace vapropcalc

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <charconv>
 #include <cstdio>
 
 #include "error_codes.h"
@@ -52,6 +53,16 @@ std::optional<std::int32_t> unitSetOf(const Argument& units, const UnitDefaults&
       break;
   }
   return std::nullopt;
+}
+
+std::optional<double> plainNumber(std::string_view content) noexcept {
+  while (!content.empty() && content.front() == ' ') content.remove_prefix(1);
+  while (!content.empty() && content.back() == ' ') content.remove_suffix(1);
+  if (content.empty()) return std::nullopt;
+  double x = 0;
+  const auto [end, error] = std::from_chars(content.data(), content.data() + content.size(), x);
+  if (error != std::errc() || end != content.data() + content.size()) return std::nullopt;
+  return x;
 }
 
 Outcome evaluate(std::size_t index, const PropertyLibrary& library, std::span<const Argument> arguments,

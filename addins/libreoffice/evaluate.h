@@ -59,6 +59,10 @@ inline constexpr std::uint32_t kCalcErrorNotAvailable = 32767; // #N/A
 // default when it is missing; nullopt when it is unreadable or missing but required.
 std::optional<std::int32_t> unitSetOf(const Argument& units, const UnitDefaults& defaults) noexcept;
 
+// The content of a name as a plain number ("4", "3.9", "-1", blanks around it allowed); nullopt
+// for anything else ("\"SI\"", "1+1", "$Sheet1.$A$1").
+std::optional<double> plainNumber(std::string_view content) noexcept;
+
 // Calls function `index` of the table (not StmErrorText) with its arguments (fewer count as
 // missing). Order of the checks: the library export, each value argument, the unit set, the code.
 Outcome evaluate(std::size_t index, const PropertyLibrary& library, std::span<const Argument> arguments,
