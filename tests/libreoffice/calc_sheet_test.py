@@ -397,19 +397,24 @@ class Checker:
             if props["Category"] != 11:  # Calc's Add-In group, where categories it lacks ("Engineering") go
                 self.fail("function wizard: %s in category %r" % (f["name"], props["Category"]))
 
-    def read(self, sheet, count):
-        """Values (number, text or None for an error) and errors of column A, and the B, C inputs."""
-        data = sheet.getCellRangeByName("A1:C%d" % count).getDataArray()
+    def read(self, sheet, count, rows=None):
+        """Column A (number, text, or None for an error), its errors, and the inputs B and C: all rows
+        in one call, or the given rows cell by cell."""
+        if rows is None:
+            data = sheet.getCellRangeByName("A1:C%d" % count).getDataArray()
+        else:
+            data = {r: sheet.getCellRangeByName("A%d:C%d" % (r + 1, r + 1)).getDataArray()[0] for r in rows}
         errors = {}
-        for r, row in enumerate(data):
-            if row[0] is None:
+        for r in (range(count) if rows is None else rows):
+            if data[r][0] is None:
                 errors[r] = sheet.getCellByPosition(0, r).getError()
         return data, errors
 
     def compare(self, label, sheet, cases, ctx, only=None):
-        data, errors = self.read(sheet, len(cases))
+        rows = None if only is None else [r for r, case in enumerate(cases) if only(case)]
+        data, errors = self.read(sheet, len(cases), rows)
         for r, case in enumerate(cases):
-            if only is not None and not only(case):
+            if rows is not None and r not in rows:
                 continue
             row = {"B": data[r][1], "C": data[r][2]}
             kind, want = case.expect(ctx, row)
@@ -496,6 +501,17 @@ def session_main(args, env, cases, texts, checker, timings):
         office.close()
 
 
+def uninstall(office_dir, profile, env, checker):
+    unopkg = os.path.join(office_dir, "program", "unopkg")
+    rc, out = run_tool([unopkg, "remove", "-env:UserInstallation=file://" + profile, "org.vaprop.calc"], env)
+    checker.compared += 1
+    if rc != 0:
+        checker.fail("unopkg remove failed (%d): %s" % (rc, out))
+    rc, out = run_tool([unopkg, "list", "-env:UserInstallation=file://" + profile], env)
+    if "org.vaprop.calc" in out:
+        checker.fail("extension still listed after unopkg remove:\n" + out)
+
+
 def session_required(args, env, cases, checker, timings):
     config = os.path.join(args.work, "config-required", "Orlesk", "Ventora", "3.00.000")
     os.makedirs(config, exist_ok=True)
@@ -565,6 +581,9 @@ def child(args):
     started = time.time()
     session_main(args, env, cases, texts, checker, timings)
     session_required(args, env, cases, checker, timings)
+    t = time.time()
+    uninstall(args.office, os.path.join(args.work, "profile"), env, checker)
+    timings["unopkg remove"] = time.time() - t
     session_missing(args, env, checker, timings)
     timings["total"] = time.time() - started
     for k, v in timings.items():
