@@ -2,6 +2,11 @@
 // crash, when a library is missing.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
 #include "library_folder.h"
 #include "property_library.h"
 
@@ -42,6 +47,26 @@ TEST(PropertyLibrary, MissingLibrariesGiveTheLoadersReason) {
     EXPECT_NE(library.failure().find(row.named), std::string::npos) << library.failure();
     for (std::size_t i = 0; i < kFunctions.size(); ++i) EXPECT_EQ(library.entry(i), nullptr);
   }
+}
+
+// A copy broken off inside its loaded segments would kill Calc in the loader (dlopen of the first
+// 4000 or 20000 bytes dies with SIGBUS): it is refused before. (The code segment alone is longer
+// than 20000 bytes; a copy that only lacks the tail of its debug sections loads and works.)
+TEST(PropertyLibrary, TruncatedOrForeignFilesRefusedBeforeTheLoader) {
+  const std::vector<std::uintmax_t> lengths = {0, 10, 63, 64, 200, 4000, 20000};
+  for (const std::uintmax_t length : lengths) {
+    const LibraryFolder folder(true, true);
+    std::filesystem::resize_file(std::filesystem::path(folder.path()) / VAPROP32_SONAME, length);
+    const PropertyLibrary library = PropertyLibrary::load(folder.path());
+    EXPECT_NE(library.failure().find(VAPROP32_SONAME), std::string::npos) << length << ": " << library.failure();
+    EXPECT_EQ(library.entry(0), nullptr);
+  }
+  const LibraryFolder folder(true, true);
+  {
+    std::ofstream text(std::filesystem::path(folder.path()) / VAPROP32_SONAME, std::ios::trunc);
+    text << "INPUT(libvaprop32.so.3.2.0)\n" << std::string(100, ' ');
+  }
+  EXPECT_NE(PropertyLibrary::load(folder.path()).failure().find("not a library"), std::string::npos);
 }
 
 }  // namespace
