@@ -184,8 +184,8 @@ def build_cases(lib):
     add(lambda r: call("StmVer"), [], fixed("value", lib.version()))
 
     # Unit sets as numbers and as texts, in a cell and in the formula.
-    for x, word in [(0, 0), (1, 1), (3.9, 3), (6, 6), (8, 8), (12, 12), (-0.5, 0), (127.9, 127), (40, 40),
-                    (-1, None), (128, None), (1e10, None), (-65535, None)]:
+    for x in [0, 1, 3.9, 6, 8, 12, -0.5, 127.9, 40, -1, 128, 1e10, -65535]:
+        word = number_units(x)
         units = word if word is not None else "bad"
         add(lambda r: call("StmPTH", "10", "300", ref("D", r)), [None, None, x],
             lib_expect(lib, "StmPTH", [10, 300], units))
@@ -298,7 +298,6 @@ class Office:
     """One headless soffice on a private profile, reached over a named pipe."""
 
     def __init__(self, office_dir, profile, env, name):
-        import uno  # noqa: F401 (python3-uno; checked before)
         self.soffice = os.path.join(office_dir, "program", "soffice")
         self.pipe = "vapropcalc_%s_%d" % (name, os.getpid())
         self.process = subprocess.Popen(
@@ -568,7 +567,6 @@ def session_missing(args, env, checker, timings):
 
 
 def child(args):
-    import uno  # noqa: F401
     lib = Library(args.library)
     with open(args.texts) as f:
         texts = json.load(f)
