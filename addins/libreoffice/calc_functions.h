@@ -18,6 +18,7 @@ enum class FunctionKind {
   version,    // no argument: the library's version
   oneValue,   // value, unit set
   twoValues,  // first value, second value, unit set
+  byNames,    // input pair, first value, second value, property name, unit set
   errorText,  // a function's name and its arguments: why that call fails
 };
 
@@ -52,7 +53,15 @@ constexpr std::size_t worksheetRowCount() {
 }  // namespace detail
 
 // The functions that only the Calc add-in offers.
-inline constexpr std::array<CalcFunction, 1> kCalcOnlyFunctions = {{
+inline constexpr std::array<CalcFunction, 2> kCalcOnlyFunctions = {{
+    {"StmProp",
+     FunctionKind::byNames,
+     "Pair, Input1, Input2, Property, Units",
+     vapxl::text::kCategory,
+     "Returns the property named by Property of the state given by the two inputs named by Pair",
+     {"the two inputs, in quotes: PT, PQ, TQ, PH or PS (either order)", vapxl::text::kConsistent,
+      vapxl::text::kConsistent, "the property, in quotes: P, T, Q, H, S, V, C, W, G, K, M, R or PR",
+      vapxl::text::kUnitsFast, {}}},
     {"StmErrorText",
      FunctionKind::errorText,
      "Function, Argument1, Argument2, Argument3, Argument4, Argument5",
@@ -122,6 +131,7 @@ constexpr std::size_t argumentsOfKind(FunctionKind kind) {
     case FunctionKind::version: return 0;
     case FunctionKind::oneValue: return 2;
     case FunctionKind::twoValues: return 3;
+    case FunctionKind::byNames: return 5;
     case FunctionKind::errorText: return kMaxArguments;
   }
   return 0;

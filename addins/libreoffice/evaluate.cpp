@@ -20,6 +20,11 @@ Argument argumentAt(std::span<const Argument> arguments, std::size_t i) noexcept
   return i < arguments.size() ? arguments[i] : Argument{};
 }
 
+// StmProp's pair and property are names; every other argument before the unit set is a value.
+bool isNameArgument(FunctionKind kind, std::size_t i) noexcept {
+  return kind == FunctionKind::byNames && (i == 0 || i == 3);
+}
+
 Outcome failed(Failure failure, std::size_t argument = 0) noexcept { return {failure, 0, argument}; }
 
 Outcome result(double r) noexcept {
@@ -73,16 +78,32 @@ Outcome evaluate(std::size_t index, const PropertyLibrary& library, std::span<co
   if (f.kind == FunctionKind::version) return result(reinterpret_cast<VersionCall>(entry)());
 
   const std::size_t values = argumentsOfKind(f.kind) - 1;  // the unit set comes last
-  for (std::size_t i = 0; i < values; ++i)
-    if (argumentAt(arguments, i).kind != Argument::Kind::number) return failed(Failure::notANumber, i);
+  for (std::size_t i = 0; i < values; ++i) {
+    const Argument::Kind kind = argumentAt(arguments, i).kind;
+    if (isNameArgument(f.kind, i)) {
+      if (kind != Argument::Kind::text) return failed(Failure::notAText, i);
+    } else if (kind != Argument::Kind::number) {
+      return failed(Failure::notANumber, i);
+    }
+  }
   const Argument units = argumentAt(arguments, values);
   const std::optional<std::int32_t> set = unitSetOf(units, defaults);
   if (!set)
     return failed(units.kind == Argument::Kind::missing ? Failure::unitSetMissing : Failure::unitSetUnreadable);
 
-  if (f.kind == FunctionKind::oneValue)
-    return result(reinterpret_cast<OneValueCall>(entry)(arguments[0].number, *set));
-  return result(reinterpret_cast<TwoValueCall>(entry)(arguments[0].number, arguments[1].number, *set));
+  switch (f.kind) {
+    case FunctionKind::oneValue:
+      return result(reinterpret_cast<OneValueCall>(entry)(arguments[0].number, *set));
+    case FunctionKind::twoValues:
+      return result(reinterpret_cast<TwoValueCall>(entry)(arguments[0].number, arguments[1].number, *set));
+    case FunctionKind::byNames:
+      return result(reinterpret_cast<ByNamesCall>(entry)(arguments[0].text.data(), arguments[1].number,
+                                                         arguments[2].number, arguments[3].text.data(), *set));
+    case FunctionKind::version:
+    case FunctionKind::errorText:
+      break;
+  }
+  return failed(Failure::notAvailable);
 }
 
 double calcErrorValue(std::uint32_t calcError) noexcept {
@@ -95,6 +116,7 @@ double cellValue(const Outcome& outcome) noexcept {
     case Failure::none:
       return outcome.value;
     case Failure::notANumber:
+    case Failure::notAText:
       return calcErrorValue(kCalcErrorValue);
     case Failure::notAvailable:
       return calcErrorValue(kCalcErrorNotAvailable);
@@ -114,6 +136,8 @@ std::string failureText(std::size_t index, const Outcome& outcome, const Propert
       return {};
     case Failure::notANumber:
       return std::string(argumentName(f, outcome.argument)) + " is not a number";
+    case Failure::notAText:
+      return std::string(argumentName(f, outcome.argument)) + " is not a text";
     case Failure::unitSetMissing:
       return "no unit set given, and the DefaultUnits setting asks for one in every call";
     case Failure::unitSetUnreadable:

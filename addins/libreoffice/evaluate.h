@@ -21,7 +21,7 @@ struct Argument {
   enum class Kind : std::uint8_t { missing, number, text, other };
   Kind kind = Kind::missing;
   double number = 0;
-  std::string_view text;
+  std::string_view text;  // ends before a '\0' (handed to the library as a C string)
 };
 
 // Where the unit set of a call that names none comes from.
@@ -37,6 +37,7 @@ class UnitDefaults {
 enum class Failure : std::uint8_t {
   none,
   notANumber,         // a value argument is not a number: #VALUE!
+  notAText,           // a name argument (StmProp's pair and property) is not a text: #VALUE!
   unitSetMissing,     // no unit set although DefaultUnits asks for one: #NUM!
   unitSetUnreadable,  // a unit set that is not a name or a number from 0 to 127: #NUM!
   libraryCode,        // the library returned a code (at or below -1000): #NUM!
@@ -47,7 +48,7 @@ enum class Failure : std::uint8_t {
 struct Outcome {
   Failure failure = Failure::none;
   double value = 0;          // the result, or the library's code
-  std::size_t argument = 0;  // with notANumber: which argument
+  std::size_t argument = 0;  // with notANumber and notAText: which argument
 };
 
 // Calc's error numbers for the error values the functions show.

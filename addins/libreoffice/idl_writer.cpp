@@ -33,7 +33,8 @@ std::string_view forwardTo(FunctionKind kind) {
     case FunctionKind::version: return "version";
     case FunctionKind::errorText: return "errorText";
     case FunctionKind::oneValue:
-    case FunctionKind::twoValues: break;
+    case FunctionKind::twoValues:
+    case FunctionKind::byNames: break;
   }
   return "property";
 }

@@ -15,6 +15,7 @@ namespace vapropcalc {
 using VersionCall = double (*)();
 using OneValueCall = double (*)(double, std::int32_t);
 using TwoValueCall = double (*)(double, double, std::int32_t);
+using ByNamesCall = double (*)(const char*, double, double, const char*, std::int32_t);
 
 class PropertyLibrary {
  public:

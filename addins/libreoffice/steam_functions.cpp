@@ -13,7 +13,6 @@
 #include <cppuhelper/implbase4.hxx>
 #include <cppuhelper/implementationentry.hxx>
 #include <cppuhelper/supportsservice.hxx>
-#include <mutex>
 #include <org/vaprop/calc/XSteamFunctions.hpp>
 #include <span>
 #include <string>
@@ -99,12 +98,6 @@ const PropertyLibrary& library() {
   return loaded;
 }
 
-// The library keeps one state for all callers: calls must not overlap.
-std::mutex& libraryLock() {
-  static std::mutex lock;
-  return lock;
-}
-
 std::optional<std::size_t> functionIndex(const OUString& name) { return findFunction(toAscii(name)); }
 
 // Index of a visible argument from the index of the IDL parameter (the hidden document comes first).
@@ -169,7 +162,6 @@ class SteamFunctions : public cppu::WeakImplHelper4<org::vaprop::calc::XSteamFun
 
  private:
   double version(std::size_t index) {
-    const std::lock_guard<std::mutex> hold(libraryLock());
     const DocumentUnits noDocument{uno::Reference<css::beans::XPropertySet>()};
     return cellValue(evaluate(index, library(), {}, noDocument));
   }
@@ -179,7 +171,6 @@ class SteamFunctions : public cppu::WeakImplHelper4<org::vaprop::calc::XSteamFun
     try {
       const ArgumentList list(values);
       const DocumentUnits defaults(document);
-      const std::lock_guard<std::mutex> hold(libraryLock());
       return cellValue(evaluate(index, library(), list.arguments(), defaults));
     } catch (...) {
       // Nothing may escape into Calc; a call that could not be made shows #VALUE!.
@@ -192,7 +183,6 @@ class SteamFunctions : public cppu::WeakImplHelper4<org::vaprop::calc::XSteamFun
     try {
       const ArgumentList list(values);
       const DocumentUnits defaults(document);
-      const std::lock_guard<std::mutex> hold(libraryLock());
       return toOUString(vapropcalc::errorText(list.arguments(), library(), defaults));
     } catch (...) {
       return "the text could not be made";

@@ -25,8 +25,9 @@ TEST(CalcFunctions, EveryWorksheetRowOfTheRegistrationTableInOrderWithItsTexts) 
       EXPECT_EQ(f.argumentHelp[i], row[vapxl::kArgumentHelp1 + i]) << f.name << " argument " << i;
   }
   EXPECT_EQ(at, kRegisteredFunctionCount);
-  // 43 worksheet functions (the help command is not one), then StmErrorText.
+  // 43 worksheet functions (the help command is not one), then StmProp and StmErrorText.
   EXPECT_EQ(kRegisteredFunctionCount, 43u);
+  EXPECT_EQ(kFunctions[kRegisteredFunctionCount].name, "StmProp");
   EXPECT_EQ(kFunctions.back().name, "StmErrorText");
   EXPECT_FALSE(findFunction("GetSteamHelp").has_value());
 }
@@ -55,6 +56,8 @@ TEST(CalcFunctions, KindsAndArgumentCounts) {
   EXPECT_EQ(kFunctions[*findFunction("StmVer")].kind, FunctionKind::version);
   EXPECT_EQ(kFunctions[*findFunction("StmTempIT")].kind, FunctionKind::oneValue);
   EXPECT_EQ(kFunctions[*findFunction("StmPHG")].kind, FunctionKind::twoValues);
+  EXPECT_EQ(kFunctions[*findFunction("StmProp")].kind, FunctionKind::byNames);
+  EXPECT_EQ(argumentCount(kFunctions[*findFunction("StmProp")]), 5u);
   EXPECT_EQ(argumentCount(kFunctions[*findFunction("StmErrorText")]), kMaxArguments);
 }
 

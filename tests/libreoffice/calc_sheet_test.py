@@ -61,6 +61,12 @@ class Library:
     def version(self):
         return self.lib.StmVer()
 
+    def prop(self, pair, a, b, name, unit_set):
+        f = self.lib.StmProp
+        f.restype = ctypes.c_double
+        f.argtypes = [ctypes.c_char_p, ctypes.c_double, ctypes.c_double, ctypes.c_char_p, ctypes.c_int32]
+        return f(pair.encode(), a, b, name.encode(), unit_set)
+
 
 # ---- Unit-set rules (the documented syntax, independent of the add-in's parser) ------------------
 
@@ -114,6 +120,17 @@ def lib_expect(lib, name, args, units):
     return expect
 
 
+def prop_expect(lib, pair, name, args, units):
+    """StmProp(pair; first; second; name; units): as lib_expect, through the library's StmProp."""
+    def expect(ctx, row):
+        a, b = [row[x] if isinstance(x, str) else x for x in args]
+        if units == "missing" and ctx.required:
+            return ("error", ERR_NUM)
+        r = lib.prop(pair, a, b, name, ctx.base if units == "missing" else units)
+        return ("value", r) if r > -1000 else ("error", ERR_NUM)
+    return expect
+
+
 def fixed(kind, x):
     return lambda ctx, row: (kind, x)
 
@@ -150,6 +167,7 @@ GROUPS = {  # first input, second input, functions
 # in the set's own units.
 STATES = {0: (200, 600, 300), 1: (15, 300, 150), 2: (185.3, 600, 300), 3: (1.5, 573.15, 423.15),
           4: (1500, 300, 150), 5: (15, 300, 150), 6: (15, 300, 150)}
+PROPERTY_NAMES = ["P", "T", "Q", "H", "S", "V", "C", "W", "G", "K", "M", "R", "PR"]
 SET_SPELLING = ["Eng", "SI", "EngG", "SIF", "SIK", "MET", "METF"]
 FLAGS = [("", 0), ("o", 8), ("S", 16), ("oS", 24)]
 
@@ -179,6 +197,13 @@ def build_cases(lib):
                 for a, b in points[group]:
                     for name in names:
                         add(three(name), [a, b, units], lib_expect(lib, name, ["B", "C"], word))
+            # StmProp: every pair (and one the other way round) with every property name.
+            for pair, a, b in [("PT", p, t), ("TP", t, p), ("PQ", p, 0.5), ("TQ", tq, 1.0), ("PH", p, h_sup),
+                               ("PS", p, s_wet)]:
+                for name in PROPERTY_NAMES:
+                    add(lambda r, pair=pair, name=name: call("StmProp", q(pair), ref("B", r), ref("C", r), q(name),
+                                                             ref("D", r)),
+                        [a, b, units], prop_expect(lib, pair, name, ["B", "C"], word))
 
     # The version.
     add(lambda r: call("StmVer"), [], fixed("value", lib.version()))
@@ -211,6 +236,8 @@ def build_cases(lib):
         uses_default=True)
     add(lambda r: call("StmErrorText", q("StmPTH"), "10", "300"), [],
         default_text_expect(lib, "StmPTH", [10, 300]), uses_default=True)
+    add(lambda r: call("StmProp", q("pt"), "10", "300", q("h")), [], prop_expect(lib, "PT", "H", [10, 300], "missing"),
+        uses_default=True)
 
     # Values that are not numbers: text in a cell or in the formula, ranges, omitted.
     add(lambda r: call("StmPTH", ref("B", r), ref("C", r), q("SI")), ["200", 300, None], fixed("error", ERR_VALUE))
@@ -236,8 +263,24 @@ def build_cases(lib):
     add(lambda r: call("StmPQK", "100", "0.5", q("Eng")), [], lib_expect(lib, "StmPQK", [100, 0.5], 0))
     add(lambda r: call("StmPT", "-5", q("EngG")), [], lib_expect(lib, "StmPT", [-5], 2))
 
+    # StmProp's names must be texts; the library judges them.
+    add(lambda r: call("StmProp", "1", "200", "600", q("H"), q("Eng")), [], fixed("error", ERR_VALUE))
+    add(lambda r: call("StmProp", q("PT"), "200", "600", ref("D", r), q("Eng")), [None, None, None],
+        fixed("error", ERR_VALUE))
+    add(lambda r: call("StmProp", q("PT"), q("200"), "600", q("H"), q("Eng")), [], fixed("error", ERR_VALUE))
+    add(lambda r: call("StmProp", q("QQ"), "200", "600", q("H"), q("Eng")), [],
+        prop_expect(lib, "QQ", "H", [200, 600], 0))
+    add(lambda r: call("StmProp", q("PT"), "200", "600", q("X"), q("Eng")), [],
+        prop_expect(lib, "PT", "X", [200, 600], 0))
+    add(lambda r: call("StmProp", q("PT"), "200", "600", q("H"), q("S")), [], fixed("error", ERR_NUM))
+
     # StmErrorText.
     for args, expected in [
+        ([q("StmProp"), q("PT"), "200", "600", q("H"), q("Eng")], ""),
+        ([q("StmProp"), q("QQ"), "200", "600", q("H"), q("Eng")], "unknown input pair (-3100)"),
+        ([q("StmProp"), q("PT"), "200", "600", q("X"), q("Eng")], "unknown property name (-3200)"),
+        ([q("StmProp"), q("PT"), q("x"), "600", q("H"), q("Eng")], "Input1 is not a number"),
+        ([q("StmProp"), "1", "200", "600", q("H"), q("Eng")], "Pair is not a text"),
         ([q("StmPTH"), "200", "600", q("Eng")], ""),
         ([q("stmpth"), "200", "600", q("Eng")], ""),
         ([q("StmPQK"), "100", "0.5", q("Eng")], "internal error (-2000)"),

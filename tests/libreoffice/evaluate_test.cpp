@@ -119,6 +119,39 @@ TEST_F(Evaluate, EveryFunctionEqualsTheLibraryBitForBit) {
   EXPECT_EQ(version.value, 3.2);
 }
 
+TEST_F(Evaluate, StmPropEqualsTheLibraryByNamesBitForBit) {
+  using ByNames = double (*)(const char*, double, double, const char*, std::int32_t);
+  const auto reference = reinterpret_cast<ByNames>(builtExport("StmProp"));
+  ASSERT_NE(reference, nullptr);
+  const FixedDefaults defaults(false, 0);
+  const char* const names[] = {"P", "T", "Q", "H", "S", "V", "C", "W", "G", "K", "M", "R", "PR", "h"};
+  int compared = 0;
+  for (const State& s : kStates) {
+    struct Input {
+      const char* pair;
+      double a, b;
+    };
+    const Input inputs[] = {{"PT", s.p, s.t},      {"TP", s.t, s.p},
+                            {"pq", s.p, 0.5},      {"TQ", s.tSat, 1.0},
+                            {"PH", s.p, direct("StmPTH", s.p, s.t, s.set)},
+                            {"PS", s.p, direct("StmPQS", s.p, 0.5, s.set)}};
+    for (const std::int32_t flags : kFlags) {
+      for (const Input& in : inputs) {
+        for (const char* name : names) {
+          const std::int32_t word = s.set + flags;
+          const std::vector<Argument> args = {text(in.pair), number(in.a), number(in.b), text(name), number(word)};
+          const Outcome o = evaluate(indexOf("StmProp"), library(), args, defaults);
+          const double want = reference(in.pair, in.a, in.b, name, word);
+          EXPECT_EQ(o.failure, want > -1000 ? Failure::none : Failure::libraryCode) << in.pair << " " << name;
+          EXPECT_EQ(bits(o.value), bits(want)) << in.pair << " " << name << " set " << word;
+          ++compared;
+        }
+      }
+    }
+  }
+  EXPECT_EQ(compared, 3 * 4 * 6 * 14);
+}
+
 struct FailureRow {
   const char* function;
   std::vector<Argument> args;
@@ -157,6 +190,19 @@ TEST_F(Evaluate, FailuresInTheSpreadsheetAddinsOrderWithCalcsErrorValuesAndTexts
        "internal error (-2000)"},
       {"StmPTH", {number(0), number(600), text("Eng")}, false, Failure::libraryCode, 0, kCalcErrorNum,
        "pressure too low (-1300)"},
+      // StmProp: the pair and the property are texts, the inputs numbers; the library judges the names
+      {"StmProp", {number(1), number(200), number(600), text("H"), text("Eng")}, false, Failure::notAText, 0,
+       kCalcErrorValue, "Pair is not a text"},
+      {"StmProp", {text("PT"), number(200), number(600), kMissing, text("Eng")}, false, Failure::notAText, 3,
+       kCalcErrorValue, "Property is not a text"},
+      {"StmProp", {text("PT"), number(200), text("600"), text("H"), text("Eng")}, false, Failure::notANumber, 2,
+       kCalcErrorValue, "Input2 is not a number"},
+      {"StmProp", {text("PT"), number(200), number(600), text("H"), text("S")}, false, Failure::unitSetUnreadable, 0,
+       kCalcErrorNum, nullptr},
+      {"StmProp", {text("QQ"), number(200), number(600), text("H"), text("Eng")}, false, Failure::libraryCode, 0,
+       kCalcErrorNum, "unknown input pair (-3100)"},
+      {"StmProp", {text("PT"), number(200), number(600), text("X"), text("Eng")}, false, Failure::libraryCode, 0,
+       kCalcErrorNum, "unknown property name (-3200)"},
   };
   const FixedDefaults optional(false, 0);
   const FixedDefaults required(true, 0);

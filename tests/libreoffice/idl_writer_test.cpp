@@ -30,6 +30,8 @@ TEST(IdlWriter, OneMethodPerFunctionWithTheTablesArgumentNames) {
       "[in] any Units);\n",
       "    double StmTQG([in] com::sun::star::beans::XPropertySet Document, [in] any Temperature, [in] any Quality, "
       "[in] any Units);\n",
+      "    double StmProp([in] com::sun::star::beans::XPropertySet Document, [in] any Pair, [in] any Input1, [in] "
+      "any Input2, [in] any Property, [in] any Units);\n",
       "    string StmErrorText([in] com::sun::star::beans::XPropertySet Document, [in] any Function, [in] any "
       "Argument1, [in] any Argument2, [in] any Argument3, [in] any Argument4, [in] any Argument5);\n",
   };
