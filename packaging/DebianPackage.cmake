@@ -29,6 +29,11 @@ IAPWS-IF97 or by the 1967 IFC formulation.
 Contents: the libraries libvaprop32 and libvaprop67 with their C headers,
 CMake package and pkg-config files; the command-line calculator vapcalc;
 the desktop calculator calvex; the spreadsheet and Mathcad add-in modules.")
+if(TARGET vapropcalc_oxt)
+  string(APPEND CPACK_DEBIAN_PACKAGE_DESCRIPTION "
+The LibreOffice Calc extension is /usr/share/vaprop/libreoffice/vaprop.oxt:
+unopkg add installs it for one user, unopkg add --shared for all.")
+endif()
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
