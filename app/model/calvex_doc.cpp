@@ -4,9 +4,24 @@
 #include <fstream>
 #include <system_error>
 
+#include "document_rules.h"
 #include "stm_archive.h"
 
 namespace calvex {
+namespace {
+
+// Format words and input selection that the form could have set.
+bool hasValidSettings(std::uint32_t selection, const std::array<DisplayFormat, kPropertyCount>& formats) noexcept
+{
+    for (int p = 0; p < kPropertyCount; ++p) {
+        if (!isValidFormat(p, formats[static_cast<std::size_t>(p)])) {
+            return false;
+        }
+    }
+    return isValidInputSelection(selection);
+}
+
+}  // namespace
 
 CCalvexDoc::CCalvexDoc()
 {
@@ -144,10 +159,14 @@ DocFileResult CCalvexDoc::LoadFromBytes(std::span<const std::uint8_t> bytes)
     ar.readI32(c.storedCount);
     ar.readI32(selection);
     ar.readI32(c.selected);
-    c.inputSelection = static_cast<std::uint32_t>(selection);
     for (DisplayFormat& f : c.formats) {
         ar.readU16(f);
     }
+    if (ar.status() == ArchiveStatus::Ok && !hasValidSettings(static_cast<std::uint32_t>(selection), c.formats)) {
+        ar.setStatus(ArchiveStatus::BadFormat);
+    }
+    // Only the low 16 bits of the selection carry meaning; the document keeps no other bits.
+    c.inputSelection = static_cast<std::uint32_t>(selection) & kSelectionBits;
     if (ar.status() == ArchiveStatus::Ok) {
         c.current.Serialize(ar);
         c.maxima.Serialize(ar);

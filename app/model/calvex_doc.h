@@ -50,7 +50,9 @@ public:
     DocFileResult OnSaveDocument(const std::string& path);
 
     // The ".stm" byte stream. LoadFromBytes replaces the contents only when every byte of the
-    // layout has been read; otherwise nothing changes and the message is returned (with "%1").
+    // layout has been read and the format words and input selection are ones the form can set
+    // (document_rules.h); otherwise nothing changes and the message is returned (with "%1"):
+    // "Unexpected file format." for values the form cannot set.
     std::vector<std::uint8_t> SaveToBytes() const;
     DocFileResult LoadFromBytes(std::span<const std::uint8_t> bytes);
 
