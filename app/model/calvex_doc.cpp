@@ -40,6 +40,7 @@ bool CCalvexDoc::OnNewDocument()
     stored_.clear();
     modified_ = false;
     pathName_.clear();
+    Changed();
     return true;
 }
 
@@ -57,6 +58,7 @@ int CCalvexDoc::StoreCurrentPoint()
     stored_.push_back(current_);
     UpdateMaxima();
     modified_ = true;
+    Changed();
     return GetStoredCount();
 }
 
@@ -65,6 +67,7 @@ int CCalvexDoc::DeleteStoredPoint(int i)
     if (i >= 0 && i < GetStoredCount()) {
         stored_.erase(stored_.begin() + i);
         modified_ = true;
+        Changed();
     }
     return GetStoredCount();
 }
@@ -76,6 +79,7 @@ bool CCalvexDoc::RecallStoredPoint(int i)
         return false;
     }
     current_ = *p;
+    Changed();
     return true;
 }
 
@@ -87,6 +91,7 @@ bool CCalvexDoc::ReplaceStoredPoint(int i)
     stored_[static_cast<std::size_t>(i)] = current_;
     modified_ = true;
     UpdateMaxima();
+    Changed();
     return true;
 }
 
@@ -113,10 +118,11 @@ DisplayFormat CCalvexDoc::GetDisplayFormat(int property) const noexcept
                                                          : DisplayFormat{0};
 }
 
-void CCalvexDoc::SetDisplayFormat(int property, DisplayFormat f) noexcept
+void CCalvexDoc::SetDisplayFormat(int property, DisplayFormat f)
 {
     if (property >= 0 && property < kPropertyCount) {
         formats_[static_cast<std::size_t>(property)] = f;
+        Changed();
     }
 }
 
@@ -203,6 +209,7 @@ DocFileResult CCalvexDoc::LoadFromBytes(std::span<const std::uint8_t> bytes)
     stored_ = std::move(c.stored);
     newDocument_ = false;
     modified_ = false;
+    Changed();
     return {};
 }
 
@@ -230,6 +237,7 @@ DocFileResult CCalvexDoc::OnOpenDocument(const std::string& path)
         return r;
     }
     pathName_ = path;
+    Changed();
     return r;
 }
 
@@ -261,6 +269,7 @@ DocFileResult CCalvexDoc::OnSaveDocument(const std::string& path)
     pathName_ = path;
     newDocument_ = false;
     modified_ = false;
+    Changed();
     return {};
 }
 
