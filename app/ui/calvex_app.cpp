@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "app_strings.h"
+#include "chart_output.h"
 #include "command_line.h"
 #include "expansion_dialog.h"
 #include "main_frame.h"
@@ -31,6 +32,8 @@ int runWithoutWindow(const BatchCommand& command)
     switch (command.kind) {
     case BatchCommand::Kind::Print:
         return printFromCommandLine({command.file, command.target});
+    case BatchCommand::Kind::Chart:
+        return chartFromCommandLine(command.file, command.target);
     default:
         return runTextCommand(command);
     }

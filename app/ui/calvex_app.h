@@ -14,7 +14,7 @@ void setUpApplication(QApplication& app);
 // one; call before the application object is made.
 void useOffscreenPlatform();
 
-// Runs a request without a window (print) and returns the exit status: 0 done, 1 failed (its
+// Runs a request without a window (print, chart) and returns the exit status: 0 done, 1 failed (its
 // message on standard error). Never shows a window and never waits for a user.
 int runWithoutWindow(const BatchCommand& command);
 

@@ -232,6 +232,7 @@ void CCalvexView::OnInitialUpdate()
     for (int p = 0; p < kPropertyCount; ++p) {
         box(p)->setFormat(doc_.GetDisplayFormat(p));
     }
+    SetLastExpansion(std::nullopt);
     showUnits();
     fillStoredList();
     showCurrentPoint();
@@ -246,6 +247,15 @@ void CCalvexView::OnInitialUpdate()
     updatePointButtons();
     doc_.SetModifiedFlag(false);
     emit commandsChanged();
+}
+
+void CCalvexView::SetLastExpansion(std::optional<ExpansionPath> path)
+{
+    if (!path && !lastExpansion_) {
+        return;
+    }
+    lastExpansion_ = std::move(path);
+    emit expansionChanged();
 }
 
 void CCalvexView::showCurrentPoint()

@@ -43,17 +43,19 @@ BatchCommand parseBatchCommand(const QStringList& arguments)
         }
         const bool print = isOption(a, "p");
         const bool printTo = isOption(a, "pt");
-        if (!print && !printTo) {
+        const bool chart = isOption(a, "ct");
+        if (!print && !printTo && !chart) {
             continue;
         }
         const qsizetype needed = print ? 1 : 2;
         if (i + needed >= arguments.size()) {
             c.kind = Kind::Invalid;
             c.error = print ? QStringLiteral("%1 needs a document").arg(a)
-                            : QStringLiteral("%1 needs a document and a printer or PDF file").arg(a);
+                            : QStringLiteral("%1 needs a document and %2")
+                                  .arg(a, chart ? QStringLiteral("a picture file") : QStringLiteral("a printer or PDF file"));
             return c;
         }
-        c.kind = Kind::Print;
+        c.kind = chart ? Kind::Chart : Kind::Print;
         c.file = arguments[i + 1];
         if (!print) {
             c.target = arguments[i + 2];
@@ -74,10 +76,12 @@ QString usageText()
         "Usage: calvex [file.stm]\n"
         "       calvex -p file.stm             print the stored points on the default printer\n"
         "       calvex -pt file.stm target     print on the printer named target, or into target.pdf\n"
+        "       calvex -ct file.stm out.png    write the T-s and h-s chart of the document\n"
+        "                                      (.png, .svg or .pdf)\n"
         "       calvex --help | --version\n"
         "\n"
         "%1, the calculator of water and steam properties (IAPWS-IF97, or IFC-67 on request).\n"
-        "Requests with -p and -pt run without a window: a failure is reported on standard\n"
+        "Requests with -p, -pt and -ct run without a window: a failure is reported on standard\n"
         "error and ends the program with status 1.\n")
         .arg(QString::fromLatin1(kAppTitle));
 }

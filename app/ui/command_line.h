@@ -1,12 +1,13 @@
-// The program's command line: the requests that run without a window (print, help,
+// The program's command line: the requests that run without a window (print, chart, help,
 // version) and the document to open in the window otherwise.
 //
 //   calvex [file.stm]                 the window, with the document opened
 //   calvex -p file.stm                print the stored points on the default printer
 //   calvex -pt file.stm target        print on the printer named target, or into target.pdf
+//   calvex -ct file.stm out.png       write the chart of the document (.png, .svg or .pdf)
 //   calvex --help | --version         the usage or the version on standard output
 //
-// "/p" and "/pt" are read as "-p" and "-pt".
+// "/p", "/pt" and "/ct" are read as "-p", "-pt" and "-ct".
 #pragma once
 
 #include <QString>
@@ -20,11 +21,12 @@ struct BatchCommand {
         Help,     // --help: the usage on standard output
         Version,  // --version: the version on standard output
         Print,    // -p / -pt
+        Chart,    // -ct
         Invalid,  // a request without its files: `error` says which
     };
     Kind kind = Kind::Window;
-    QString file;    // the document (Print)
-    QString target;  // printer or PDF file (empty: the default printer)
+    QString file;    // the document (Print, Chart)
+    QString target;  // printer or PDF file (Print; empty: the default printer), picture file (Chart)
     QString error;   // Invalid: what is missing
 };
 

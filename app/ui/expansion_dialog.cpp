@@ -295,7 +295,23 @@ void CExpansionDialog::runExpansion()
         if (last_.focusToPressure) {
             to_[kPressure]->setFocus(Qt::OtherFocusReason);
         }
+        return;
     }
+    emit expansionComputed(expansionPath());
+}
+
+ExpansionPath CExpansionDialog::expansionPath() const
+{
+    const auto state = [](const CIOBox* t, const CIOBox* s, const CIOBox* h) {
+        return ChartState{t->value(), s->value(), h->value()};
+    };
+    ExpansionPath path;
+    path.p1 = from_[kPressure]->value();
+    path.start = state(from_[kTemperature], from_[kEntropy], from_[kEnthalpy]);
+    path.p2 = to_[kPressure]->value();
+    path.end = state(to_[kTemperature], to_[kEntropy], to_[kEnthalpy]);
+    path.ifc67 = ifc67_;
+    return path;
 }
 
 void CExpansionDialog::energyUnitChosen(int index)
@@ -357,6 +373,8 @@ void runExpansionTool(CCalvexView& view, UserPrompts& prompts)
         return;
     }
     CExpansionDialog dialog(view, prompts, &view);
+    QObject::connect(&dialog, &CExpansionDialog::expansionComputed, &view,
+                     [&view](const ExpansionPath& path) { view.SetLastExpansion(path); });
     const bool copy = prompts.runDialog(dialog);
     const FormValues end = dialog.toValues();
     if (copy) {

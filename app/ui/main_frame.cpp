@@ -23,6 +23,7 @@
 #include "about_dialog.h"
 #include "app_strings.h"
 #include "calvex_view.h"
+#include "chart_window.h"
 #include "defaults_store.h"
 #include "io_box.h"
 
@@ -83,6 +84,7 @@ CMainFrame::CMainFrame(std::shared_ptr<UserPrompts> prompts, QWidget* parent)
 
     // The enabling of the commands follows the form's flags, the focus, selections and the clipboard.
     connect(view_, &CCalvexView::commandsChanged, this, &CMainFrame::updateCommands);
+    connect(view_, &CCalvexView::expansionChanged, this, &CMainFrame::refreshChart);
     connect(qApp, &QApplication::focusChanged, this, [this] { updateCommands(); });
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &CMainFrame::updateCommands);
     for (int p = 0; p < kPropertyCount; ++p) {
@@ -116,6 +118,9 @@ CMainFrame::~CMainFrame()
     QObject::disconnect(qApp, nullptr, this, nullptr);
     QObject::disconnect(QGuiApplication::clipboard(), nullptr, this, nullptr);
     doc_.SetChangeListener(nullptr);
+    // The chart reads the view: it goes first.
+    delete chart_;
+    chart_ = nullptr;
     // The view goes first, while the document it shows still exists; it saves the defaults.
     CCalvexView* view = view_;
     view_ = nullptr;
@@ -281,6 +286,11 @@ void CMainFrame::createActions()
     connect(if97Act_, &QAction::triggered, this, [this] { view_->UseIF97(); });
     connect(ifc67Act_, &QAction::triggered, this, [this] { view_->UseIFC67(); });
 
+    chartAct_ = makeAction("actionChart", QStringLiteral("&Chart"),
+                           QStringLiteral("Show the T-s and h-s chart of the document"));
+    setTextIcon(chartAct_, QStringLiteral("Cht"));
+    connect(chartAct_, &QAction::triggered, this, &CMainFrame::showChart);
+
     // Toolbar only: digits of the focused IO box.
     moreDigitsAct_ = makeAction("actionMoreDigits", QStringLiteral("One More Digit"),
                                 QStringLiteral("Show one more digit in the selected box"));
@@ -371,6 +381,7 @@ void CMainFrame::createToolBar()
     toolBar_->addAction(englishAct_);
     toolBar_->addAction(siAct_);
     toolBar_->addAction(expansionAct_);
+    toolBar_->addAction(chartAct_);
     toolBar_->addSeparator();
     toolBar_->addAction(moreDigitsAct_);
     toolBar_->addAction(fewerDigitsAct_);
@@ -387,6 +398,8 @@ void CMainFrame::createToolBar()
     statusToggle->setChecked(true);
     connect(statusToggle, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
     viewMenu_->addAction(statusToggle);
+    viewMenu_->addSeparator();
+    viewMenu_->addAction(chartAct_);
 }
 
 void CMainFrame::updateCommands()
@@ -409,6 +422,10 @@ void CMainFrame::updateCommands()
     if (formulationLabel_) {
         formulationLabel_->setText(ifc67 ? QStringLiteral("IFC-67") : QStringLiteral("IF97"));
     }
+    if (ifc67 != chartIfc67_) {
+        chartIfc67_ = ifc67;
+        refreshChart();
+    }
 }
 
 void CMainFrame::createStatusBar()
@@ -427,6 +444,29 @@ void CMainFrame::createStatusBar()
 void CMainFrame::documentChanged()
 {
     setWindowModified(doc_.IsModified());
+    refreshChart();
+}
+
+void CMainFrame::refreshChart()
+{
+    if (chart_) {
+        chart_->refresh();
+    }
+}
+
+void CMainFrame::showChart()
+{
+    if (!chart_) {
+        chart_ = new CChartWindow(
+            [this] {
+                return buildChartScene(doc_, view_->boxFormats(), view_->commandFlags().ifc67, view_->lastExpansion());
+            },
+            *prompts_, this);
+        chart_->resize(chart_->sizeHint());
+    }
+    chart_->show();
+    chart_->raise();
+    chart_->activateWindow();
 }
 
 void CMainFrame::showAbout()

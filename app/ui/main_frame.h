@@ -22,6 +22,7 @@ class QToolBar;
 namespace calvex {
 
 class CCalvexView;
+class CChartWindow;
 
 // Files named on the command line of the program (the first one is opened).
 struct CommandLine {
@@ -52,6 +53,10 @@ public:
     QMenu* viewMenu() const noexcept { return viewMenu_; }
     QMenu* helpMenu() const noexcept { return helpMenu_; }
     QAction* aboutAction() const noexcept { return aboutAct_; }
+    // View > Chart (and the toolbar): the Chart window, made when first shown.
+    QAction* chartAction() const noexcept { return chartAct_; }
+    void showChart();
+    CChartWindow* chartWindow() const noexcept { return chart_; }
     // The status bar's indicator of the formulation in use ("IF97" or "IFC-67").
     QLabel* formulationIndicator() const noexcept { return formulationLabel_; }
 
@@ -98,8 +103,9 @@ private:
     void updateRecentMenu();
     void updateTitle();
     void documentShown();
-    // Every change of the document: the title's unsaved-change marker.
+    // Every change of the document: the title's unsaved-change marker, the chart.
     void documentChanged();
+    void refreshChart();
     // Action text and tooltip; status-bar prompt `tip`.
     QAction* makeAction(const char* name, const QString& text, const QString& tip);
     // A toolbar picture with a short text, drawn again in the palette's colours when they change.
@@ -139,6 +145,9 @@ private:
     QAction* fewerDigitsAct_ = nullptr;
     QAction* helpAct_ = nullptr;
     QAction* aboutAct_ = nullptr;
+    QAction* chartAct_ = nullptr;
+    CChartWindow* chart_ = nullptr;
+    bool chartIfc67_ = false;  // the formulation the chart was last told of
     QLabel* formulationLabel_ = nullptr;
     std::vector<std::pair<QAction*, QString>> textIcons_;
     std::array<QAction*, 4> recentActs_{};
