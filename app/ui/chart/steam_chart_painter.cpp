@@ -154,14 +154,16 @@ void labelIsobar(ChartCanvas& c, const ChartMapping& m, const std::vector<Canvas
     }
 }
 
+// A point and its label, up and to the right of it (to the left when `labelLeft`).
 void drawMarker(ChartCanvas& c, ChartKind kind, const ChartMapping& m, const ChartMarker& marker,
-                const PropertyFormats& formats, ChartColor color, bool filled)
+                const PropertyFormats& formats, ChartColor color, bool filled, bool labelLeft = false)
 {
     const ChartValues v = chartValues(kind, marker.state, formats);
     const CanvasPoint p = m.map(v.x, v.y);
     c.circle(p, filled ? 4.5 : 4.0, {color, 1.6, false}, filled ? &color : &kPaper);
     if (!marker.label.empty()) {
-        c.text({p.x + 7, p.y - 6}, marker.label, ChartFont{kLabelFont.size, filled}, color, TextAnchor::Start);
+        c.text({labelLeft ? p.x - 7 : p.x + 7, p.y - 6}, marker.label, ChartFont{kLabelFont.size, filled}, color,
+               labelLeft ? TextAnchor::End : TextAnchor::Start);
     }
 }
 
@@ -176,11 +178,11 @@ void drawExpansion(ChartCanvas& c, ChartKind kind, const ChartMapping& m, const 
         c.polyline({at(e.start), at(*e.isentropicEnd)}, {kExpansion, 1.5, true});
     }
     c.polyline({at(e.start), at(e.end)}, {kExpansion, 2.0, false});
-    for (const ChartMarker* mk : {&e.start, &e.end}) {
-        drawMarker(c, kind, m, *mk, formats, kExpansion, true);
-    }
+    // The start is usually the current point, whose label stands on the right.
+    drawMarker(c, kind, m, e.start, formats, kExpansion, true, true);
+    drawMarker(c, kind, m, e.end, formats, kExpansion, true);
     if (e.isentropicEnd) {
-        drawMarker(c, kind, m, *e.isentropicEnd, formats, kExpansion, false);
+        drawMarker(c, kind, m, *e.isentropicEnd, formats, kExpansion, false, true);
     }
 }
 
