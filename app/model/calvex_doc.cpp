@@ -4,9 +4,24 @@
 #include <fstream>
 #include <system_error>
 
+#include "document_rules.h"
 #include "stm_archive.h"
 
 namespace calvex {
+namespace {
+
+// Format words and input selection that the form could have set.
+bool hasValidSettings(std::uint32_t selection, const std::array<DisplayFormat, kPropertyCount>& formats) noexcept
+{
+    for (int p = 0; p < kPropertyCount; ++p) {
+        if (!isValidFormat(p, formats[static_cast<std::size_t>(p)])) {
+            return false;
+        }
+    }
+    return isValidInputSelection(selection);
+}
+
+}  // namespace
 
 CCalvexDoc::CCalvexDoc()
 {
@@ -25,6 +40,7 @@ bool CCalvexDoc::OnNewDocument()
     stored_.clear();
     modified_ = false;
     pathName_.clear();
+    Changed();
     return true;
 }
 
@@ -42,6 +58,7 @@ int CCalvexDoc::StoreCurrentPoint()
     stored_.push_back(current_);
     UpdateMaxima();
     modified_ = true;
+    Changed();
     return GetStoredCount();
 }
 
@@ -50,6 +67,7 @@ int CCalvexDoc::DeleteStoredPoint(int i)
     if (i >= 0 && i < GetStoredCount()) {
         stored_.erase(stored_.begin() + i);
         modified_ = true;
+        Changed();
     }
     return GetStoredCount();
 }
@@ -61,6 +79,7 @@ bool CCalvexDoc::RecallStoredPoint(int i)
         return false;
     }
     current_ = *p;
+    Changed();
     return true;
 }
 
@@ -72,6 +91,7 @@ bool CCalvexDoc::ReplaceStoredPoint(int i)
     stored_[static_cast<std::size_t>(i)] = current_;
     modified_ = true;
     UpdateMaxima();
+    Changed();
     return true;
 }
 
@@ -98,10 +118,11 @@ DisplayFormat CCalvexDoc::GetDisplayFormat(int property) const noexcept
                                                          : DisplayFormat{0};
 }
 
-void CCalvexDoc::SetDisplayFormat(int property, DisplayFormat f) noexcept
+void CCalvexDoc::SetDisplayFormat(int property, DisplayFormat f)
 {
     if (property >= 0 && property < kPropertyCount) {
         formats_[static_cast<std::size_t>(property)] = f;
+        Changed();
     }
 }
 
@@ -144,10 +165,14 @@ DocFileResult CCalvexDoc::LoadFromBytes(std::span<const std::uint8_t> bytes)
     ar.readI32(c.storedCount);
     ar.readI32(selection);
     ar.readI32(c.selected);
-    c.inputSelection = static_cast<std::uint32_t>(selection);
     for (DisplayFormat& f : c.formats) {
         ar.readU16(f);
     }
+    if (ar.status() == ArchiveStatus::Ok && !hasValidSettings(static_cast<std::uint32_t>(selection), c.formats)) {
+        ar.setStatus(ArchiveStatus::BadFormat);
+    }
+    // Only the low 16 bits of the selection carry meaning; the document keeps no other bits.
+    c.inputSelection = static_cast<std::uint32_t>(selection) & kSelectionBits;
     if (ar.status() == ArchiveStatus::Ok) {
         c.current.Serialize(ar);
         c.maxima.Serialize(ar);
@@ -184,6 +209,7 @@ DocFileResult CCalvexDoc::LoadFromBytes(std::span<const std::uint8_t> bytes)
     stored_ = std::move(c.stored);
     newDocument_ = false;
     modified_ = false;
+    Changed();
     return {};
 }
 
@@ -211,6 +237,7 @@ DocFileResult CCalvexDoc::OnOpenDocument(const std::string& path)
         return r;
     }
     pathName_ = path;
+    Changed();
     return r;
 }
 
@@ -242,6 +269,7 @@ DocFileResult CCalvexDoc::OnSaveDocument(const std::string& path)
     pathName_ = path;
     newDocument_ = false;
     modified_ = false;
+    Changed();
     return {};
 }
 

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -42,6 +43,12 @@ public:
 
     CCalvexDoc();
 
+    // Called after every change made through the operations below (points, selection, formats,
+    // the modified flag, a load or a save), so that windows showing the document follow it.
+    // Writes through CurrentPoint() are announced by the operation that ends them (a computed
+    // point ends with SetInputSelection).
+    void SetChangeListener(std::function<void()> listener) { listener_ = std::move(listener); }
+
     // Empties the document and gives it the built-in defaults; sets the new-document flag.
     bool OnNewDocument();
 
@@ -50,7 +57,9 @@ public:
     DocFileResult OnSaveDocument(const std::string& path);
 
     // The ".stm" byte stream. LoadFromBytes replaces the contents only when every byte of the
-    // layout has been read; otherwise nothing changes and the message is returned (with "%1").
+    // layout has been read and the format words and input selection are ones the form can set
+    // (document_rules.h); otherwise nothing changes and the message is returned (with "%1"):
+    // "Unexpected file format." for values the form cannot set.
     std::vector<std::uint8_t> SaveToBytes() const;
     DocFileResult LoadFromBytes(std::span<const std::uint8_t> bytes);
 
@@ -69,18 +78,30 @@ public:
     const CStatePoint& MaximaPoint() const noexcept { return maxima_; }
 
     std::uint32_t InputSelection() const noexcept { return inputSelection_; }
-    void SetInputSelection(std::uint32_t mask) noexcept { inputSelection_ = mask; }
+    void SetInputSelection(std::uint32_t mask)
+    {
+        inputSelection_ = mask;
+        Changed();
+    }
     std::int32_t SelectedIndex() const noexcept { return selected_; }
-    void SetSelectedIndex(std::int32_t i) noexcept { selected_ = i; }
+    void SetSelectedIndex(std::int32_t i)
+    {
+        selected_ = i;
+        Changed();
+    }
 
     // Display format words. Setting them does not touch the modified flag: a change made by the
     // user is followed by SetModifiedFlag() in the command that made it.
     DisplayFormat GetDisplayFormat(int property) const noexcept;
-    void SetDisplayFormat(int property, DisplayFormat f) noexcept;
+    void SetDisplayFormat(int property, DisplayFormat f);
     const std::array<DisplayFormat, kPropertyCount>& DisplayFormats() const noexcept { return formats_; }
 
     bool IsModified() const noexcept { return modified_; }
-    void SetModifiedFlag(bool modified = true) noexcept { modified_ = modified; }
+    void SetModifiedFlag(bool modified = true)
+    {
+        modified_ = modified;
+        Changed();
+    }
     bool IsNewDocument() const noexcept { return newDocument_; }
 
     // File the document was last read from or saved to (empty for a new document), and the
@@ -109,6 +130,12 @@ private:
     };
 
     void UpdateMaxima() noexcept;
+    void Changed() const
+    {
+        if (listener_) {
+            listener_();
+        }
+    }
     void Serialize(ArchiveWriter& ar) const;
 
     std::uint32_t inputSelection_ = 0;
@@ -120,6 +147,7 @@ private:
     std::vector<CStatePoint> stored_;
     std::array<DisplayFormat, kPropertyCount> formats_{};
     std::string pathName_;
+    std::function<void()> listener_;
 };
 
 // "%1" in `message` replaced by `fileName`.

@@ -48,6 +48,16 @@ std::string currentPointText(const std::string& label, const PropertyTexts& text
     return out;
 }
 
+PropertyFormats documentFormats(const CCalvexDoc& doc)
+{
+    PropertyFormats f;
+    for (int p = 0; p < kPropertyCount; ++p) {
+        f.kinds[static_cast<std::size_t>(p)] = propertyKind(p);
+        f.formats[static_cast<std::size_t>(p)] = doc.GetDisplayFormat(p);
+    }
+    return f;
+}
+
 PropertyTexts storedPointTexts(const CCalvexDoc& doc, int i, const PropertyFormats& f)
 {
     PropertyTexts out;

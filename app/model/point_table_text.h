@@ -23,6 +23,10 @@ struct PropertyFormats {
     std::array<DisplayFormat, kPropertyCount> formats{};
 };
 
+// The kinds of the properties and the document's format words: what the form's boxes show once
+// the document is opened (the formatter of a request without a window).
+PropertyFormats documentFormats(const CCalvexDoc& doc);
+
 // Property labels of the label column: "P - " and the pressure unit's text, ..., "Q", "Pr".
 PropertyTexts propertyLabels(const PropertyFormats& f);
 

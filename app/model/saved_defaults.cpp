@@ -1,6 +1,7 @@
 #include "saved_defaults.h"
 
 #include "calvex_doc.h"
+#include "document_rules.h"
 
 namespace calvex {
 
@@ -36,7 +37,8 @@ DefaultsSnapshot DefaultsSnapshot::fromFormats(const std::array<DisplayFormat, k
 void DefaultsSnapshot::applyTo(CCalvexDoc& doc) const noexcept
 {
     for (int p = 0; p < kPropertyCount; ++p) {
-        doc.SetDisplayFormat(p, format(p));
+        const DisplayFormat f = format(p);
+        doc.SetDisplayFormat(p, isValidFormat(p, f) ? f : kProperties[static_cast<std::size_t>(p)].defaultDigits);
     }
     const std::uint32_t mask = doc.InputSelection();
     doc.SetInputSelection(ifc67() ? (mask | kInputIfc67) : (mask & ~static_cast<std::uint32_t>(kInputIfc67)));

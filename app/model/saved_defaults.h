@@ -37,7 +37,11 @@ struct DefaultsSnapshot {
     // "Use Settings as Default": take the current words and formulation.
     static DefaultsSnapshot fromFormats(const std::array<DisplayFormat, kPropertyCount>& formats, bool ifc67) noexcept;
 
-    // Gives the document the snapshot's format words and formulation bit.
+    // Gives the document the snapshot's format words and formulation bit. A value whose format
+    // word the form could not set (digits above 8, a style other than fixed or scientific, a
+    // unit outside the property's list) gives the built-in word of that property instead, so a
+    // document never takes a word its own file would be refused for. The snapshot itself keeps
+    // the values as read, and they are written back as they were.
     void applyTo(CCalvexDoc& doc) const noexcept;
 
     bool operator==(const DefaultsSnapshot&) const = default;

@@ -3,6 +3,8 @@
 #include <QApplication>
 
 #include "app_strings.h"
+#include "chart_output.h"
+#include "command_line.h"
 #include "expansion_dialog.h"
 #include "main_frame.h"
 #include "point_table_printer.h"
@@ -14,15 +16,31 @@ void setUpApplication(QApplication& app)
     app.setOrganizationName(QString::fromLatin1(kOrganization));
     app.setApplicationName(QString::fromLatin1(kApplication));
     app.setApplicationDisplayName(QString::fromLatin1(kAppTitle));
+    app.setApplicationVersion(programVersion());
     app.setDesktopFileName(QStringLiteral("calvex"));
+}
+
+void useOffscreenPlatform()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+}
+
+int runWithoutWindow(const BatchCommand& command)
+{
+    switch (command.kind) {
+    case BatchCommand::Kind::Print:
+        return printFromCommandLine({command.file, command.target});
+    case BatchCommand::Kind::Chart:
+        return chartFromCommandLine(command.file, command.target);
+    default:
+        return runTextCommand(command);
+    }
 }
 
 int runCalvex(QApplication& app)
 {
-    // "-p file" (or "-pt file target") prints the document without showing the window.
-    if (const auto request = parsePrintRequest(QApplication::arguments())) {
-        return printFromCommandLine(*request);
-    }
     auto* frame = new CMainFrame;
     frame->setAttribute(Qt::WA_DeleteOnClose);
     installExpansionTool(*frame);

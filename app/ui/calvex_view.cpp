@@ -32,6 +32,23 @@ QString latin1(std::string_view s)
     return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
 }
 
+// A tooltip and the same text as the status-bar prompt.
+void setTip(QWidget* w, const QString& text)
+{
+    w->setToolTip(text);
+    w->setStatusTip(text);
+}
+
+// The property's name as the prompts use it ("pressure", "Prandtl number").
+QString propertyName(int property)
+{
+    QString name = QString::fromLatin1(kFormCaptions[static_cast<std::size_t>(property)]);
+    if (property == kPrandtl) {
+        return QStringLiteral("Prandtl number");
+    }
+    return name.toLower();
+}
+
 // The properties that have a unit list on the form (quality and Prandtl number have none).
 bool hasUnitList(int property)
 {
@@ -78,11 +95,14 @@ void CCalvexView::buildForm()
     grid->addWidget(new QLabel(QStringLiteral("Point Label:"), this), 1, 0);
     label_ = new QLineEdit(this);
     label_->setObjectName(QStringLiteral("PointLabel"));
+    setTip(label_, QStringLiteral("Label of the current point; a computed point without a label of its own is "
+                                  "named \"Point\" and a number"));
     grid->addWidget(label_, 1, 1, 1, 3);
     storedList_ = new QComboBox(this);
     storedList_->setObjectName(QStringLiteral("StoredPoints"));
     storedList_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     storedList_->setMinimumContentsLength(8);
+    setTip(storedList_, QStringLiteral("Choose the stored point shown in this column"));
     connect(storedList_, &QComboBox::activated, this, [this](int i) { SelectStoredPoint(i); });
     grid->addWidget(storedList_, 1, 4);
 
@@ -96,9 +116,15 @@ void CCalvexView::buildForm()
                           : new CIOBox(info.kind, info.defaultDigits, this);
         b->setObjectName(latin1(info.shortLabel));
         b->setMinimumWidth(90);
+        const QString name = propertyName(p);
+        setTip(b, input ? QStringLiteral("The %1 of the current point: type a number or an expression "
+                                         "(+ - * / ^ and parentheses) in the unit shown")
+                              .arg(name)
+                        : QStringLiteral("The %1 of the current point").arg(name));
         boxes_[i] = b;
         if (input) {
             auto* check = new QCheckBox(QString::fromLatin1(kFormCaptions[i]), this);
+            setTip(check, QStringLiteral("Use the %1 as one of the two inputs").arg(name));
             const auto bit = static_cast<std::uint32_t>(1u << p);
             connect(check, &QCheckBox::clicked, this, [this, bit] { ToggleInput(bit); });
             checks_[i] = check;
@@ -122,6 +148,7 @@ void CCalvexView::buildForm()
         if (hasUnitList(p)) {
             auto* list = new QComboBox(this);
             list->setObjectName(QStringLiteral("Units%1").arg(latin1(info.shortLabel)));
+            setTip(list, QStringLiteral("Unit in which the %1 is shown and typed").arg(name));
             for (int u = 0; u < unitCount(info.kind); ++u) {
                 list->addItem(latin1(unitText(info.kind, u)));
             }
@@ -135,6 +162,7 @@ void CCalvexView::buildForm()
         field->setFocusPolicy(Qt::NoFocus);
         field->setObjectName(QStringLiteral("Stored%1").arg(latin1(info.shortLabel)));
         field->setMinimumWidth(80);
+        setTip(field, QStringLiteral("The %1 of the stored point chosen above").arg(name));
         storedFields_[i] = field;
         grid->addWidget(field, row, 4);
     }
@@ -159,6 +187,12 @@ void CCalvexView::buildForm()
         buttons->addWidget(b);
     }
     computeButton_->setDefault(true);
+    setTip(computeButton_, QStringLiteral("Compute every property of the current point from the two selected "
+                                          "inputs (Enter)"));
+    setTip(storeButton_, QStringLiteral("Store current point to the collection of stored points"));
+    setTip(recallButton_, QStringLiteral("Copies the displayed stored point to the current point"));
+    setTip(replaceButton_, QStringLiteral("Replace the displayed stored point with the current point"));
+    setTip(deleteButton_, QStringLiteral("Delete a stored point from the collection"));
     for (QPushButton* b : {storeButton_, recallButton_, replaceButton_, deleteButton_}) {
         b->setEnabled(false);
     }
@@ -198,6 +232,7 @@ void CCalvexView::OnInitialUpdate()
     for (int p = 0; p < kPropertyCount; ++p) {
         box(p)->setFormat(doc_.GetDisplayFormat(p));
     }
+    SetLastExpansion(std::nullopt);
     showUnits();
     fillStoredList();
     showCurrentPoint();
@@ -212,6 +247,15 @@ void CCalvexView::OnInitialUpdate()
     updatePointButtons();
     doc_.SetModifiedFlag(false);
     emit commandsChanged();
+}
+
+void CCalvexView::SetLastExpansion(std::optional<ExpansionPath> path)
+{
+    if (!path && !lastExpansion_) {
+        return;
+    }
+    lastExpansion_ = std::move(path);
+    emit expansionChanged();
 }
 
 void CCalvexView::showCurrentPoint()

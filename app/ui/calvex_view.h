@@ -12,12 +12,14 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "calvex_doc.h"
 #include "io_box.h"
 #include "point_compute.h"
 #include "point_table_text.h"
 #include "saved_defaults.h"
+#include "steam_chart.h"
 
 class QCheckBox;
 class QComboBox;
@@ -127,6 +129,11 @@ public:
     std::uint32_t inputMask() const noexcept { return mask_; }
     const DefaultsSnapshot& defaultsSnapshot() const noexcept { return defaults_; }
     CCalvexDoc& document() noexcept { return doc_; }
+
+    // The last expansion computed by the expansion tool for the document shown (none after a new
+    // or opened document); the chart draws it.
+    const std::optional<ExpansionPath>& lastExpansion() const noexcept { return lastExpansion_; }
+    void SetLastExpansion(std::optional<ExpansionPath> path);
     const PointCalculator& calculator() const noexcept { return calculator_; }
 
 signals:
@@ -134,6 +141,8 @@ signals:
     void commandsChanged();
     // The document was marked modified by a command of the form.
     void documentModified();
+    // The last expansion changed.
+    void expansionChanged();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -163,6 +172,7 @@ private:
     bool firstInit_ = true;
     DefaultsSnapshot defaults_ = DefaultsSnapshot::builtIn();
     PointCalculator calculator_;
+    std::optional<ExpansionPath> lastExpansion_;
 
     std::array<CIOBox*, kPropertyCount> boxes_{};
     std::array<QLabel*, kPropertyCount> markers_{};

@@ -26,6 +26,8 @@ QString latin1(std::string_view s)
     return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
 }
 
+constexpr const char* kQuantityNames[5] = {"pressure", "temperature", "quality", "enthalpy", "entropy"};
+
 // Kinds of the hidden "To" boxes (volume, specific heat, viscosity, conductivity, Prandtl
 // number, critical velocity); they show nothing, so their format is 0 digits, internal unit.
 constexpr int kHiddenFirst = kVolume;
@@ -85,12 +87,15 @@ void CExpansionDialog::buildDialog(CCalvexView& view)
         from->setRawValue(form->value());
         from->makeReadOnly();
         from->setFocusPolicy(Qt::NoFocus);
+        from->setToolTip(QStringLiteral("The %1 of the current point, where the expansion starts")
+                             .arg(QString::fromLatin1(kQuantityNames[k])));
         from_[k] = from;
         grid->addWidget(from, i + 1, 1);
 
         auto* to = new CIOBox(form->kind(), form->format(), this);
         to->setObjectName(QStringLiteral("To%1").arg(i));
         to->attach(&flags_);
+        to->setToolTip(QStringLiteral("The %1 at the end of the expansion").arg(QString::fromLatin1(kQuantityNames[k])));
         // Every value starts at 0, the temperature at 0 in its display unit.
         if (i == kTemperature) {
             to->setValueIn(0.0, to->unit());
@@ -113,6 +118,8 @@ void CExpansionDialog::buildDialog(CCalvexView& view)
     modeGroup_ = new QButtonGroup(this);
     for (int m = 0; m < kExpansionModeCount; ++m) {
         auto* radio = new QRadioButton(QString::fromLatin1(kExpansionModeTexts[static_cast<std::size_t>(m)]), group);
+        radio->setToolTip(QStringLiteral("Give the end pressure and the %1")
+                              .arg(QString::fromLatin1(kExpansionModeTexts[static_cast<std::size_t>(m)] + 10).toLower()));
         modes_[static_cast<std::size_t>(m)] = radio;
         modeGroup_->addButton(radio, m);
         groupLayout->addWidget(radio);
@@ -125,13 +132,16 @@ void CExpansionDialog::buildDialog(CCalvexView& view)
     efficiency_->setObjectName(QStringLiteral("Efficiency"));
     efficiency_->attach(&flags_);
     efficiency_->setRawValue(0.0);
+    efficiency_->setToolTip(QStringLiteral("Section efficiency: the enthalpy drop over the isentropic drop (0 to 1)"));
     energy_ = new CIOBox(formEnthalpy->kind(), formEnthalpy->format(), this);
     energy_->setObjectName(QStringLiteral("Energy"));
     energy_->makeReadOnly();
     energy_->setRawValue(0.0);
+    energy_->setToolTip(QStringLiteral("Expansion energy: the enthalpy drop of the expansion"));
     steamRate_ = new CIOBox(PropertyKind::Dimensionless, qualityFormat, this);
     steamRate_->setObjectName(QStringLiteral("SteamRate"));
     steamRate_->makeReadOnly();
+    steamRate_->setToolTip(QStringLiteral("Steam rate: the steam flow per kilowatt-hour of expansion energy"));
 
     energyUnits_ = new QComboBox(this);
     energyUnits_->setObjectName(QStringLiteral("EnergyUnits"));
@@ -139,6 +149,7 @@ void CExpansionDialog::buildDialog(CCalvexView& view)
         energyUnits_->addItem(latin1(unitText(PropertyKind::Enthalpy, u)));
     }
     energyUnits_->setCurrentIndex(energy_->unit() < energyUnits_->count() ? energy_->unit() : -1);
+    energyUnits_->setToolTip(QStringLiteral("Unit of the expansion energy"));
     connect(energyUnits_, &QComboBox::activated, this, &CExpansionDialog::energyUnitChosen);
 
     steamRateUnits_ = new QComboBox(this);
@@ -148,6 +159,7 @@ void CExpansionDialog::buildDialog(CCalvexView& view)
     }
     const SteamRateUnit initialRate = initialSteamRateUnit(energy_->unit());
     steamRateUnits_->setCurrentIndex(static_cast<int>(initialRate));
+    steamRateUnits_->setToolTip(QStringLiteral("Unit of the steam rate"));
     connect(steamRateUnits_, &QComboBox::activated, this, &CExpansionDialog::steamRateUnitChosen);
     // No energy yet: no steam rate.
     steamRate_->setRawValue(steamRate(energy_->value(), initialRate));
@@ -170,6 +182,9 @@ void CExpansionDialog::buildDialog(CCalvexView& view)
         b->setAutoDefault(false);
     }
     computeButton_->setDefault(true);
+    computeButton_->setToolTip(QStringLiteral("Compute the expansion (Enter)"));
+    copyButton_->setToolTip(QStringLiteral("Compute the expansion and make its end state the current point"));
+    cancelButton_->setToolTip(QStringLiteral("Close without changing the current point"));
     connect(computeButton_, &QPushButton::clicked, this, &CExpansionDialog::Compute);
     connect(copyButton_, &QPushButton::clicked, this, &CExpansionDialog::CloseAndCopy);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
@@ -280,7 +295,23 @@ void CExpansionDialog::runExpansion()
         if (last_.focusToPressure) {
             to_[kPressure]->setFocus(Qt::OtherFocusReason);
         }
+        return;
     }
+    emit expansionComputed(expansionPath());
+}
+
+ExpansionPath CExpansionDialog::expansionPath() const
+{
+    const auto state = [](const CIOBox* t, const CIOBox* s, const CIOBox* h) {
+        return ChartState{t->value(), s->value(), h->value()};
+    };
+    ExpansionPath path;
+    path.p1 = from_[kPressure]->value();
+    path.start = state(from_[kTemperature], from_[kEntropy], from_[kEnthalpy]);
+    path.p2 = to_[kPressure]->value();
+    path.end = state(to_[kTemperature], to_[kEntropy], to_[kEnthalpy]);
+    path.ifc67 = ifc67_;
+    return path;
 }
 
 void CExpansionDialog::energyUnitChosen(int index)
@@ -342,6 +373,8 @@ void runExpansionTool(CCalvexView& view, UserPrompts& prompts)
         return;
     }
     CExpansionDialog dialog(view, prompts, &view);
+    QObject::connect(&dialog, &CExpansionDialog::expansionComputed, &view,
+                     [&view](const ExpansionPath& path) { view.SetLastExpansion(path); });
     const bool copy = prompts.runDialog(dialog);
     const FormValues end = dialog.toValues();
     if (copy) {

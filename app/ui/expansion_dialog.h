@@ -18,6 +18,7 @@
 
 #include "expansion.h"
 #include "io_box.h"
+#include "steam_chart.h"
 
 class QButtonGroup;
 class QComboBox;
@@ -52,6 +53,14 @@ public:
     const ExpansionReport& lastReport() const noexcept { return last_; }
     // The eleven "To" values, as the form takes them.
     FormValues toValues() const;
+    // The expansion as the boxes hold it: the "Expand From" state and the "To" state.
+    ExpansionPath expansionPath() const;
+
+signals:
+    // An expansion was computed (not refused); the chart draws it.
+    void expansionComputed(const calvex::ExpansionPath& path);
+
+public:
 
     CIOBox* fromBox(int i) const noexcept { return from_[static_cast<std::size_t>(i)]; }  // 0..4
     CIOBox* toBox(int property) const noexcept { return to_[static_cast<std::size_t>(property)]; }

@@ -9,6 +9,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QLabel>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QMimeData>
@@ -19,8 +20,10 @@
 #include <QToolBar>
 #include <QUrl>
 
+#include "about_dialog.h"
 #include "app_strings.h"
 #include "calvex_view.h"
+#include "chart_window.h"
 #include "defaults_store.h"
 #include "io_box.h"
 
@@ -28,20 +31,28 @@ namespace calvex {
 
 namespace {
 
-// A small toolbar picture: the command's short name drawn in a frame.
-QIcon textIcon(const QString& text)
+// A small toolbar picture: the command's short name drawn in a frame, in the text colour of the
+// palette (so it stays legible on a dark theme); the disabled form in the disabled text colour.
+QPixmap textPixmap(const QString& text, const QColor& color)
 {
     QPixmap pm(24, 16);
     pm.fill(Qt::transparent);
     QPainter painter(&pm);
-    painter.setPen(QColor(40, 40, 40));
+    painter.setPen(color);
     painter.drawRect(0, 0, 23, 15);
     QFont f = painter.font();
     f.setPixelSize(9);
     painter.setFont(f);
     painter.drawText(pm.rect(), Qt::AlignCenter, text);
     painter.end();
-    return QIcon(pm);
+    return pm;
+}
+
+QIcon textIcon(const QString& text, const QPalette& palette)
+{
+    QIcon icon(textPixmap(text, palette.color(QPalette::Active, QPalette::WindowText)));
+    icon.addPixmap(textPixmap(text, palette.color(QPalette::Disabled, QPalette::WindowText)), QIcon::Disabled);
+    return icon;
 }
 
 bool isStmFile(const QString& path)
@@ -61,15 +72,19 @@ CMainFrame::CMainFrame(std::shared_ptr<UserPrompts> prompts, QWidget* parent)
 {
     view_ = new CCalvexView(doc_, prompts_, this);
     setCentralWidget(view_);
+    // The title's unsaved-change marker follows the document's modified flag.
+    doc_.SetChangeListener([this] { documentChanged(); });
     createActions();
     createMenus();
     createToolBar();
     createStatusBar();
     readRecentFiles();
     setAcceptDrops(true);
+    updateTitle();
 
     // The enabling of the commands follows the form's flags, the focus, selections and the clipboard.
     connect(view_, &CCalvexView::commandsChanged, this, &CMainFrame::updateCommands);
+    connect(view_, &CCalvexView::expansionChanged, this, &CMainFrame::refreshChart);
     connect(qApp, &QApplication::focusChanged, this, [this] { updateCommands(); });
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &CMainFrame::updateCommands);
     for (int p = 0; p < kPropertyCount; ++p) {
@@ -102,6 +117,10 @@ CMainFrame::~CMainFrame()
     // being destroyed.
     QObject::disconnect(qApp, nullptr, this, nullptr);
     QObject::disconnect(QGuiApplication::clipboard(), nullptr, this, nullptr);
+    doc_.SetChangeListener(nullptr);
+    // The chart reads the view: it goes first.
+    delete chart_;
+    chart_ = nullptr;
     // The view goes first, while the document it shows still exists; it saves the defaults.
     CCalvexView* view = view_;
     view_ = nullptr;
@@ -113,7 +132,26 @@ QAction* CMainFrame::makeAction(const char* name, const QString& text, const QSt
     auto* a = new QAction(text, this);
     a->setObjectName(QString::fromLatin1(name));
     a->setStatusTip(tip);
+    if (!tip.isEmpty()) {
+        a->setToolTip(tip);
+    }
     return a;
+}
+
+void CMainFrame::setTextIcon(QAction* action, const QString& text)
+{
+    textIcons_.push_back({action, text});
+    action->setIcon(textIcon(text, palette()));
+}
+
+void CMainFrame::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange) {
+        for (const auto& [action, text] : textIcons_) {
+            action->setIcon(textIcon(text, palette()));
+        }
+    }
 }
 
 void CMainFrame::createActions()
@@ -147,7 +185,7 @@ void CMainFrame::createActions()
 
     // Printing is a tool of its own: its commands stand here, idle until it connects them.
     printAct_ = makeAction("actionPrint", QStringLiteral("&Print..."), QStringLiteral("Print the active document"));
-    printAct_->setIcon(textIcon(QStringLiteral("Prn")));
+    setTextIcon(printAct_, QStringLiteral("Prn"));
     printAct_->setShortcut(QKeySequence::Print);
     printPreviewAct_ = makeAction("actionPrintPreview", QStringLiteral("Print Pre&view"),
                                   QStringLiteral("Display full pages"));
@@ -174,16 +212,16 @@ void CMainFrame::createActions()
     // Edit: the clipboard commands go to the focused control.
     cutAct_ = makeAction("actionCut", QStringLiteral("Cu&t"),
                          QStringLiteral("Cut the selection and put it on the Clipboard"));
-    cutAct_->setIcon(textIcon(QStringLiteral("Cut")));
+    setTextIcon(cutAct_, QStringLiteral("Cut"));
     cutAct_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)});
     connect(cutAct_, &QAction::triggered, this, [this] { view_->CutToClipboard(); });
     copyAct_ = makeAction("actionCopy", QStringLiteral("&Copy"),
                           QStringLiteral("Copy the selection and put it on the Clipboard"));
-    copyAct_->setIcon(textIcon(QStringLiteral("Copy")));
+    setTextIcon(copyAct_, QStringLiteral("Copy"));
     copyAct_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
     connect(copyAct_, &QAction::triggered, this, [this] { view_->CopyToClipboard(); });
     pasteAct_ = makeAction("actionPaste", QStringLiteral("&Paste"), QStringLiteral("Insert Clipboard contents"));
-    pasteAct_->setIcon(textIcon(QStringLiteral("Paste")));
+    setTextIcon(pasteAct_, QStringLiteral("Paste"));
     pasteAct_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)});
     connect(pasteAct_, &QAction::triggered, this, [this] { view_->PasteFromClipboard(); });
 
@@ -219,10 +257,10 @@ void CMainFrame::createActions()
     connect(numberAct_, &QAction::triggered, this, [this] { view_->NumberFormat(); });
     englishAct_ = makeAction("actionEnglishUnits", QStringLiteral("English Units"),
                              QStringLiteral("Convert all values to English units"));
-    englishAct_->setIcon(textIcon(QStringLiteral("Eng")));
+    setTextIcon(englishAct_, QStringLiteral("Eng"));
     connect(englishAct_, &QAction::triggered, this, [this] { view_->EnglishUnits(); });
     siAct_ = makeAction("actionSIUnits", QStringLiteral("SI Units"), QStringLiteral("Convert all values to SI units"));
-    siAct_->setIcon(textIcon(QStringLiteral("SI")));
+    setTextIcon(siAct_, QStringLiteral("SI"));
     connect(siAct_, &QAction::triggered, this, [this] { view_->SIUnits(); });
     useDefaultsAct_ = makeAction("actionUseDefaults", QStringLiteral("Use Settings as Default"),
                                  QStringLiteral("Use the current settings as the default settings"));
@@ -233,7 +271,7 @@ void CMainFrame::createActions()
 
     // Tools. The expansion tool connects and enables its command when it is built in.
     expansionAct_ = makeAction("actionExpansion", QStringLiteral("Ex&pansion"), QStringLiteral("Open the Expansion Tool"));
-    expansionAct_->setIcon(textIcon(QStringLiteral("Exp")));
+    setTextIcon(expansionAct_, QStringLiteral("Exp"));
     expansionAct_->setEnabled(false);
     if97Act_ = makeAction("actionUseIF97", QStringLiteral("Use IF97"),
                           QStringLiteral("Use IF97 formulations to calculate steam properties"));
@@ -248,17 +286,27 @@ void CMainFrame::createActions()
     connect(if97Act_, &QAction::triggered, this, [this] { view_->UseIF97(); });
     connect(ifc67Act_, &QAction::triggered, this, [this] { view_->UseIFC67(); });
 
+    chartAct_ = makeAction("actionChart", QStringLiteral("&Chart"),
+                           QStringLiteral("Show the T-s and h-s chart of the document"));
+    setTextIcon(chartAct_, QStringLiteral("Cht"));
+    connect(chartAct_, &QAction::triggered, this, &CMainFrame::showChart);
+
     // Toolbar only: digits of the focused IO box.
-    moreDigitsAct_ = makeAction("actionMoreDigits", QStringLiteral("One More Digit"), QString());
-    moreDigitsAct_->setIcon(textIcon(QStringLiteral(".0+")));
+    moreDigitsAct_ = makeAction("actionMoreDigits", QStringLiteral("One More Digit"),
+                                QStringLiteral("Show one more digit in the selected box"));
+    setTextIcon(moreDigitsAct_, QStringLiteral(".0+"));
     connect(moreDigitsAct_, &QAction::triggered, this, [this] { view_->AdjustDigits(1); });
-    fewerDigitsAct_ = makeAction("actionFewerDigits", QStringLiteral("One Digit Fewer"), QString());
-    fewerDigitsAct_->setIcon(textIcon(QStringLiteral(".0-")));
+    fewerDigitsAct_ = makeAction("actionFewerDigits", QStringLiteral("One Digit Fewer"),
+                                 QStringLiteral("Show one digit fewer in the selected box"));
+    setTextIcon(fewerDigitsAct_, QStringLiteral(".0-"));
     connect(fewerDigitsAct_, &QAction::triggered, this, [this] { view_->AdjustDigits(-1); });
 
     helpAct_ = makeAction("actionHelpTopics", QStringLiteral("&Help Topics"),
                           QStringLiteral("List Help topics"));
     helpAct_->setEnabled(false);  // the help file is not part of the program
+    aboutAct_ = makeAction("actionAbout", QStringLiteral("&About Calvex..."),
+                           QStringLiteral("Display the program's version and the equations it uses"));
+    connect(aboutAct_, &QAction::triggered, this, [this] { showAbout(); });
 }
 
 void CMainFrame::createMenus()
@@ -309,6 +357,8 @@ void CMainFrame::createMenus()
     viewMenu_ = menuBar()->addMenu(QStringLiteral("&View"));
     helpMenu_ = menuBar()->addMenu(QStringLiteral("&Help"));
     helpMenu_->addAction(helpAct_);
+    helpMenu_->addSeparator();
+    helpMenu_->addAction(aboutAct_);
 
     for (QMenu* m : {editMenu_, formatMenu_, toolsMenu_}) {
         connect(m, &QMenu::aboutToShow, this, &CMainFrame::updateCommands);
@@ -331,6 +381,7 @@ void CMainFrame::createToolBar()
     toolBar_->addAction(englishAct_);
     toolBar_->addAction(siAct_);
     toolBar_->addAction(expansionAct_);
+    toolBar_->addAction(chartAct_);
     toolBar_->addSeparator();
     toolBar_->addAction(moreDigitsAct_);
     toolBar_->addAction(fewerDigitsAct_);
@@ -347,6 +398,8 @@ void CMainFrame::createToolBar()
     statusToggle->setChecked(true);
     connect(statusToggle, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
     viewMenu_->addAction(statusToggle);
+    viewMenu_->addSeparator();
+    viewMenu_->addAction(chartAct_);
 }
 
 void CMainFrame::updateCommands()
@@ -366,11 +419,60 @@ void CMainFrame::updateCommands()
     const bool ifc67 = view_->commandFlags().ifc67;
     if97Act_->setChecked(!ifc67);
     ifc67Act_->setChecked(ifc67);
+    if (formulationLabel_) {
+        formulationLabel_->setText(ifc67 ? QStringLiteral("IFC-67") : QStringLiteral("IF97"));
+    }
+    if (ifc67 != chartIfc67_) {
+        chartIfc67_ = ifc67;
+        refreshChart();
+    }
 }
 
 void CMainFrame::createStatusBar()
 {
     statusBar()->showMessage(QStringLiteral("Ready"));
+    // The formulation in use, always visible at the right end of the status bar.
+    formulationLabel_ = new QLabel(QStringLiteral("IF97"), this);
+    formulationLabel_->setObjectName(QStringLiteral("FormulationIndicator"));
+    formulationLabel_->setToolTip(QStringLiteral("The formulation that computes the steam properties "
+                                                 "(Tools > Formulations)"));
+    formulationLabel_->setAlignment(Qt::AlignCenter);
+    formulationLabel_->setMinimumWidth(formulationLabel_->fontMetrics().horizontalAdvance(QStringLiteral("IFC-67")) + 12);
+    statusBar()->addPermanentWidget(formulationLabel_);
+}
+
+void CMainFrame::documentChanged()
+{
+    setWindowModified(doc_.IsModified());
+    refreshChart();
+}
+
+void CMainFrame::refreshChart()
+{
+    if (chart_) {
+        chart_->refresh();
+    }
+}
+
+void CMainFrame::showChart()
+{
+    if (!chart_) {
+        chart_ = new CChartWindow(
+            [this] {
+                return buildChartScene(doc_, view_->boxFormats(), view_->commandFlags().ifc67, view_->lastExpansion());
+            },
+            *prompts_, this);
+        chart_->resize(chart_->sizeHint());
+    }
+    chart_->show();
+    chart_->raise();
+    chart_->activateWindow();
+}
+
+void CMainFrame::showAbout()
+{
+    CAboutDialog dialog(this);
+    prompts_->runDialog(dialog);
 }
 
 void CMainFrame::readRecentFiles()
@@ -433,7 +535,9 @@ void CMainFrame::updateRecentMenu()
 
 void CMainFrame::updateTitle()
 {
-    setWindowTitle(fromStd(doc_.GetTitle()) + QStringLiteral(" - ") + QString::fromLatin1(kAppTitle));
+    // "[*]" is where the platform shows an unsaved change (an asterisk here).
+    setWindowTitle(fromStd(doc_.GetTitle()) + QStringLiteral("[*] - ") + QString::fromLatin1(kAppTitle));
+    setWindowModified(doc_.IsModified());
 }
 
 void CMainFrame::documentShown()

@@ -8,17 +8,21 @@
 #include <QStringList>
 #include <array>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "calvex_doc.h"
 #include "user_prompts.h"
 
 class QAction;
+class QLabel;
 class QMenu;
 class QToolBar;
 
 namespace calvex {
 
 class CCalvexView;
+class CChartWindow;
 
 // Files named on the command line of the program (the first one is opened).
 struct CommandLine {
@@ -46,6 +50,15 @@ public:
     QMenu* formatMenu() const noexcept { return formatMenu_; }
     QMenu* toolsMenu() const noexcept { return toolsMenu_; }
     QMenu* fileMenu() const noexcept { return fileMenu_; }
+    QMenu* viewMenu() const noexcept { return viewMenu_; }
+    QMenu* helpMenu() const noexcept { return helpMenu_; }
+    QAction* aboutAction() const noexcept { return aboutAct_; }
+    // View > Chart (and the toolbar): the Chart window, made when first shown.
+    QAction* chartAction() const noexcept { return chartAct_; }
+    void showChart();
+    CChartWindow* chartWindow() const noexcept { return chart_; }
+    // The status bar's indicator of the formulation in use ("IF97" or "IFC-67").
+    QLabel* formulationIndicator() const noexcept { return formulationLabel_; }
 
     // Commands of the expansion tool and of printing. They stand in their menus and on the
     // toolbar, disabled and connected to nothing, until those tools connect and enable them.
@@ -68,9 +81,13 @@ public:
     // Asks to save a modified document; false when the user cancels or the save fails.
     bool maybeSave();
 
+    // Help > About: the program, its version and the equations it uses, with their sources.
+    void showAbout();
+
     QStringList recentFiles() const { return recent_; }
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -86,7 +103,13 @@ private:
     void updateRecentMenu();
     void updateTitle();
     void documentShown();
+    // Every change of the document: the title's unsaved-change marker, the chart.
+    void documentChanged();
+    void refreshChart();
+    // Action text and tooltip; status-bar prompt `tip`.
     QAction* makeAction(const char* name, const QString& text, const QString& tip);
+    // A toolbar picture with a short text, drawn again in the palette's colours when they change.
+    void setTextIcon(QAction* action, const QString& text);
 
     std::shared_ptr<UserPrompts> prompts_;
     CCalvexDoc doc_;
@@ -121,6 +144,12 @@ private:
     QAction* moreDigitsAct_ = nullptr;
     QAction* fewerDigitsAct_ = nullptr;
     QAction* helpAct_ = nullptr;
+    QAction* aboutAct_ = nullptr;
+    QAction* chartAct_ = nullptr;
+    CChartWindow* chart_ = nullptr;
+    bool chartIfc67_ = false;  // the formulation the chart was last told of
+    QLabel* formulationLabel_ = nullptr;
+    std::vector<std::pair<QAction*, QString>> textIcons_;
     std::array<QAction*, 4> recentActs_{};
     QAction* recentSeparator_ = nullptr;
     QMenu* fileMenu_ = nullptr;

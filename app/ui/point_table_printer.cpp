@@ -11,6 +11,7 @@
 
 #include "calvex_doc.h"
 #include "calvex_view.h"
+#include "console_prompts.h"
 #include "io_box.h"
 #include "main_frame.h"
 #include "user_prompts.h"
@@ -213,27 +214,35 @@ std::optional<PrintRequest> parsePrintRequest(const QStringList& arguments)
 
 int printFromCommandLine(const PrintRequest& request, std::shared_ptr<UserPrompts> prompts)
 {
-    CMainFrame frame(std::move(prompts));
-    if (!frame.startUp({request.file})) {
-        return 1;  // the open failure has been reported
+    // No window and no settings: the document is read, printed and let go. Every failure is a
+    // message (on standard error by default) and the exit status 1.
+    if (!prompts) {
+        prompts = std::make_shared<ConsolePrompts>();
     }
-    CPointTablePrinting* printing = installPrinting(frame);
-    QPrinter& printer = printing->printer();
-    if (isPdfTarget(request.target)) {
+    CCalvexDoc doc;
+    const DocFileResult opened = doc.OnOpenDocument(request.file.toStdString());
+    if (!opened.ok) {
+        prompts->message(nullptr, aboutFile(request.file, QString::fromStdString(opened.message)));
+        return 1;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    const bool pdf = isPdfTarget(request.target);
+    if (pdf) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(request.target);
     } else if (!request.target.isEmpty()) {
         printer.setPrinterName(request.target);
+        if (!printer.isValid()) {
+            prompts->message(nullptr, aboutFile(request.target, QString::fromLatin1(kMsgNoPrinter)));
+            return 1;
+        }
     } else if (QPrinterInfo::defaultPrinter().isNull()) {
-        frame.prompts().message(&frame, QString::fromLatin1(kMsgNoPrinter));
+        prompts->message(nullptr, QString::fromLatin1(kMsgNoPrinter));
         return 1;
     }
-    if (!request.target.isEmpty() && !isPdfTarget(request.target) && !printer.isValid()) {
-        frame.prompts().message(&frame, QString::fromLatin1(kMsgNoPrinter));
-        return 1;
-    }
-    if (!printing->PrintDirect()) {
-        frame.prompts().message(&frame, QString::fromLatin1(kMsgPrintFailed));
+    if (!PointTablePrinter(doc, documentFormats(doc)).print(printer)) {
+        const QString text = QString::fromLatin1(kMsgPrintFailed);
+        prompts->message(nullptr, request.target.isEmpty() ? text : aboutFile(request.target, text));
         return 1;
     }
     return 0;

@@ -91,9 +91,10 @@ struct PrintRequest {
 };
 std::optional<PrintRequest> parsePrintRequest(const QStringList& arguments);
 
-// Prints a document named on the command line without showing the main window; returns the
-// exit code of the program (0 printed; 1 when the document cannot be opened or printed, after
-// its message).
+// Prints a document named on the command line without a window; returns the exit code of the
+// program (0 printed; 1 when the document cannot be opened or printed, after its message). The
+// messages go to `prompts`, by default to standard error (ConsolePrompts): nothing waits for a
+// user.
 int printFromCommandLine(const PrintRequest& request, std::shared_ptr<UserPrompts> prompts = nullptr);
 
 // The texts of the printing messages.

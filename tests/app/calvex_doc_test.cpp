@@ -309,6 +309,68 @@ TEST(CalvexDoc, BadCountsAreRefusedWithoutAllocating)
     }
 }
 
+// Format words and input selections that the form cannot set make a damaged file: refused with
+// "Unexpected file format." and the open document unchanged. The values the form can set open.
+TEST(CalvexDoc, SettingsTheFormCannotMakeAreRefused)
+{
+    struct Row {
+        const char* what;
+        std::uint32_t selection;
+        int property;  // -1: no format word changed
+        DisplayFormat word;
+        bool accepted;
+    };
+    const Row rows[] = {
+        {"pressure and temperature with IFC-67", 0x2003, -1, 0, true},
+        {"no input", 0, -1, 0, true},
+        {"entropy alone", 16, -1, 0, true},
+        {"pressure and entropy", 17, -1, 0, true},
+        {"high half ignored", 0xABCD0009u, -1, 0, true},
+        {"all five inputs and IFC-67", 0x201F, -1, 0, false},
+        {"every bit", 0xFFFFFFFFu, -1, 0, false},
+        {"temperature and enthalpy", 0x000A, -1, 0, false},
+        {"pressure, temperature, quality", 0x0007, -1, 0, false},
+        {"an unknown bit", 0x0043, -1, 0, false},
+        {"IFC-67 bit beside another unknown bit", 0x6003, -1, 0, false},
+        {"8 digits scientific deg C", 3, kTemperature, makeFormat(8, 1, 3), true},
+        {"last volume unit", 3, kVolume, makeFormat(4, 0, 3), true},
+        {"9 digits", 3, kPressure, makeFormat(9, 0, 0), false},
+        {"15 digits", 3, kEntropy, makeFormat(15, 0, 0), false},
+        {"style 2", 3, kEnthalpy, makeFormat(2, 2, 0), false},
+        {"temperature unit 4", 3, kTemperature, makeFormat(2, 0, 4), false},
+        {"pressure unit 9", 3, kPressure, makeFormat(2, 0, 9), false},
+        {"velocity unit 255", 3, kCriticalVelocity, makeFormat(2, 0, 255), false},
+        {"a unit for the quality", 3, kQuality, makeFormat(3, 0, 1), false},
+        {"a unit for the Prandtl number", 3, kPrandtl, makeFormat(2, 0, 1), false},
+    };
+    for (const Row& row : rows) {
+        CCalvexDoc source = sampleDocument();
+        if (row.property >= 0) {
+            source.SetDisplayFormat(row.property, row.word);
+        }
+        Bytes b = source.SaveToBytes();
+        for (int i = 0; i < 4; ++i) {
+            b[static_cast<std::size_t>(4 + i)] = static_cast<std::uint8_t>(row.selection >> (8 * i));
+        }
+        CCalvexDoc doc;
+        doc.CurrentPoint() = makePoint(42.0, "open");
+        doc.StoreCurrentPoint();
+        const Bytes before = doc.SaveToBytes();
+        const DocFileResult r = doc.LoadFromBytes(b);
+        EXPECT_EQ(r.ok, row.accepted) << row.what;
+        if (row.accepted) {
+            // The document keeps the meaningful low half of the selection only.
+            EXPECT_EQ(doc.InputSelection(), row.selection & 0xFFFFu) << row.what;
+            if (row.property >= 0) {
+                EXPECT_EQ(doc.GetDisplayFormat(row.property), row.word) << row.what;
+            }
+        } else {
+            EXPECT_EQ(r.message, kMsgUnexpectedFormat) << row.what;
+            EXPECT_EQ(doc.SaveToBytes(), before) << row.what;
+        }
+    }
+}
+
 TEST(CalvexDoc, HugeLabelLengthIsRefused)
 {
     Bytes b = goldenNewDocument();

@@ -833,14 +833,14 @@ TEST_F(Form, CommandTable)
     EXPECT_EQ(frame_->statusBar()->currentMessage(),
               QStringLiteral("Copies all properties for current point or stored points to the clipboard"));
 
-    // The toolbar: New, Open, Save; Cut, Copy, Paste; English, SI, Expansion; digits; Print.
+    // The toolbar: New, Open, Save; Cut, Copy, Paste; English, SI, Expansion, Chart; digits; Print.
     QStringList names;
     for (QAction* a : frame_->toolBar()->actions()) {
         names << (a->isSeparator() ? QStringLiteral("|") : a->objectName());
     }
     EXPECT_EQ(names.join(QLatin1Char(' ')),
               QStringLiteral("actionNew actionOpen actionSave | actionCut actionCopy actionPaste | "
-                             "actionEnglishUnits actionSIUnits actionExpansion | actionMoreDigits "
+                             "actionEnglishUnits actionSIUnits actionExpansion actionChart | actionMoreDigits "
                              "actionFewerDigits | actionPrint"));
     // The expansion tool and printing come with their own commands; until then they are idle.
     EXPECT_FALSE(frame_->expansionAction()->isEnabled());

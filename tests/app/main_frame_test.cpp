@@ -14,7 +14,16 @@
 #include <QToolBar>
 #include <QUrl>
 
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+
+#include <algorithm>
+
+#include "about_dialog.h"
 #include "calvex_view.h"
+#include "command_line.h"
 #include "main_frame.h"
 #include "widget_test_support.h"
 
@@ -61,7 +70,7 @@ protected:
 
 TEST_F(MainFrame, TitleSizeToolbarAndStatusBar)
 {
-    EXPECT_EQ(frame_->windowTitle(), QStringLiteral("Untitled - Caldora"));
+    EXPECT_EQ(frame_->windowTitle(), QStringLiteral("Untitled[*] - Caldora"));
     EXPECT_EQ(frame_->size(), QSize(480, 485));
     EXPECT_NE(frame_->toolBar(), nullptr);
     EXPECT_NE(frame_->statusBar(), nullptr);
@@ -73,7 +82,7 @@ TEST_F(MainFrame, OpenShowsTheDocument)
     const QString file = writeSample(QStringLiteral("two.stm"));
     ASSERT_TRUE(frame_->openDocument(file));
     EXPECT_EQ(frame_->document().GetStoredCount(), 2);
-    EXPECT_EQ(frame_->windowTitle(), QStringLiteral("two.stm - Caldora"));
+    EXPECT_EQ(frame_->windowTitle(), QStringLiteral("two.stm[*] - Caldora"));
     EXPECT_EQ(frame_->view()->box(kVolume)->text(), QStringLiteral("0.5000"));
     EXPECT_EQ(frame_->view()->labelEdit()->text(), QStringLiteral("B"));
     EXPECT_FALSE(frame_->view()->editFlags().recomputeNeeded);  // volume > 0: a computed point
@@ -100,7 +109,7 @@ TEST_F(MainFrame, DamagedFileGivesTheMessageAndKeepsTheOpenDocument)
     ASSERT_EQ(prompts_->messages.size(), 1);
     EXPECT_EQ(prompts_->messages[0], QStringLiteral("An attempt was made to access %1 past its end.").arg(cut));
     EXPECT_EQ(frame_->document().SaveToBytes(), before);
-    EXPECT_EQ(frame_->windowTitle(), QStringLiteral("good.stm - Caldora"));
+    EXPECT_EQ(frame_->windowTitle(), QStringLiteral("good.stm[*] - Caldora"));
 
     QByteArray negative = all;
     negative[0] = '\xFF';
@@ -127,7 +136,7 @@ TEST_F(MainFrame, SaveAsThroughThePrompt)
     EXPECT_TRUE(QFile::exists(path(QStringLiteral("fresh.stm"))));
     EXPECT_EQ(QFile(path(QStringLiteral("fresh.stm"))).size(), 212);
     EXPECT_FALSE(frame_->document().IsModified());
-    EXPECT_EQ(frame_->windowTitle(), QStringLiteral("fresh.stm - Caldora"));
+    EXPECT_EQ(frame_->windowTitle(), QStringLiteral("fresh.stm[*] - Caldora"));
 }
 
 TEST_F(MainFrame, ModifiedDocumentAsksBeforeItIsReplaced)
@@ -206,6 +215,111 @@ TEST_F(MainFrame, F2RecallsTheExpressionOfTheFocusedBox)
     EXPECT_EQ(pressure->text(), QStringLiteral("2*5"));
     EXPECT_EQ(frame_->recallExpressionAction()->statusTip(),
               QStringLiteral("Recall the expression you previously entered in an IO Box"));
+}
+
+TEST_F(MainFrame, TitleMarksAnUnsavedChange)
+{
+    EXPECT_FALSE(frame_->isWindowModified());
+    frame_->view()->SelectUnit(kPressure, 1);  // a change of the document
+    EXPECT_TRUE(frame_->isWindowModified());
+    prompts_->paths.push_back(path(QStringLiteral("marked.stm")));
+    ASSERT_TRUE(frame_->saveDocument());
+    EXPECT_FALSE(frame_->isWindowModified());
+    EXPECT_EQ(frame_->windowTitle(), QStringLiteral("marked.stm[*] - Caldora"));
+    frame_->view()->EnglishUnits();
+    EXPECT_TRUE(frame_->isWindowModified());
+    ASSERT_TRUE(frame_->openDocument(path(QStringLiteral("marked.stm"))));
+    EXPECT_FALSE(frame_->isWindowModified());
+}
+
+TEST_F(MainFrame, StatusBarShowsTheFormulation)
+{
+    QLabel* indicator = frame_->formulationIndicator();
+    ASSERT_NE(indicator, nullptr);
+    EXPECT_TRUE(indicator->isVisibleTo(frame_->statusBar()));
+    EXPECT_EQ(indicator->text(), QStringLiteral("IF97"));
+    frame_->view()->UseIFC67();
+    EXPECT_EQ(indicator->text(), QStringLiteral("IFC-67"));
+    // A temporary message does not hide it.
+    frame_->statusBar()->showMessage(QStringLiteral("Convert all values to SI units"));
+    EXPECT_TRUE(indicator->isVisibleTo(frame_->statusBar()));
+    frame_->view()->UseIF97();
+    EXPECT_EQ(indicator->text(), QStringLiteral("IF97"));
+}
+
+TEST_F(MainFrame, AboutNamesTheProgramVersionAndEquations)
+{
+    QString shown;
+    prompts_->dialogHandler = [&shown](QDialog& d) {
+        if (auto* about = qobject_cast<CAboutDialog*>(&d)) {
+            shown = about->textLabel()->text();
+        }
+        return true;
+    };
+    frame_->aboutAction()->trigger();
+    EXPECT_TRUE(frame_->helpMenu()->actions().contains(frame_->aboutAction()));
+    for (const char* part : {"Calvex", "Caldora", "IAPWS-IF97", "IFC-67", "Viscosity of Ordinary Water Substance",
+                             "Thermal Conductivity of Ordinary Water Substance", "1985", "1997", "1967"}) {
+        EXPECT_TRUE(shown.contains(QString::fromLatin1(part))) << part;
+    }
+    EXPECT_TRUE(shown.contains(programVersion()));
+}
+
+TEST_F(MainFrame, EveryBoxAndButtonHasATooltip)
+{
+    int checked = 0;
+    for (QWidget* w : frame_->view()->findChildren<QWidget*>()) {
+        if (qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w)) {
+            if (qobject_cast<QLineEdit*>(w) && qobject_cast<QComboBox*>(w->parentWidget())) {
+                continue;  // the edit inside a combo box
+            }
+            EXPECT_FALSE(w->toolTip().isEmpty()) << w->objectName().toStdString() << " " << w->metaObject()->className();
+            ++checked;
+        }
+    }
+    EXPECT_GE(checked, 11 + 11 + 5 + 8 + 1 + 1 + 5);  // boxes, fields, checks, unit lists, label, list, buttons
+    for (QAction* a : frame_->toolBar()->actions()) {
+        if (!a->isSeparator()) {
+            EXPECT_FALSE(a->toolTip().isEmpty()) << a->objectName().toStdString();
+            EXPECT_FALSE(a->statusTip().isEmpty()) << a->objectName().toStdString();
+        }
+    }
+}
+
+// The lightness of the darkest or lightest drawn pixel of an action's toolbar picture.
+int drawnLightness(const QAction* a, bool darkest)
+{
+    const QImage img = a->icon().pixmap(QSize(24, 16)).toImage().convertToFormat(QImage::Format_ARGB32);
+    int best = darkest ? 256 : -1;
+    for (int y = 0; y < img.height(); ++y) {
+        for (int x = 0; x < img.width(); ++x) {
+            const QColor c = img.pixelColor(x, y);
+            if (c.alpha() == 255) {
+                best = darkest ? std::min(best, c.lightness()) : std::max(best, c.lightness());
+            }
+        }
+    }
+    return best;
+}
+
+TEST_F(MainFrame, ToolbarPicturesFollowThePaletteColours)
+{
+    QPalette dark = frame_->palette();
+    dark.setColor(QPalette::Window, QColor(30, 30, 30));
+    dark.setColor(QPalette::WindowText, QColor(235, 235, 235));
+    frame_->setPalette(dark);
+    QApplication::processEvents();
+    for (QAction* a : {frame_->expansionAction(), frame_->printAction()}) {
+        EXPECT_GT(drawnLightness(a, true), 200) << a->objectName().toStdString();
+    }
+    QPalette light = dark;
+    light.setColor(QPalette::Window, QColor(240, 240, 240));
+    light.setColor(QPalette::WindowText, QColor(20, 20, 20));
+    frame_->setPalette(light);
+    QApplication::processEvents();
+    for (QAction* a : {frame_->expansionAction(), frame_->printAction()}) {
+        EXPECT_LT(drawnLightness(a, false), 60) << a->objectName().toStdString();
+    }
 }
 
 TEST(CommandLineParse, FirstFileArgument)

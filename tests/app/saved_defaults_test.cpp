@@ -47,6 +47,30 @@ TEST(DefaultsSnapshot, ApplyToDocument)
     EXPECT_EQ(doc.InputSelection(), kInputPressure | kInputEnthalpy);
 }
 
+// A saved value whose format word the form could not set gives the document the built-in word
+// of its property; the valid values are taken as they are.
+TEST(DefaultsSnapshot, WordsTheFormCannotSetGiveTheBuiltInWords)
+{
+    CCalvexDoc doc;
+    DefaultsSnapshot s = DefaultsSnapshot::builtIn();
+    s.values[kPressure] = 0x0009'0002;                           // unit 9: no such pressure unit
+    s.values[kTemperature] = DefaultsSnapshot::pack(makeFormat(4, 1, 3));
+    s.values[kQuality] = 0x0001'0003;                            // the quality has no units
+    s.values[kEnthalpy] = 0x0000'000C;                           // 12 digits
+    s.values[kEntropy] = 0x0000'0025;                            // style 2
+    s.values[kViscosity] = 0xFFFF'FFFFu;
+    s.applyTo(doc);
+    EXPECT_EQ(doc.GetDisplayFormat(kPressure), 2);
+    EXPECT_EQ(doc.GetDisplayFormat(kTemperature), makeFormat(4, 1, 3));
+    EXPECT_EQ(doc.GetDisplayFormat(kQuality), 3);
+    EXPECT_EQ(doc.GetDisplayFormat(kEnthalpy), 2);
+    EXPECT_EQ(doc.GetDisplayFormat(kEntropy), 5);
+    EXPECT_EQ(doc.GetDisplayFormat(kViscosity), 5);
+    // Such a document saves a file that opens again.
+    CCalvexDoc again;
+    EXPECT_TRUE(again.LoadFromBytes(doc.SaveToBytes()).ok);
+}
+
 class SavedDefaults : public ::testing::Test {
 protected:
     void SetUp() override { test::clearSettings(); }
