@@ -1,4 +1,6 @@
-// The spreadsheet add-in vapxl32.xll under wine, loaded through the test host's XLCALL32.DLL:
+// The spreadsheet add-in under wine: vapxl32.xll loaded through the test host's XLCALL32.DLL, or
+// (64-bit) vapxl64.xll calling back through the MdCallBack12 this program exports, with XLOPER12
+// values, wide strings, the current API's type texts and results given back through xlAutoFree12:
 //   xll_test plain [all]      xlAutoOpen registers the 44 rows with their texts; every worksheet
 //                             procedure called with OPER arguments gives vaprop32's bits or the
 //                             documented error value; the default unit set comes from the workbook
@@ -17,6 +19,7 @@
 
 #include "export_table.h"
 #include "fake_xlcall32.h"
+#include "module_names.h"
 #include "test_report.h"
 #include "xl_oper.h"
 
@@ -106,11 +109,33 @@ constexpr Row kRows[44] = {
     {"GetSteamHelp", "A", "GetSteamHelp", kB, kB, {kB, kB, kB}},
 };
 
+// The type text registered for a row of the table above: the version-4 text as it is, or in the
+// current API Q for every P and, on worksheet functions, the thread-safe marker.
+constexpr bool kThreadSafe = false;
+std::string registeredType(const char* type4, bool worksheetFunction) {
+#if defined(_WIN64)
+    std::string t = type4;
+    for (char& c : t) c = c == 'P' ? 'Q' : c;
+    if (kThreadSafe && worksheetFunction) t += '$';
+    return t;
+#else
+    (void)worksheetFunction;
+    return type4;
+#endif
+}
+
+#if defined(_WIN64)
+constexpr const char* kManagerInfo = "xlAddInManagerInfo12";
+#else
+constexpr const char* kManagerInfo = "xlAddInManagerInfo";
+#endif
+
 using Procedure0 = Oper*(__stdcall*)();
 using Procedure2 = Oper*(__stdcall*)(Oper*, Oper*);
 using Procedure3 = Oper*(__stdcall*)(Oper*, Oper*, Oper*);
 using Entry = int(__stdcall*)();
 using ManagerInfo = Oper*(__stdcall*)(Oper*);
+using AutoFree = void(__stdcall*)(Oper*);
 
 Report report;
 HMODULE addin = nullptr;
@@ -120,19 +145,40 @@ Oper num(double x) { Oper o{}; o.val.num = x; o.xltype = xlfake::kNum; return o;
 Oper missing() { Oper o{}; o.xltype = xlfake::kMissing; return o; }
 Oper boolean(bool b) { Oper o{}; o.val.xbool = b; o.xltype = xlfake::kBool; return o; }
 Oper nil() { Oper o{}; o.xltype = xlfake::kNil; return o; }
+Oper error(std::uint16_t e) { Oper o{}; o.val.err = e; o.xltype = xlfake::kErr; return o; }
+Oper integer(int w) { Oper o{}; o.val.w = static_cast<xlfake::Int>(w); o.xltype = xlfake::kInt; return o; }
+// A 1x2 array of numbers (a range the host has turned into its values).
+Oper array2(double a, double b) {
+    static Oper items[2];
+    items[0] = num(a);
+    items[1] = num(b);
+    Oper o{};
+    o.val.array.items = items;
+    o.val.array.rows = 1;
+    o.val.array.columns = 2;
+    o.xltype = xlfake::kMulti;
+    return o;
+}
 
 // A counted string OPER; the buffers live as long as the program.
 Oper text(const char* s) {
-    static char pool[64][64];
+    static xlfake::Char pool[64][64];
     static int next = 0;
-    char* buffer = pool[next++ % 64];
+    xlfake::Char* buffer = pool[next++ % 64];
     const std::size_t n = std::strlen(s);
-    buffer[0] = static_cast<char>(n);
-    std::memcpy(buffer + 1, s, n);
+    buffer[0] = static_cast<xlfake::Char>(n);
+    for (std::size_t i = 0; i < n; ++i) buffer[i + 1] = static_cast<xlfake::Char>(s[i]);
     Oper o{};
     o.val.str = buffer;
     o.xltype = xlfake::kStr;
     return o;
+}
+
+// The characters of a counted string the add-in handed over.
+std::string textOf(const xlfake::Char* s) {
+    std::string t;
+    for (std::size_t i = 1; i <= xlfake::countedLength(s); ++i) t += static_cast<char>(s[i]);
+    return t;
 }
 
 // An entry found by GetProcAddress as the function type it has (through the generic function type,
@@ -155,14 +201,37 @@ double direct(const ExportRow& row, double a, double b, std::int32_t unitSet) {
     return as<Export2>(entry)(a, b, unitSet);
 }
 
-// Calls the worksheet procedure of `row` with OPER arguments (b ignored for one-input calls).
+// What the host does with a worksheet function's answer: copies it and, when it carries
+// xlbitDLLFree, gives it back through xlAutoFree12. Results given back are counted.
+long takenResults = 0;
+long givenBack = 0;
+long ownedResults = 0;
+Oper take(Oper* answer) {
+    static AutoFree autoFree = as<AutoFree>(GetProcAddress(addin, "xlAutoFree12"));
+    if (answer == nullptr) return Oper{};
+    ++takenResults;
+    const Oper copy = *answer;
+    if ((answer->xltype & xlfake::kDLLFree) != 0) {
+        ++ownedResults;
+        if (autoFree != nullptr) {
+            autoFree(answer);
+            ++givenBack;
+        }
+    }
+    return copy;
+}
+
+// Calls the worksheet procedure of `row` with OPER arguments (b ignored for one-input calls). The
+// answer stays valid until the next call.
 const Oper* callProcedure(const ExportRow& row, Oper a, Oper b, Oper units) {
     const std::string name = std::string("xl") + row.name;
     FARPROC entry = GetProcAddress(addin, name.c_str());
-    static Oper none{};
-    if (entry == nullptr) return &none;
-    if (row.inputs[1] == '\0') return as<Procedure2>(entry)(&a, &units);
-    return as<Procedure3>(entry)(&a, &b, &units);
+    static Oper last{};
+    last = Oper{};
+    if (entry == nullptr) return &last;
+    if (row.inputs[1] == '\0') last = take(as<Procedure2>(entry)(&a, &units));
+    else last = take(as<Procedure3>(entry)(&a, &b, &units));
+    return &last;
 }
 
 bool isNumber(const Oper* r, double expected) {
@@ -208,7 +277,8 @@ void checkOpen() {
             continue;
         }
         const Row& r = kRows[row];
-        const char* want[13] = {nullptr, r.procedure, r.type, r.function, r.arguments,
+        const std::string type = registeredType(r.type, row != 43);
+        const char* want[13] = {nullptr, r.procedure, type.c_str(), r.function, r.arguments,
                                 row == 43 ? "2" : "1", "Engineering", kB, kB, r.help,
                                 r.argHelp[0], r.argHelp[1], r.argHelp[2]};
         report.check(fakeXlCallArg(i, 0) == file, "xlfRegister names the add-in's file");
@@ -241,7 +311,10 @@ void checkProcedures(bool unitsRequired) {
         char what[200];
         if (row.ordinal == 44) {
             Procedure0 ver = as<Procedure0>(GetProcAddress(addin, "xlStmVer"));
-            report.check(ver != nullptr && isNumber(ver(), 3.2), "=StmVer() gives 3.2");
+            if (report.check(ver != nullptr, "xlStmVer exported")) {
+                const Oper v = take(ver());
+                report.check(isNumber(&v, 3.2), "=StmVer() gives 3.2");
+            }
             continue;
         }
         double a, b;
@@ -269,6 +342,20 @@ void checkProcedures(bool unitsRequired) {
         report.check(isError(callProcedure(row, boolean(true), num(b), text("Eng")), xlfake::kErrValue), what);
         std::snprintf(what, sizeof what, "=%s(<empty>, ...) gives #VALUE!", row.name);
         report.check(isError(callProcedure(row, nil(), num(b), text("Eng")), xlfake::kErrValue), what);
+        std::snprintf(what, sizeof what, "=%s(#N/A, ...) gives #VALUE!", row.name);
+        report.check(isError(callProcedure(row, error(xlfake::kErrNA), num(b), text("Eng")), xlfake::kErrValue), what);
+        std::snprintf(what, sizeof what, "=%s({a, b}, ...) gives #VALUE!", row.name);
+        report.check(isError(callProcedure(row, array2(a, b), num(b), text("Eng")), xlfake::kErrValue), what);
+        std::snprintf(what, sizeof what, "=%s(<integer>, ...) gives #VALUE!", row.name);
+        report.check(isError(callProcedure(row, integer(100), num(b), text("Eng")), xlfake::kErrValue), what);
+        std::snprintf(what, sizeof what, "=%s(<missing>, ...) gives #VALUE!", row.name);
+        report.check(isError(callProcedure(row, missing(), num(b), text("Eng")), xlfake::kErrValue), what);
+        // A unit set of any other type than number or text.
+        for (const Oper& u : {error(xlfake::kErrNum), array2(1, 2), nil(), integer(1), text("")}) {
+            std::snprintf(what, sizeof what, "=%s(a, b, <units of type %u>) gives #NUM!", row.name,
+                          static_cast<unsigned>(u.xltype));
+            report.check(isError(callProcedure(row, num(a), num(b), u), xlfake::kErrNum), what);
+        }
         if (row.inputs[1] != '\0') {
             std::snprintf(what, sizeof what, "=%s(a, \"x\", ...) gives #VALUE!", row.name);
             report.check(isError(callProcedure(row, num(a), text("x"), text("Eng")), xlfake::kErrValue), what);
@@ -361,14 +448,13 @@ void checkAddRemove() {
 }
 
 void checkManagerAndClose() {
-    ManagerInfo info = as<ManagerInfo>(GetProcAddress(addin, "xlAddInManagerInfo"));
-    if (report.check(info != nullptr, "xlAddInManagerInfo exported")) {
+    ManagerInfo info = as<ManagerInfo>(GetProcAddress(addin, kManagerInfo));
+    if (report.check(info != nullptr, (std::string(kManagerInfo) + " exported").c_str())) {
         Oper one = num(1), two = num(2);
         const Oper* name = info(&one);
-        report.check((name->xltype & xlfake::kTypeMask) == xlfake::kStr && name->val.str[0] == 17 &&
-                         std::memcmp(name->val.str + 1, "Ventora For Excel", 17) == 0,
-                     "xlAddInManagerInfo(1) gives \"Ventora For Excel\"");
-        report.check(isError(info(&two), xlfake::kErrValue), "xlAddInManagerInfo(2) gives #VALUE!");
+        report.check((name->xltype & xlfake::kTypeMask) == xlfake::kStr && textOf(name->val.str) == "Ventora For Excel",
+                     "the add-in manager's query (1) gives \"Ventora For Excel\"");
+        report.check(isError(info(&two), xlfake::kErrValue), "the add-in manager's query (2) gives #VALUE!");
     }
     fakeXlReset();
     Entry close = as<Entry>(GetProcAddress(addin, "xlAutoClose"));
@@ -386,9 +472,9 @@ void checkManagerAndClose() {
 int main(int argc, char** argv) {
     const bool unitsRequired = argc > 1 && std::strcmp(argv[1], "units-required") == 0;
     fakeXlReset();
-    library = LoadLibraryA("vaprop32.dll");
-    addin = LoadLibraryA("vapxl32.xll");
-    if (!report.check(library != nullptr && addin != nullptr, "vaprop32.dll and vapxl32.xll load"))
+    library = LoadLibraryA(kVapropDll);
+    addin = LoadLibraryA(kAddinXll);
+    if (!report.check(library != nullptr && addin != nullptr, "the property library and the add-in load"))
         return report.finish("xll_test");
     checkOpen();
     checkProcedures(unitsRequired);
@@ -397,6 +483,14 @@ int main(int argc, char** argv) {
         checkOldHostMenu();
         checkAddRemove();
     }
+#if defined(_WIN64)
+    std::printf("%ld results, %ld owned by the add-in, %ld given back through xlAutoFree12\n", takenResults,
+                ownedResults, givenBack);
+    report.check(takenResults > 0 && ownedResults == takenResults && givenBack == ownedResults,
+                 "every result carries xlbitDLLFree and is given back through xlAutoFree12");
+#else
+    report.check(ownedResults == 0, "the 32-bit add-in's results stay its own (no xlbitDLLFree)");
+#endif
     FreeLibrary(addin);
     return report.finish(unitsRequired ? "xll_test units-required" : "xll_test");
 }
