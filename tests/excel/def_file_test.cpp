@@ -62,7 +62,9 @@ TEST(DefFile, The64BitTableListsTheSameProceduresAndTheCurrentApiEntryPoints) {
       continue;
     }
     std::smatch m;
-    if (inExports && std::regex_match(text, m, line)) EXPECT_TRUE(listed.insert(m[1]).second) << m[1];
+    if (inExports && std::regex_match(text, m, line)) {
+      EXPECT_TRUE(listed.insert(m[1]).second) << m[1];
+    }
   }
   std::set<std::string> expected = {"xlAutoOpen", "xlAutoClose", "xlAutoAdd", "xlAutoRemove", "xlAddInManagerInfo12",
                                     "xlAutoFree12"};
