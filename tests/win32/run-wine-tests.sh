@@ -117,6 +117,10 @@ step "$lib.dll refused without $lib67.dll" refused lib $lib.dll
 step "$xll.xll refused without $lib.dll" refused xl $xll.xll "${host_files[@]}" $lib67.dll
 step "$mcad.dll refused without $lib.dll" refused mcad $mcad.dll mcaduser.dll $lib67.dll
 step "$lib.dll loads next to $lib67.dll" wine loader_test.exe $lib.dll loads
+if [ "$bits" = 64 ]; then
+  step "$xll.xll in a program without MdCallBack12: opens, computes, #NUM! for a default it cannot read" \
+    wine loader_test.exe $xll.xll no-host
+fi
 
 # 4. The spreadsheet add-in through the fake XLCALL32.DLL, and its DefaultUnits registry value.
 key='HKCU\SOFTWARE\Orlesk\Ventora\3.00.000\Excel'
