@@ -48,16 +48,22 @@ void showStatusLine(MiscText line) noexcept {
 }
 
 void registerFunctions(Oper& fileName) noexcept {
-  for (std::size_t r = 0; r < kRegistrationRows; ++r) {
+  for (std::size_t r = 0; r < kHostRegistrationRows; ++r) {
+    const auto cell = [r](std::size_t column) { return tempString(registrationHostText(r, column)); };
     Oper id;
-    const int rc = callHost(
-        xlfRegister, &id,
-        {&fileName, tempString(registrationHostText(r, kProcedure)), tempString(registrationHostText(r, kTypeText)),
-         tempString(registrationHostText(r, kFunctionText)), tempString(registrationHostText(r, kArgumentText)),
-         tempString(registrationHostText(r, kMacroType)), tempString(registrationHostText(r, kCategory)),
-         tempString(registrationHostText(r, kShortcut)), tempString(registrationHostText(r, kHelpTopic)),
-         tempString(registrationHostText(r, kFunctionHelp)), tempString(registrationHostText(r, kArgumentHelp1)),
-         tempString(registrationHostText(r, kArgumentHelp2)), tempString(registrationHostText(r, kArgumentHelp3))});
+    int rc;
+    if (argumentHelps(r) == 3) {
+      rc = callHost(xlfRegister, &id,
+                    {&fileName, cell(kProcedure), cell(kTypeText), cell(kFunctionText), cell(kArgumentText),
+                     cell(kMacroType), cell(kCategory), cell(kShortcut), cell(kHelpTopic), cell(kFunctionHelp),
+                     cell(kArgumentHelp1), cell(kArgumentHelp2), cell(kArgumentHelp3)});
+    } else {
+      rc = callHost(xlfRegister, &id,
+                    {&fileName, cell(kProcedure), cell(kTypeText), cell(kFunctionText), cell(kArgumentText),
+                     cell(kMacroType), cell(kCategory), cell(kShortcut), cell(kHelpTopic), cell(kFunctionHelp),
+                     cell(kArgumentHelp1), cell(kArgumentHelp2), cell(kArgumentHelp3), cell(kArgumentHelp4),
+                     cell(kArgumentHelp5)});
+    }
     if (succeeded(rc)) freeHostValue(id);
   }
 }
@@ -132,7 +138,7 @@ void removeHelpMenu() noexcept {
 }
 
 void unregisterFunctions(Oper& fileName) noexcept {
-  for (std::size_t r = 0; r < kRegistrationRows; ++r) {
+  for (std::size_t r = 0; r < kHostRegistrationRows; ++r) {
     Oper id;
     if (!succeeded(callHost(xlfRegisterId, &id, {&fileName, tempString(registrationHostText(r, kProcedure))}))) continue;
     if (baseType(id) == xltypeNum) {
@@ -144,7 +150,7 @@ void unregisterFunctions(Oper& fileName) noexcept {
 }
 
 void deleteFunctionNames() noexcept {
-  for (std::size_t r = 0; r < kRegistrationRows; ++r) {
+  for (std::size_t r = 0; r < kHostRegistrationRows; ++r) {
     Oper done;
     if (succeeded(callHost(xlfSetName, &done, {tempString(registrationHostText(r, kFunctionText))})))
       freeHostValue(done);

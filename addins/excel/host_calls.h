@@ -27,8 +27,9 @@ class Scratch {
   std::size_t used_ = 0;
 };
 
-// The longest argument list of any call the add-in makes (xlfRegister: file name and 12 texts).
-inline constexpr std::size_t kMostArguments = 13;
+// The longest argument list of any call the add-in makes (xlfRegister: file name and 12 texts, or
+// 14 for the by-name rows of the current API).
+inline constexpr std::size_t kMostArguments = kApi12 ? 15 : 13;
 static_assert(Scratch::kCapacity >= kMostArguments, "the scratch area holds the longest call");
 
 // Temporary arguments (null when the scratch area is full; a call given a null argument is not made).

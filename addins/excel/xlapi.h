@@ -29,8 +29,12 @@ inline void hostFree(Oper& value) noexcept {
   Excel12v(xlFree, nullptr, 1, list);
 }
 
-inline XChar* registrationHostText(std::size_t row, RegistrationColumn column) noexcept {
-  return registrationPool12().stamp(row * kRegistrationColumns + column);
+// The rows this add-in registers, and the argument helps a row carries (the by-name rows five).
+inline constexpr std::size_t kHostRegistrationRows = kRegisterByNameFunctions ? kRegistrationRows12 : kRegistrationRows;
+constexpr std::size_t argumentHelps(std::size_t row) noexcept { return row < kRegistrationRows ? 3 : 5; }
+
+inline XChar* registrationHostText(std::size_t row, std::size_t column) noexcept {
+  return registrationPool12().stamp(registrationCell12(row, column));
 }
 inline XChar* menuHostText(std::size_t i) noexcept { return menuPool12().stamp(i); }
 inline XChar* miscHostText(MiscText which) noexcept { return miscPool12().stamp(which); }
@@ -48,8 +52,11 @@ inline int hostCallv(int fn, Oper* result, int count, Oper** args) noexcept {
 inline int hostCall0(int fn, Oper* result) noexcept { return Excel4(fn, result, 0); }
 inline void hostFree(Oper& value) noexcept { Excel4(xlFree, nullptr, 1, &value); }
 
-inline XChar* registrationHostText(std::size_t row, RegistrationColumn column) noexcept {
-  return registrationText(row, column);
+inline constexpr std::size_t kHostRegistrationRows = kRegistrationRows;
+constexpr std::size_t argumentHelps(std::size_t) noexcept { return 3; }
+
+inline XChar* registrationHostText(std::size_t row, std::size_t column) noexcept {
+  return registrationText(row, static_cast<RegistrationColumn>(column));
 }
 inline XChar* menuHostText(std::size_t i) noexcept { return menuPool().stamp(i); }
 inline XChar* miscHostText(MiscText which) noexcept { return miscText(which); }

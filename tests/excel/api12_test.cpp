@@ -34,7 +34,7 @@ TEST(Registration12, TypeTextsOfTheCurrentApi) {
 TEST(Registration12, WideCellsCarryTheTextsAndTheirLengths) {
   for (std::size_t r = 0; r < kRegistrationRows; ++r) {
     for (std::size_t c = 0; c < kRegistrationColumns; ++c) {
-      const XCHAR* cell = registrationPool12().raw(r * kRegistrationColumns + c);
+      const XCHAR* cell = registrationPool12().raw(registrationCell12(r, c));
       const std::string_view want = c == kTypeText ? typeText12(kRegistrationTable[r][kTypeText],
                                                                 kRegistrationTable[r][kMacroType])
                                                    : kRegistrationTable[r][c];
