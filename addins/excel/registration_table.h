@@ -155,8 +155,7 @@ inline constexpr std::size_t kByNameRows = 2;
 
 namespace text {
 inline constexpr std::string_view kPairHelp =
-    "Enter the input pair in quotes (PT, PQ, TQ, PH, PS; TP, QP, QT, HP, SP give the inputs the other way "
-    "round)";
+    "Enter the input pair in quotes: the letters of the two inputs in their order (for example PT, PH, PS, TQ)";
 inline constexpr std::string_view kPropertyHelp =
     "Enter the property letter in quotes (P, T, Q, H, S, V, C, W, G, K, M, R; PR for the Prandtl number)";
 inline constexpr std::string_view kPropertiesHelp =

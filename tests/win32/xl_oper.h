@@ -53,7 +53,7 @@ inline constexpr Tag kNum = 0x0001, kStr = 0x0002, kBool = 0x0004, kErr = 0x0010
                      kNil = 0x0100, kInt = 0x0800;
 inline constexpr Tag kTypeMask = 0x0FFF;  // without the ownership bits 0x1000 and 0x4000
 inline constexpr Tag kXLFree = 0x1000, kDLLFree = 0x4000;
-inline constexpr std::uint16_t kErrValue = 15, kErrName = 29, kErrNum = 36, kErrNA = 42;
+inline constexpr std::uint16_t kErrDiv0 = 7, kErrValue = 15, kErrName = 29, kErrNum = 36, kErrNA = 42;
 
 // Function numbers the add-in calls.
 inline constexpr int kFree = 0x4000, kCoerce = 0x4002, kGetHwnd = 0x4008, kGetName = 0x4009;
