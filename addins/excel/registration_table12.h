@@ -21,8 +21,8 @@ namespace vapxl {
 
 // Whether the worksheet functions carry the thread-safe marker, and whether the by-name functions
 // are registered (both need the reentrant library with its by-name calls).
-inline constexpr bool kThreadSafeFunctions = false;
-inline constexpr bool kRegisterByNameFunctions = false;
+inline constexpr bool kThreadSafeFunctions = true;
+inline constexpr bool kRegisterByNameFunctions = true;
 
 // The current API's type text of a row of the version-4 table: each P becomes Q, and a worksheet
 // function (macro type 1) takes the thread-safe marker.

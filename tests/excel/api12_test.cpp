@@ -3,6 +3,7 @@
 // values given as XLOPER12.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "registration_table12.h"
@@ -32,14 +33,24 @@ TEST(Registration12, TypeTextsOfTheCurrentApi) {
 }
 
 TEST(Registration12, WideCellsCarryTheTextsAndTheirLengths) {
-  for (std::size_t r = 0; r < kRegistrationRows; ++r) {
-    for (std::size_t c = 0; c < kRegistrationColumns; ++c) {
+  for (std::size_t r = 0; r < kRegistrationRows12; ++r) {
+    const bool byName = r >= kRegistrationRows;
+    const std::size_t columns = byName ? std::size_t{kByNameColumns} : std::size_t{kRegistrationColumns};
+    for (std::size_t c = 0; c < columns; ++c) {
       const XCHAR* cell = registrationPool12().raw(registrationCell12(r, c));
-      const std::string_view want = c == kTypeText ? typeText12(kRegistrationTable[r][kTypeText],
-                                                                kRegistrationTable[r][kMacroType])
-                                                   : kRegistrationTable[r][c];
+      const std::string_view text = byName ? kByNameTable[r - kRegistrationRows][c] : kRegistrationTable[r][c];
+      const std::string_view macro = byName ? kByNameTable[r - kRegistrationRows][kMacroType]
+                                            : kRegistrationTable[r][kMacroType];
+      const std::string_view want = c == kTypeText ? typeText12(text, macro) : text;
       EXPECT_EQ(std::u16string(countedView(cell)), wide(want)) << "row " << r << " column " << c;
     }
+  }
+  // The by-name rows: five arguments, each with its help.
+  for (const ByNameRow& row : kByNameTable) {
+    EXPECT_EQ(typeText12(row[kTypeText], row[kMacroType]), kThreadSafeFunctions ? "QQQQQQ$" : "QQQQQQ");
+    EXPECT_EQ(std::count(row[kArgumentText].begin(), row[kArgumentText].end(), ','), 4) << row[kProcedure];
+    for (std::size_t c = kArgumentHelp1; c < kByNameColumns; ++c) EXPECT_GT(row[c].size(), 10u) << row[kProcedure];
+    EXPECT_EQ("xl" + std::string(row[kFunctionText]), row[kProcedure]);
   }
   for (std::size_t i = 0; i < kMenuTable.size(); ++i)
     EXPECT_EQ(std::u16string(countedView(menuPool12().raw(i))), wide(kMenuTable[i]));

@@ -47,8 +47,8 @@ TEST(DefFile, ListsEveryProcedureAndEntryPointWithItsArgumentBytes) {
   EXPECT_EQ(defExports(), expected);
 }
 
-// The 64-bit add-in's table: the same procedures by undecorated name, the current API's add-in
-// manager query and xlAutoFree12, and nothing else.
+// The 64-bit add-in's table: the same procedures by undecorated name, the by-name procedures, the
+// current API's add-in manager query and xlAutoFree12, and nothing else.
 TEST(DefFile, The64BitTableListsTheSameProceduresAndTheCurrentApiEntryPoints) {
   std::ifstream def(VAPXL64_DEF_PATH);
   ASSERT_TRUE(def.good()) << VAPXL64_DEF_PATH;
@@ -69,6 +69,7 @@ TEST(DefFile, The64BitTableListsTheSameProceduresAndTheCurrentApiEntryPoints) {
   std::set<std::string> expected = {"xlAutoOpen", "xlAutoClose", "xlAutoAdd", "xlAutoRemove", "xlAddInManagerInfo12",
                                     "xlAutoFree12"};
   for (const RegistrationRow& row : kRegistrationTable) expected.insert(std::string(row[kProcedure]));
+  for (const ByNameRow& row : kByNameTable) expected.insert(std::string(row[kProcedure]));
   EXPECT_EQ(listed, expected);
 }
 

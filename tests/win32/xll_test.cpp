@@ -115,9 +115,9 @@ constexpr Row kRows[44] = {
 
 // The type text registered for a row of the table above: the version-4 text as it is, or in the
 // current API Q for every P and, on worksheet functions, the thread-safe marker.
-constexpr bool kThreadSafe = false;
+constexpr bool kThreadSafe = true;
 // The rows registered: the 44, and in the current API the by-name functions StmProp and StmTable.
-constexpr bool kByName = false;
+constexpr bool kByName = true;
 #if defined(_WIN64)
 constexpr int kRegisteredRows = kByName ? 46 : 44;
 #else
