@@ -62,8 +62,9 @@ std::size_t namesIn(const char* list) noexcept {
 
 // Rows up to this many use the calling thread only; bigger tables take one thread per processor.
 constexpr std::int32_t kRowsOnOneThread = 4096;
-// The most cells a table may have (far beyond any sheet: 2^20 rows by 64 names).
-constexpr std::size_t kMostCells = std::size_t{1} << 26;
+// The most cells a table may have (every row of a sheet, 2^20, by 8 properties); a bigger table
+// gives #NUM! rather than holding hundreds of megabytes.
+constexpr std::size_t kMostCells = std::size_t{1} << 23;
 
 LPOper table(const Oper* pair, const Oper* inputs1, const Oper* inputs2, const Oper* names,
              const Oper* units) noexcept {
