@@ -733,6 +733,11 @@ void checkStmTable() {
                  "unit set 40 gives #NUM!");
     report.check(givesError(table(text("PT"), column(p), num(500), text("H"), boolean(true)).whole, xlfake::kErrNum),
                  "a Boolean unit set gives #NUM!");
+    // Every row of a sheet by 9 properties is more than the 2^23 cells a table may have.
+    std::vector<Oper> sheet(1u << 20, num(10));
+    report.check(givesError(table(text("PT"), column(sheet), num(500), text("H,S,V,C,W,G,K,M,T"), text("SI")).whole,
+                            xlfake::kErrNum),
+                 "a table of 2^20 rows by 9 properties gives #NUM!");
 }
 
 // Every worksheet function from several threads at once: the same bits as one after another.
