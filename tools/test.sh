@@ -28,5 +28,6 @@ ctest --test-dir "$dir" --output-on-failure -j"$(nproc)"
 # The normal run goes on with the Windows modules under wine and the installed tree.
 if [ "$dir" = build ]; then
   VAPROP_NATIVE_BUILD=build tools/test-win32.sh
+  VAPROP_NATIVE_BUILD=build tools/test-win64.sh
   tools/test-install.sh
 fi

@@ -14,15 +14,15 @@ Scratch& scratch() noexcept {
 
 }  // namespace
 
-XLOPER* Scratch::take() noexcept {
+Oper* Scratch::take() noexcept {
   if (used_ >= kCapacity) return nullptr;
-  XLOPER* const op = ::new (bytes_ + used_ * sizeof(XLOPER)) XLOPER{};
+  Oper* const op = ::new (bytes_ + used_ * sizeof(Oper)) Oper{};
   ++used_;
   return op;
 }
 
-XLOPER* tempNumber(double x) noexcept {
-  XLOPER* const op = scratch().take();
+Oper* tempNumber(double x) noexcept {
+  Oper* const op = scratch().take();
   if (op != nullptr) {
     op->xltype = xltypeNum;
     op->val.num = x;
@@ -30,8 +30,8 @@ XLOPER* tempNumber(double x) noexcept {
   return op;
 }
 
-XLOPER* tempString(char* counted) noexcept {
-  XLOPER* const op = scratch().take();
+Oper* tempString(XChar* counted) noexcept {
+  Oper* const op = scratch().take();
   if (op != nullptr) {
     op->xltype = xltypeStr;
     op->val.str = counted;
@@ -39,17 +39,17 @@ XLOPER* tempString(char* counted) noexcept {
   return op;
 }
 
-XLOPER* tempBool(bool b) noexcept {
-  XLOPER* const op = scratch().take();
+Oper* tempBool(bool b) noexcept {
+  Oper* const op = scratch().take();
   if (op != nullptr) {
     op->xltype = xltypeBool;
-    op->val.xbool = b ? 1 : 0;
+    op->val.xbool = static_cast<OperBool>(b ? 1 : 0);
   }
   return op;
 }
 
-XLOPER* tempInt(short w) noexcept {
-  XLOPER* const op = scratch().take();
+Oper* tempInt(OperInt w) noexcept {
+  Oper* const op = scratch().take();
   if (op != nullptr) {
     op->xltype = xltypeInt;
     op->val.w = w;
@@ -57,32 +57,32 @@ XLOPER* tempInt(short w) noexcept {
   return op;
 }
 
-XLOPER* tempMissing() noexcept {
-  XLOPER* const op = scratch().take();
+Oper* tempMissing() noexcept {
+  Oper* const op = scratch().take();
   if (op != nullptr) op->xltype = xltypeMissing;
   return op;
 }
 
-int callHost(int fn, XLOPER* result, std::initializer_list<XLOPER*> args) noexcept {
+int callHost(int fn, Oper* result, std::initializer_list<Oper*> args) noexcept {
   result->xltype = xltypeErr;
   result->val.err = xlerrNA;
-  XLOPER* list[xlMaxArguments] = {};
+  Oper* list[kMaxHostArguments] = {};
   std::size_t count = 0;
-  bool complete = args.size() <= static_cast<std::size_t>(xlMaxArguments);
-  for (XLOPER* const a : args) {
-    if (a == nullptr || count == static_cast<std::size_t>(xlMaxArguments)) {
+  bool complete = args.size() <= static_cast<std::size_t>(kMaxHostArguments);
+  for (Oper* const a : args) {
+    if (a == nullptr || count == static_cast<std::size_t>(kMaxHostArguments)) {
       complete = false;
       break;
     }
     list[count++] = a;
   }
-  const int rc = complete ? Excel4v(fn, result, static_cast<int>(count), list) : xlretInvXloper;
+  const int rc = complete ? hostCallv(fn, result, static_cast<int>(count), list) : xlretInvXloper;
   scratch().empty();
   return rc;
 }
 
-void freeHostValue(XLOPER& value) noexcept {
-  Excel4(xlFree, nullptr, 1, &value);
+void freeHostValue(Oper& value) noexcept {
+  hostFree(value);
   value.xltype = xltypeNil;
 }
 

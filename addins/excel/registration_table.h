@@ -139,6 +139,49 @@ inline constexpr std::array<RegistrationRow, kRegistrationRows> kRegistrationTab
                     text::kBlank, text::kBlank, text::kBlank, text::kBlank, text::kBlank},
 }};
 
+// The functions over the property library's by-name calls, registered by the add-in of the host's
+// current API (the 64-bit add-in) after the rows above: StmProp, one property of one state named by
+// its input pair and its property letters, and StmTable, a table of properties (one column each) for
+// many states (one row each) through StmBatch. Each takes five arguments, so its row carries two
+// argument helps more than a row above; columns 0 to 11 mean what they mean there, and the type
+// texts are written in the version-4 form as above (the current API's form: registration_table12.h).
+enum ByNameColumn : std::size_t {
+  kArgumentHelp4 = kRegistrationColumns,
+  kArgumentHelp5,
+  kByNameColumns
+};
+using ByNameRow = std::array<std::string_view, kByNameColumns>;
+inline constexpr std::size_t kByNameRows = 2;
+
+namespace text {
+inline constexpr std::string_view kPairHelp =
+    "Enter the input pair in quotes: the letters of the two inputs in their order (for example PT, PH, PS, TQ)";
+inline constexpr std::string_view kPropertyHelp =
+    "Enter the property letter in quotes (P, T, Q, H, S, V, C, W, G, K, M, R; PR for the Prandtl number)";
+inline constexpr std::string_view kPropertiesHelp =
+    "Enter the property letters in quotes, separated by commas (P, T, Q, H, S, V, C, W, G, K, M, R, PR), one "
+    "column each";
+inline constexpr std::string_view kFirstInputHelp = "first input of the pair, consistent with unit set";
+inline constexpr std::string_view kSecondInputHelp = "second input of the pair, consistent with unit set";
+inline constexpr std::string_view kFirstInputsHelp =
+    "first inputs of the pair, one row each (a column or a row of cells, or one number for every row), "
+    "consistent with unit set";
+inline constexpr std::string_view kSecondInputsHelp =
+    "second inputs of the pair, one row each (a column or a row of cells, or one number for every row), "
+    "consistent with unit set";
+}  // namespace text
+
+inline constexpr std::array<ByNameRow, kByNameRows> kByNameTable = {{
+    {"xlStmProp", "PPPPPP", "StmProp", "Pair, Input1, Input2, Property, Units", "1", text::kCategory, text::kBlank,
+     text::kBlank, "Returns the Property named by its letter for the state given by the input Pair and its two inputs",
+     text::kPairHelp, text::kFirstInputHelp, text::kSecondInputHelp, text::kPropertyHelp, text::kUnitsFast},
+    {"xlStmTable", "PPPPPP", "StmTable", "Pair, Inputs1, Inputs2, Properties, Units", "1", text::kCategory,
+     text::kBlank, text::kBlank,
+     "Returns a table of Properties, one row per state given by the input Pair and its inputs, one column per "
+     "property",
+     text::kPairHelp, text::kFirstInputsHelp, text::kSecondInputsHelp, text::kPropertiesHelp, text::kUnitsFast},
+}};
+
 // The menu table in the layout of xlfAddCommand: command name, macro, shortcut, status text, help
 // reference. Row 1 is a separator, row 2 the help command.
 inline constexpr std::size_t kMenuRows = 2;

@@ -1,73 +1,27 @@
 // The worksheet functions: each checks its value arguments, turns the unit-set argument into a
-// UnitSet word and calls the vaprop32 export of its own name. The result goes back in one static
-// OPER: the number, #VALUE! for a value argument that is not a number, #NUM! for a unit set that
-// is missing (when required) or unreadable and for any code of the library (at or below -1000).
-#include "addin_state.h"
-#include "host_calls.h"
-#include "registration_table.h"
-#include "unit_set.h"
+// UnitSet word and calls the vaprop32 export of its own name. The result (result_oper.h) is the
+// number, #VALUE! for a value argument that is not a number, #NUM! for a unit set that is missing
+// (when required) or unreadable and for any code of the library (at or below -1000).
+#include "result_oper.h"
 #include "vaprop32.h"
-#include "xlcall.h"
+#include "worksheet_arguments.h"
+#include "xlapi.h"
 
 namespace vapxl {
 
 namespace {
 
-// Results at or below this are the library's error codes.
-constexpr double kFirstErrorCode = -1000;
-
-XLOPER& resultOper() noexcept {
-  static XLOPER result;
-  return result;
-}
-
-LPXLOPER errorResult(XLWORD err) noexcept {
-  XLOPER& r = resultOper();
-  r.xltype = xltypeErr;
-  r.val.err = err;
-  return &r;
-}
-
-LPXLOPER numberResult(double x) noexcept {
-  if (!(x > kFirstErrorCode)) return errorResult(xlerrNum);
-  XLOPER& r = resultOper();
-  r.xltype = xltypeNum;
-  r.val.num = x;
-  return &r;
-}
-
-bool isNumber(const XLOPER* op) noexcept { return op != nullptr && baseType(*op) == xltypeNum; }
-
-bool isMissing(const XLOPER* op) noexcept { return op == nullptr || baseType(*op) == xltypeMissing; }
-
-// The default unit set: the value of the workbook name StmBaseUnits, 0 when there is none.
-std::int32_t defaultUnitSet() noexcept {
-  XLOPER value;
-  if (callHost(xlfEvaluate, &value, {tempString(miscText(kBaseUnitsName))}) != xlretSuccess) return 0;
-  const std::int32_t set = defaultUnitSetFrom(&value);
-  freeHostValue(value);
-  return set;
-}
-
-std::optional<std::int32_t> unitSetArgument(const XLOPER* units) noexcept {
-  if (isMissing(units)) {
-    if (addinState().unitsRequired) return std::nullopt;
-    return defaultUnitSet();
-  }
-  return unitSetFromOper(*units);
-}
-
 using OneValueCall = double(VAPROP_CALL*)(double, std::int32_t);
 using TwoValueCall = double(VAPROP_CALL*)(double, double, std::int32_t);
 
-LPXLOPER oneValue(OneValueCall call, const XLOPER* a, const XLOPER* units) noexcept {
+LPOper oneValue(OneValueCall call, const Oper* a, const Oper* units) noexcept {
   if (!isNumber(a)) return errorResult(xlerrValue);
   const std::optional<std::int32_t> set = unitSetArgument(units);
   if (!set) return errorResult(xlerrNum);
   return numberResult(call(a->val.num, *set));
 }
 
-LPXLOPER twoValues(TwoValueCall call, const XLOPER* a, const XLOPER* b, const XLOPER* units) noexcept {
+LPOper twoValues(TwoValueCall call, const Oper* a, const Oper* b, const Oper* units) noexcept {
   if (!isNumber(a) || !isNumber(b)) return errorResult(xlerrValue);
   const std::optional<std::int32_t> set = unitSetArgument(units);
   if (!set) return errorResult(xlerrNum);
@@ -79,24 +33,25 @@ LPXLOPER twoValues(TwoValueCall call, const XLOPER* a, const XLOPER* b, const XL
 }  // namespace vapxl
 
 // One exported procedure per worksheet function, named xl + the vaprop32 export it calls.
+using vapxl::LPOper;
 #define VAPXL_ONE_VALUE(name)                                                \
-  XLL_EXPORT LPXLOPER XLL_CALL xl##name(LPXLOPER value, LPXLOPER units) {    \
+  XLL_EXPORT LPOper XLL_CALL xl##name(LPOper value, LPOper units) {        \
     return vapxl::oneValue(name, value, units);                              \
   }
 #define VAPXL_TWO_VALUES(name)                                                               \
-  XLL_EXPORT LPXLOPER XLL_CALL xl##name(LPXLOPER first, LPXLOPER second, LPXLOPER units) {   \
+  XLL_EXPORT LPOper XLL_CALL xl##name(LPOper first, LPOper second, LPOper units) {       \
     return vapxl::twoValues(name, first, second, units);                                     \
   }
 
 extern "C" {
 
+#if defined(_WIN64)
+// The host gives back every result that carries xlbitDLLFree, on the thread that made it.
+XLL_EXPORT void XLL_CALL xlAutoFree12(LPOper result) { vapxl::freeResult(result); }
+#endif
+
 // The version of the property library, without any check.
-XLL_EXPORT LPXLOPER XLL_CALL xlStmVer() {
-  XLOPER& r = vapxl::resultOper();
-  r.xltype = xltypeNum;
-  r.val.num = StmVer();
-  return &r;
-}
+XLL_EXPORT LPOper XLL_CALL xlStmVer() { return vapxl::versionResult(StmVer()); }
 
 VAPXL_ONE_VALUE(StmTP)
 VAPXL_ONE_VALUE(StmPT)

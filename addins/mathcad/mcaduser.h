@@ -2,9 +2,11 @@
 //
 // This is our own declaration of the host's interface: the complex scalar, the function record, the
 // three host functions imported by name, and the error value a user function returns. The layouts
-// are those of the 32-bit Windows host: a function record is 64 bytes there (checked below), every
-// field in the order the host reads it. On Linux the same declarations bind to a host library of the
-// same name (the tests' fake host), with the sizes of the 64-bit ABI.
+// are the hosts' own, every field in the order the host reads it: on 32-bit Windows (Mathcad) a
+// function record is 64 bytes, on 64-bit Windows (Mathcad Prime, whose custom-function interface
+// keeps the record, the three functions and the error value) pointers and the LRESULT widen to 8
+// bytes while `unsigned long` stays 4, so the record is 80 bytes (both checked below). On Linux the
+// same declarations bind to a host library of the same name (the tests' fake host).
 #pragma once
 
 #include <cstddef>
@@ -67,6 +69,17 @@ static_assert(offsetof(FUNCTIONINFO, returnType) == 16);
 static_assert(offsetof(FUNCTIONINFO, nArgs) == 20);
 static_assert(offsetof(FUNCTIONINFO, argType) == 24);
 static_assert(sizeof(FUNCTIONINFO) == 64);
+#endif
+#if defined(_WIN64)
+static_assert(sizeof(COMPLEXSCALAR) == 16);
+static_assert(sizeof(unsigned long) == 4 && sizeof(McadResult) == 8);
+static_assert(offsetof(FUNCTIONINFO, lpstrParameters) == 8);
+static_assert(offsetof(FUNCTIONINFO, lpstrDescription) == 16);
+static_assert(offsetof(FUNCTIONINFO, lpfnMyCFunction) == 24);
+static_assert(offsetof(FUNCTIONINFO, returnType) == 32);
+static_assert(offsetof(FUNCTIONINFO, nArgs) == 36);
+static_assert(offsetof(FUNCTIONINFO, argType) == 40);
+static_assert(sizeof(FUNCTIONINFO) == 80);
 #endif
 
 // Error value of a user function: 0 for success, otherwise the 1-based index of a message of the

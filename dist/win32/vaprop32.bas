@@ -1,8 +1,9 @@
 Attribute VB_Name = "vaprop32"
-' Water and steam properties from vaprop32.dll (IAPWS-IF97, IFC-67 with UnitSet + 8) for VBA macros.
-' Import this module into a workbook (File > Import File in the VBA editor). vaprop32.dll and
-' vaprop67.dll must lie in a folder on the DLL search path (see INSTALL.txt). The library is a
-' 32-bit DLL: it loads into 32-bit Office only.
+' Water and steam properties from the property library (IAPWS-IF97, IFC-67 with UnitSet + 8) for VBA
+' macros, in 64-bit and 32-bit Office alike. Import this module into a workbook (File > Import File in
+' the VBA editor). 64-bit Office (Win64) calls vaprop64.dll, which needs vaprop67x64.dll; 32-bit
+' Office calls vaprop32.dll, which needs vaprop67.dll. The two of the Office bitness must lie in a
+' folder on the DLL search path (see INSTALL.txt). Both libraries have the same functions.
 '
 ' Every function returns the property in the units of UnitSet, or a negative error code at or below
 ' -1000 (e.g. -1200 pressure too high). UnitSet: 0 Eng, 1 SI, 2 EngG, 3 SIF, 4 SIK, 5 MET, 6 METF;
@@ -15,7 +16,54 @@ Attribute VB_Name = "vaprop32"
 ' property by names: StmProp("PT", 10, 500, "H", 1).
 Option Explicit
 
-#If VBA7 Then
+#If Win64 Then
+Public Declare PtrSafe Function StmTP Lib "vaprop64.dll" (ByVal T As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmPT Lib "vaprop64.dll" (ByVal P As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmPTH Lib "vaprop64.dll" (ByVal P As Double, ByVal T As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmPTS Lib "vaprop64.dll" (ByVal P As Double, ByVal T As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmPTV Lib "vaprop64.dll" (ByVal P As Double, ByVal T As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmPTC Lib "vaprop64.dll" (ByVal P As Double, ByVal T As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmPTW Lib "vaprop64.dll" (ByVal P As Double, ByVal T As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmPQH Lib "vaprop64.dll" (ByVal P As Double, ByVal Q As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmPQS Lib "vaprop64.dll" (ByVal P As Double, ByVal Q As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmPQV Lib "vaprop64.dll" (ByVal P As Double, ByVal Q As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmPQC Lib "vaprop64.dll" (ByVal P As Double, ByVal Q As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmPQW Lib "vaprop64.dll" (ByVal P As Double, ByVal Q As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmTQH Lib "vaprop64.dll" (ByVal T As Double, ByVal Q As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmTQS Lib "vaprop64.dll" (ByVal T As Double, ByVal Q As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmTQV Lib "vaprop64.dll" (ByVal T As Double, ByVal Q As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmTQC Lib "vaprop64.dll" (ByVal T As Double, ByVal Q As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmTQW Lib "vaprop64.dll" (ByVal T As Double, ByVal Q As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmPHT Lib "vaprop64.dll" (ByVal P As Double, ByVal H As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmPHQ Lib "vaprop64.dll" (ByVal P As Double, ByVal H As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmPHS Lib "vaprop64.dll" (ByVal P As Double, ByVal H As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmPHV Lib "vaprop64.dll" (ByVal P As Double, ByVal H As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmPHC Lib "vaprop64.dll" (ByVal P As Double, ByVal H As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmPHW Lib "vaprop64.dll" (ByVal P As Double, ByVal H As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmPST Lib "vaprop64.dll" (ByVal P As Double, ByVal S As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmPSQ Lib "vaprop64.dll" (ByVal P As Double, ByVal S As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmPSH Lib "vaprop64.dll" (ByVal P As Double, ByVal S As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmPSV Lib "vaprop64.dll" (ByVal P As Double, ByVal S As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmPSC Lib "vaprop64.dll" (ByVal P As Double, ByVal S As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmPSW Lib "vaprop64.dll" (ByVal P As Double, ByVal S As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmPTK Lib "vaprop64.dll" (ByVal P As Double, ByVal T As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmPTM Lib "vaprop64.dll" (ByVal P As Double, ByVal T As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmPQK Lib "vaprop64.dll" (ByVal P As Double, ByVal Q As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmPQM Lib "vaprop64.dll" (ByVal P As Double, ByVal Q As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmTQK Lib "vaprop64.dll" (ByVal T As Double, ByVal Q As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmTQM Lib "vaprop64.dll" (ByVal T As Double, ByVal Q As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmPTG Lib "vaprop64.dll" (ByVal P As Double, ByVal T As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmPQG Lib "vaprop64.dll" (ByVal P As Double, ByVal Q As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmTQG Lib "vaprop64.dll" (ByVal T As Double, ByVal Q As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmPHG Lib "vaprop64.dll" (ByVal P As Double, ByVal H As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmPSG Lib "vaprop64.dll" (ByVal P As Double, ByVal S As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmTempIT Lib "vaprop64.dll" (ByVal T As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmTempTI Lib "vaprop64.dll" (ByVal T As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmVer Lib "vaprop64.dll" () As Double
+Public Declare PtrSafe Function StmPTR Lib "vaprop64.dll" (ByVal P As Double, ByVal T As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmBatch Lib "vaprop64.dll" (ByVal pair As String, ByVal props As String, ByVal UnitSet As Long, ByVal count As Long, ByRef in1 As Double, ByRef in2 As Double, ByRef out As Double, ByVal threads As Long) As Long
+Public Declare PtrSafe Function StmProp Lib "vaprop64.dll" (ByVal pair As String, ByVal in1 As Double, ByVal in2 As Double, ByVal prop As String, ByVal UnitSet As Long) As Double
+#ElseIf VBA7 Then
 Public Declare PtrSafe Function StmTP Lib "vaprop32.dll" (ByVal T As Double, ByVal UnitSet As Long) As Double
 Public Declare PtrSafe Function StmPT Lib "vaprop32.dll" (ByVal P As Double, ByVal UnitSet As Long) As Double
 Public Declare PtrSafe Function StmPTH Lib "vaprop32.dll" (ByVal P As Double, ByVal T As Double, ByVal UnitSet As Long) As Double

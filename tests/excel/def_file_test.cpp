@@ -6,6 +6,7 @@
 #include <fstream>
 #include <map>
 #include <regex>
+#include <set>
 #include <string>
 
 #include "registration_table.h"
@@ -44,6 +45,32 @@ TEST(DefFile, ListsEveryProcedureAndEntryPointWithItsArgumentBytes) {
   }
   EXPECT_EQ(expected.size(), 49u);
   EXPECT_EQ(defExports(), expected);
+}
+
+// The 64-bit add-in's table: the same procedures by undecorated name, the by-name procedures, the
+// current API's add-in manager query and xlAutoFree12, and nothing else.
+TEST(DefFile, The64BitTableListsTheSameProceduresAndTheCurrentApiEntryPoints) {
+  std::ifstream def(VAPXL64_DEF_PATH);
+  ASSERT_TRUE(def.good()) << VAPXL64_DEF_PATH;
+  std::set<std::string> listed;
+  const std::regex line(R"(^\s+(\w+)\s*$)");
+  std::string text;
+  bool inExports = false;
+  while (std::getline(def, text)) {
+    if (text.rfind("EXPORTS", 0) == 0) {
+      inExports = true;
+      continue;
+    }
+    std::smatch m;
+    if (inExports && std::regex_match(text, m, line)) {
+      EXPECT_TRUE(listed.insert(m[1]).second) << m[1];
+    }
+  }
+  std::set<std::string> expected = {"xlAutoOpen", "xlAutoClose", "xlAutoAdd", "xlAutoRemove", "xlAddInManagerInfo12",
+                                    "xlAutoFree12"};
+  for (const RegistrationRow& row : kRegistrationTable) expected.insert(std::string(row[kProcedure]));
+  for (const ByNameRow& row : kByNameTable) expected.insert(std::string(row[kProcedure]));
+  EXPECT_EQ(listed, expected);
 }
 
 }  // namespace

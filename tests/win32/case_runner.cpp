@@ -20,6 +20,7 @@
 #endif
 
 #include "export_cases.h"
+#include "module_names.h"
 
 namespace {
 
@@ -46,9 +47,9 @@ void write(std::FILE* out, const ExportRow& row, double a, double b, std::int32_
 
 #if defined(_WIN32)
 bool bind(const char*) {
-    HMODULE module = LoadLibraryA("vaprop32.dll");
+    HMODULE module = LoadLibraryA(kVapropDll);
     if (module == nullptr) {
-        std::printf("FAIL vaprop32.dll not loaded (error %lu)\n", GetLastError());
+        std::printf("FAIL %s not loaded (error %lu)\n", kVapropDll, GetLastError());
         return false;
     }
     bool ok = true;

@@ -1,5 +1,8 @@
-// The test host's XLCALL32.DLL (see fake_xlcall32.h).
+// The test host's callbacks (see fake_xlcall32.h): the 32-bit XLCALL32.DLL, or the host part of the
+// 64-bit test program.
 #include "fake_xlcall32.h"
+
+#include <windows.h>
 
 #include <cmath>
 #include <cstdarg>
@@ -8,6 +11,7 @@
 #include <cstring>
 #include <set>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "xl_oper.h"
@@ -28,7 +32,7 @@ struct Host {
     int baseUnitsKind = 0;
     double baseUnitsNumber = 0;
     std::string baseUnitsText;
-    std::set<char*> handedOut;  // counted strings the add-in must give back with xlFree
+    std::set<xlfake::Char*> handedOut;  // counted strings the add-in must give back with xlFree
     int badFrees = 0;
     double nextId = 1000;
     bool menuAdded = false;  // the add-in's item is in the Help menu of bar 10
@@ -41,37 +45,50 @@ Host& host() {
     return h;
 }
 
+#if defined(_WIN64)
+const char kFileName[] = "Z:\\addins\\vapxl64.xll";
+#else
 const char kFileName[] = "Z:\\addins\\vapxl32.xll";
+#endif
+
+// The characters of a counted string (wide characters outside ASCII shown as '?').
+std::string textOf(const xlfake::Char* s) {
+    std::string t;
+    const std::size_t n = xlfake::countedLength(s);
+    for (std::size_t i = 1; i <= n; ++i) {
+        const auto c = static_cast<std::make_unsigned_t<xlfake::Char>>(s[i]);
+        t += c < 0x80 ? static_cast<char>(c) : '?';
+    }
+    return t;
+}
 
 std::string render(const Oper* value) {
     if (value == nullptr) return "null";
     char text[64];
     switch (value->xltype & xlfake::kTypeMask) {
         case xlfake::kNum: std::snprintf(text, sizeof text, "n:%.17g", value->val.num); return text;
-        case xlfake::kStr: {
-            const unsigned char* s = reinterpret_cast<const unsigned char*>(value->val.str);
-            return s == nullptr ? std::string("s-null") : "s:" + std::string(reinterpret_cast<const char*>(s + 1), s[0]);
-        }
+        case xlfake::kStr: return value->val.str == nullptr ? std::string("s-null") : "s:" + textOf(value->val.str);
         case xlfake::kBool: return value->val.xbool != 0 ? "b:1" : "b:0";
-        case xlfake::kInt: std::snprintf(text, sizeof text, "i:%d", value->val.w); return text;
-        case xlfake::kErr: std::snprintf(text, sizeof text, "e:%u", value->val.err); return text;
+        case xlfake::kInt: std::snprintf(text, sizeof text, "i:%d", static_cast<int>(value->val.w)); return text;
+        case xlfake::kErr: std::snprintf(text, sizeof text, "e:%u", static_cast<unsigned>(value->val.err)); return text;
         case xlfake::kMissing: return "m";
         case xlfake::kNil: return "z";
         case xlfake::kMulti: {
-            std::snprintf(text, sizeof text, "a:%ux%u", value->val.array.rows, value->val.array.columns);
+            std::snprintf(text, sizeof text, "a:%ux%u", static_cast<unsigned>(value->val.array.rows),
+                          static_cast<unsigned>(value->val.array.columns));
             std::string all = text;
             const int n = value->val.array.rows * value->val.array.columns;
             for (int i = 0; i < n && value->val.array.items != nullptr; ++i) all += "|" + render(&value->val.array.items[i]);
             return all;
         }
-        default: std::snprintf(text, sizeof text, "t:%u", value->xltype); return text;
+        default: std::snprintf(text, sizeof text, "t:%u", static_cast<unsigned>(value->xltype)); return text;
     }
 }
 
 void setString(Oper* result, const std::string& text) {
-    char* s = new char[text.size() + 1];
-    s[0] = static_cast<char>(text.size());
-    std::memcpy(s + 1, text.data(), text.size());
+    xlfake::Char* s = new xlfake::Char[text.size() + 1];
+    s[0] = static_cast<xlfake::Char>(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) s[i + 1] = static_cast<xlfake::Char>(text[i]);
     host().handedOut.insert(s);
     result->val.str = s;
     result->xltype = xlfake::kStr;
@@ -79,6 +96,22 @@ void setString(Oper* result, const std::string& text) {
 void setNum(Oper* result, double x) { result->val.num = x, result->xltype = xlfake::kNum; }
 void setBool(Oper* result, bool b) { result->val.xbool = b ? 1 : 0, result->xltype = xlfake::kBool; }
 void setErr(Oper* result, std::uint16_t e) { result->val.err = e, result->xltype = xlfake::kErr; }
+
+// One caller at a time: the 64-bit add-in's functions may call back from several threads.
+CRITICAL_SECTION& hostLock() {
+    static CRITICAL_SECTION lock = [] {
+        CRITICAL_SECTION l;
+        InitializeCriticalSection(&l);
+        return l;
+    }();
+    return lock;
+}
+struct Locked {
+    Locked() { EnterCriticalSection(&hostLock()); }
+    ~Locked() { LeaveCriticalSection(&hostLock()); }
+    Locked(const Locked&) = delete;
+    Locked& operator=(const Locked&) = delete;
+};
 
 void freeValue(const Oper* value) {
     if (value == nullptr || (value->xltype & xlfake::kTypeMask) != xlfake::kStr) return;
@@ -128,8 +161,7 @@ int answer(int function, Oper* result, int count, Oper** args) {
             double x = 0;
             bool ok = count >= 1;
             if (ok && (args[0]->xltype & xlfake::kTypeMask) == xlfake::kStr) {
-                const unsigned char* s = reinterpret_cast<const unsigned char*>(args[0]->val.str);
-                const std::string t(reinterpret_cast<const char*>(s + 1), s[0]);
+                const std::string t = textOf(args[0]->val.str);
                 char* end = nullptr;
                 x = std::strtod(t.c_str(), &end);
                 ok = !t.empty() && *end == '\0';
@@ -144,7 +176,7 @@ int answer(int function, Oper* result, int count, Oper** args) {
             if (count >= 2 && (args[1]->xltype & xlfake::kTypeMask) == xlfake::kInt) wanted = args[1]->val.w;
             if (count >= 2 && (args[1]->xltype & xlfake::kTypeMask) == xlfake::kNum) wanted = static_cast<int>(args[1]->val.num);
             if (!ok) setErr(result, xlfake::kErrValue);
-            else if (wanted == xlfake::kInt) result->val.w = static_cast<short>(std::lround(x)), result->xltype = xlfake::kInt;
+            else if (wanted == xlfake::kInt) result->val.w = static_cast<xlfake::Int>(std::lround(x)), result->xltype = xlfake::kInt;
             else setNum(result, x);
             return 0;
         }
@@ -161,6 +193,16 @@ int answer(int function, Oper* result, int count, Oper** args) {
 
 extern "C" {
 
+#if defined(_WIN64)
+// The current API's callback, exported by the host program as the real host exports it: count and
+// arguments before the result.
+__declspec(dllexport) int MdCallBack12(int function, int count, Oper** args, Oper* result) {
+    Locked locked;
+    const int rc = answer(function, result, count, args);
+    host().calls.back().entry = 12;
+    return rc;
+}
+#else
 int __cdecl Excel4(int function, Oper* result, int count, ...) {
     std::vector<Oper*> args;
     va_list list;
@@ -177,9 +219,10 @@ int __stdcall Excel4v(int function, Oper* result, int count, Oper** args) {
     host().calls.back().entry = 'v';
     return rc;
 }
+#endif
 
 void fakeXlReset(void) {
-    for (char* s : host().handedOut) delete[] s;
+    for (xlfake::Char* s : host().handedOut) delete[] s;
     host() = Host{};
 }
 void fakeXlSetVersion(const char* version) { host().version = version; }

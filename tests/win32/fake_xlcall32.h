@@ -1,7 +1,10 @@
-// The test host's callback library XLCALL32.DLL: Excel4 (cdecl, varargs) at ordinal 2 and Excel4v
-// (stdcall) at ordinal 3, as the add-in imports them, answering the calls an add-in makes while it
-// is opened, used and closed, and recording every call. The test program reads the record and sets
-// the host up through the functions below (exported by name).
+// The test host's callbacks, answering the calls an add-in makes while it is opened, used and
+// closed, and recording every call. The test program reads the record and sets the host up through
+// the functions below.
+//   32-bit: the callback library XLCALL32.DLL, Excel4 (cdecl, varargs) at ordinal 2 and Excel4v
+//     (stdcall) at ordinal 3 as the add-in imports them; the functions below exported by name.
+//   64-bit: compiled into the test program, which exports the current API's callback MdCallBack12
+//     as the host program does (the add-in finds it in the process's main module).
 #pragma once
 
 #if defined(FAKE_XLCALL32_BUILD)
@@ -25,7 +28,7 @@ FAKE_XL_API void fakeXlSetBaseUnits(int kind, double number, const char* text);
 FAKE_XL_API const char* fakeXlFileName(void);
 
 // Calls recorded since the last reset, in order: function number, entry (4 for Excel4, 'v' for
-// Excel4v), argument count, and argument j rendered as text:
+// Excel4v, 12 for MdCallBack12), argument count, and argument j rendered as text:
 //   n:<number %.17g>  s:<text>  b:<0|1>  i:<integer>  e:<error>  m (missing)  z (nil)
 //   a:<rows>x<cols>|<item>|<item>...  (an array, its items row by row)
 FAKE_XL_API int fakeXlCallCount(void);

@@ -12,6 +12,7 @@
 
 #include "export_table.h"
 #include "mcaduser_fake.h"
+#include "module_names.h"
 #include "test_report.h"
 
 namespace {
@@ -158,7 +159,7 @@ unsigned int messageOf(double r) {
 
 void checkRegistration() {
     report.check(fakeMcadTableCalls() == 1, "one message table registered");
-    report.check(fakeMcadTableModule() == GetModuleHandleA("vapmcad.dll"), "the table names the add-in's module");
+    report.check(fakeMcadTableModule() == GetModuleHandleA(kMathcadDll), "the table names the add-in's module");
     if (report.check(fakeMcadMessageCount() == 19, "19 messages")) {
         for (unsigned int i = 0; i < 19; ++i) {
             char what[96];
@@ -185,7 +186,7 @@ void checkRegistration() {
         for (unsigned int j = 0; j < f->nArgs && j < MAX_ARGS; ++j) types = types && f->argType[j] == COMPLEX_SCALAR;
         std::snprintf(what, sizeof what, "%s takes %u complex scalars", want.name, args);
         report.check(f->nArgs == args && types && f->lpfnMyCFunction != nullptr, what);
-        report.check(fakeMcadFunctionModule(i) == GetModuleHandleA("vapmcad.dll"), "the record names the module");
+        report.check(fakeMcadFunctionModule(i) == GetModuleHandleA(kMathcadDll), "the record names the module");
     }
 }
 
@@ -250,9 +251,9 @@ void checkCalls() {
 
 int main() {
     fakeMcadReset();
-    library = LoadLibraryA("vaprop32.dll");
-    HMODULE addin = LoadLibraryA("vapmcad.dll");
-    if (!report.check(library != nullptr && addin != nullptr, "vaprop32.dll and vapmcad.dll load"))
+    library = LoadLibraryA(kVapropDll);
+    HMODULE addin = LoadLibraryA(kMathcadDll);
+    if (!report.check(library != nullptr && addin != nullptr, "the property library and the Mathcad add-in load"))
         return report.finish("mcad_test");
     checkRegistration();
     checkCalls();

@@ -12,9 +12,14 @@ set -euo pipefail
 names_only=0
 if [ "${1:-}" = "--names-only" ]; then names_only=1; shift; fi
 module=$1
-objdump=${OBJDUMP:-i686-w64-mingw32-objdump}
+objdump=${OBJDUMP:-i686-w64-mingw32-objdump}  # x86_64-w64-mingw32-objdump for the 64-bit modules
 "$objdump" -p "$module" | awk -v names_only=$names_only '
-  BEGIN { own["vaprop67.dll"]; own["vaprop32.dll"]; own["xlcall32.dll"]; own["mcaduser.dll"] }
+  function hex_low16(h,    v, i, c) {
+    v = 0; h = tolower(substr(h, length(h) - 3))
+    for (i = 1; i <= length(h); ++i) { c = index("0123456789abcdef", substr(h, i, 1)) - 1; v = v * 16 + c }
+    return v
+  }
+  BEGIN { own["vaprop67.dll"]; own["vaprop32.dll"]; own["vaprop67x64.dll"]; own["vaprop64.dll"]; own["xlcall32.dll"]; own["mcaduser.dll"] }
   /^Time\/Date\t/                { t = $0; sub(/^Time\/Date\t+/, "", t); print "linked", t; next }
   /^Time\/Date stamp/            { print "timestamp", $NF; next }
   /^Export Address Table -- Ordinal Base/ { base = $NF; section = "addresses"; next }
@@ -33,7 +38,9 @@ objdump=${OBJDUMP:-i686-w64-mingw32-objdump}
   section == "imports" && dll != "" && /^\t[0-9a-f]+\t/ {
     key = tolower(dll)
     if (!(key in own)) next
-    if ($3 == "<none>") print "import", dll, "#" $2; else print "import", dll, $3
+    # By ordinal: the thunk (first column) has its top bit set and the ordinal in its low 16 bits
+    # (the second column prints it in decimal on 32-bit modules, in hex on 64-bit ones).
+    if ($3 == "<none>") print "import", dll, "#" hex_low16($1); else print "import", dll, $3
     next
   }
   END {

@@ -1,15 +1,32 @@
 #!/usr/bin/env bash
-# Runs the tests of the 32-bit Windows modules, headless under wine, in a throwaway 32-bit prefix
-# whose wineserver is ended at the end. Prints PASS/FAIL per step; exits 1 if any step failed.
-#   run-wine-tests.sh <win32 build folder> <native libvaprop32.so>
-# The win32 build must have been configured with the mingw toolchain and -DVAPROP_WIN32_TESTS=ON.
+# Runs the tests of the Windows modules of one bitness, headless under wine, in a throwaway prefix
+# inside the build folder (its own HOME, its wineserver ended and the prefix removed at the end).
+# Prints PASS/FAIL per step; exits 1 if any step failed.
+#   run-wine-tests.sh <windows build folder> <native libvaprop32.so> [32|64]
+# The build must have been configured with the mingw toolchain of that bitness and
+# -DVAPROP_WIN32_TESTS=ON. 32 (the default): vaprop32.dll, vaprop67.dll, vapxl32.xll, vapmcad.dll in a
+# win32 prefix; 64: vaprop64.dll, vaprop67x64.dll, vapxl64.xll, vapmcad64.dll in a win64 prefix.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "$1" && pwd)
 native_lib=$(realpath "$2")
-work=$(mktemp -d "${TMPDIR:-/tmp}/vaprop-wine.XXXXXX")
+bits=${3:-32}
+case $bits in
+  32) arch=win32 mingw=i686-w64-mingw32 lib=vaprop32 lib67=vaprop67 xll=vapxl32 mcad=vapmcad host_files=(XLCALL32.DLL) ;;
+  64) arch=win64 mingw=x86_64-w64-mingw32 lib=vaprop64 lib67=vaprop67x64 xll=vapxl64 mcad=vapmcad64 host_files=() ;;
+  *) echo "run-wine-tests.sh: bitness 32 or 64, not '$bits'" >&2; exit 2 ;;
+esac
+export OBJDUMP=$mingw-objdump NM=$mingw-nm
+# The loader: Debian's /usr/bin/wine always starts the 32-bit one (which hands 64-bit programs on to
+# wine64); the 64-bit tests start wine64 itself, so they run on machines without 32-bit support too.
+wine_loader=wine
+if [ "$bits" = 64 ] && [ -x /usr/lib/wine/wine64 ]; then wine_loader=/usr/lib/wine/wine64; fi
+wine() { "$wine_loader" "$@"; }
+work=$(mktemp -d "$build/wine-tests.XXXXXX")
 
-export WINEPREFIX=$work/prefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX=$work/prefix WINEARCH=$arch WINEDEBUG=-all HOME=$work/home
+export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+mkdir -p "$HOME"
 unset DISPLAY WAYLAND_DISPLAY
 cleanup() {
   [ -d "$WINEPREFIX" ] && wineserver -k >/dev/null 2>&1
@@ -33,8 +50,9 @@ step() {
 # The last line of a passing step's log when it carries figures.
 summary() { local last; last=$(tail -n 1 "$work/log" 2>/dev/null); [ -n "$last" ] && echo "  ($last)"; }
 
-modules=(lib/vaprop32.dll ifc67/vaprop67.dll addins/excel/vapxl32.xll addins/mathcad/vapmcad.dll)
-for m in "${modules[@]}" addins/mathcad/mcaduser.dll XLCALL32.DLL case_runner.exe loader_test.exe xll_test.exe mcad_test.exe; do
+modules=(lib/$lib.dll ifc67/$lib67.dll addins/excel/$xll.xll addins/mathcad/$mcad.dll)
+programs=(addins/mathcad/mcaduser.dll "${host_files[@]}" case_runner.exe loader_test.exe xll_test.exe mcad_test.exe)
+for m in "${modules[@]}" "${programs[@]}"; do
   if [ ! -f "$build/$m" ]; then echo "FAIL missing $build/$m"; exit 1; fi
 done
 
@@ -43,18 +61,18 @@ pe_check() {
   local golden=$1 module=$2 opt=${3:-}
   diff -u <(grep -v '^#' "$golden" | sort) <("$here/pe_tables.sh" $opt "$module" | sort)
 }
-step "vaprop32.dll export and import tables" pe_check "$here/golden/vaprop32.txt" "$build/lib/vaprop32.dll"
-step "vaprop67.dll export and import tables" pe_check "$here/golden/vaprop67.txt" "$build/ifc67/vaprop67.dll"
-step "vapxl32.xll export and import tables" pe_check "$here/golden/vapxl32.txt" "$build/addins/excel/vapxl32.xll" --names-only
-step "vapmcad.dll export and import tables" pe_check "$here/golden/vapmcad.txt" "$build/addins/mathcad/vapmcad.dll"
+step "$lib.dll export and import tables" pe_check "$here/golden/$lib.txt" "$build/lib/$lib.dll"
+step "$lib67.dll export and import tables" pe_check "$here/golden/$lib67.txt" "$build/ifc67/$lib67.dll"
+step "$xll.xll export and import tables" pe_check "$here/golden/$xll.txt" "$build/addins/excel/$xll.xll" --names-only
+step "$mcad.dll export and import tables" pe_check "$here/golden/$mcad.txt" "$build/addins/mathcad/$mcad.dll"
 # The import libraries others link against: every symbol by ordinal, no start-up entry.
 implib_check() {
-  local lib=$1 nm=${NM:-i686-w64-mingw32-nm}
-  if "$nm" "$lib" | grep -q DllMain; then echo "$lib holds DllMain"; return 1; fi
-  echo "$("$nm" "$lib" | grep -c ' T _') entries, no DllMain"
+  local lib=$1
+  if "$NM" "$lib" | grep -q DllMain; then echo "$lib holds DllMain"; return 1; fi
+  echo "$("$NM" "$lib" | grep -c ' T _\?Stm') entries, no DllMain"
 }
-step "libvaprop32.dll.a without the start-up entry" implib_check "$build/lib/libvaprop32.dll.a"
-step "libvaprop67.dll.a without the start-up entry" implib_check "$build/ifc67/libvaprop67.dll.a"
+step "lib$lib.dll.a without the start-up entry" implib_check "$build/lib/lib$lib.dll.a"
+step "lib$lib67.dll.a without the start-up entry" implib_check "$build/ifc67/lib$lib67.dll.a"
 
 # The VBA module of the release declares every export of vaprop32.def with the arguments of vaprop32.h.
 step "vaprop32.bas declares every export with its argument names" "$here/check_vba_module.sh"
@@ -62,11 +80,11 @@ step "vaprop32.bas declares every export with its argument names" "$here/check_v
 # The modules, the fake hosts and the test programs side by side.
 run=$work/run
 mkdir -p "$run"
-for m in "${modules[@]}" addins/mathcad/mcaduser.dll XLCALL32.DLL case_runner.exe loader_test.exe xll_test.exe mcad_test.exe; do
+for m in "${modules[@]}" "${programs[@]}"; do
   cp "$build/$m" "$run/"
 done
 cd "$run"
-step "wine prefix (32-bit)" wineboot -i
+step "wine prefix ($arch)" wine wineboot -i
 
 # 2. Every export by ordinal on the case list, against the Linux build's bits.
 native_runner() {
@@ -85,9 +103,9 @@ codes_check() {
   return $missing
 }
 step "case list covers every reachable error code" codes_check
-step "vaprop32.dll under wine: every export by ordinal" wine case_runner.exe actual.txt
+step "$lib.dll under wine: every export by ordinal" wine case_runner.exe actual.txt
 # Every result, code or value, with identical bits (see case_runner.cpp).
-step "vaprop32.dll under wine against the Linux build (identical bits)" \
+step "$lib.dll under wine against the Linux build (identical bits)" \
   "$work/case_runner" compare "$work/expected.txt" actual.txt
 
 # 3. The loader refuses a module whose imported library is missing.
@@ -95,29 +113,33 @@ refused() {
   local dir=$work/alone-$1; shift
   mkdir -p "$dir" && cp loader_test.exe "$@" "$dir/" && (cd "$dir" && wine loader_test.exe "$(basename "$1")" refused)
 }
-step "vaprop32.dll refused without vaprop67.dll" refused 32 vaprop32.dll
-step "vapxl32.xll refused without vaprop32.dll" refused xl vapxl32.xll XLCALL32.DLL vaprop67.dll
-step "vapmcad.dll refused without vaprop32.dll" refused mcad vapmcad.dll mcaduser.dll vaprop67.dll
-step "vaprop32.dll loads next to vaprop67.dll" wine loader_test.exe vaprop32.dll loads
+step "$lib.dll refused without $lib67.dll" refused lib $lib.dll
+step "$xll.xll refused without $lib.dll" refused xl $xll.xll "${host_files[@]}" $lib67.dll
+step "$mcad.dll refused without $lib.dll" refused mcad $mcad.dll mcaduser.dll $lib67.dll
+step "$lib.dll loads next to $lib67.dll" wine loader_test.exe $lib.dll loads
+if [ "$bits" = 64 ]; then
+  step "$xll.xll in a program without MdCallBack12: opens, computes, #NUM! for a default it cannot read" \
+    wine loader_test.exe $xll.xll no-host
+fi
 
 # 4. The spreadsheet add-in through the fake XLCALL32.DLL, and its DefaultUnits registry value.
 key='HKCU\SOFTWARE\Orlesk\Ventora\3.00.000\Excel'
 set_units() { wine reg add "$key" /v DefaultUnits "$@" /f; }
-step "vapxl32.xll: registration, worksheet calls, close, menu of an old host, add, remove (no DefaultUnits)" \
+step "$xll.xll: registration, worksheet calls, close, menu of an old host, add, remove (no DefaultUnits)" \
   wine xll_test.exe plain all
 step "wine reg add DefaultUnits = 1 (REG_DWORD)" set_units /t REG_DWORD /d 1
-step "vapxl32.xll with DefaultUnits = 1: missing units give #NUM!" wine xll_test.exe units-required
+step "$xll.xll with DefaultUnits = 1: missing units give #NUM!" wine xll_test.exe units-required
 step "wine reg add DefaultUnits = 0x10000 (low 16 bits 0)" set_units /t REG_DWORD /d 65536
-step "vapxl32.xll with DefaultUnits = 0x10000: units not required" wine xll_test.exe plain
+step "$xll.xll with DefaultUnits = 0x10000: units not required" wine xll_test.exe plain
 step "wine reg add DefaultUnits = \"1\" (REG_SZ)" set_units /t REG_SZ /d 1
-step "vapxl32.xll with a text DefaultUnits: units not required" wine xll_test.exe plain
+step "$xll.xll with a text DefaultUnits: units not required" wine xll_test.exe plain
 
 # 5. The Mathcad add-in through the fake mcaduser.dll.
-step "vapmcad.dll: message table, 41 functions, calls through the records" wine mcad_test.exe
+step "$mcad.dll: message table, 41 functions, calls through the records" wine mcad_test.exe
 
 cd /
 if [ "$failures" -ne 0 ]; then
-  echo "wine tests: $failures step(s) failed"
+  echo "wine tests ($bits-bit): $failures step(s) failed"
   exit 1
 fi
-echo "wine tests: all passed"
+echo "wine tests ($bits-bit): all passed"

@@ -1,5 +1,9 @@
-// The spreadsheet add-in vapxl32.xll under wine, loaded through the test host's XLCALL32.DLL:
-//   xll_test plain [all]      xlAutoOpen registers the 44 rows with their texts; every worksheet
+// The spreadsheet add-in under wine: vapxl32.xll loaded through the test host's XLCALL32.DLL, or
+// (64-bit) vapxl64.xll calling back through the MdCallBack12 this program exports, with XLOPER12
+// values, wide strings, the current API's type texts and results given back through xlAutoFree12:
+//   xll_test plain [all]      xlAutoOpen registers the 44 rows with their texts (and in the current
+//                             API StmProp and StmTable, checked against the exports; every function
+//                             called from 8 threads at once); every worksheet
 //                             procedure called with OPER arguments gives vaprop32's bits or the
 //                             documented error value; the default unit set comes from the workbook
 //                             name StmBaseUnits; xlAddInManagerInfo; xlAutoClose unregisters;
@@ -14,9 +18,12 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
+#include <atomic>
 
 #include "export_table.h"
 #include "fake_xlcall32.h"
+#include "module_names.h"
 #include "test_report.h"
 #include "xl_oper.h"
 
@@ -106,11 +113,40 @@ constexpr Row kRows[44] = {
     {"GetSteamHelp", "A", "GetSteamHelp", kB, kB, {kB, kB, kB}},
 };
 
+// The type text registered for a row of the table above: the version-4 text as it is, or in the
+// current API Q for every P and, on worksheet functions, the thread-safe marker.
+constexpr bool kThreadSafe = true;
+// The rows registered: the 44, and in the current API the by-name functions StmProp and StmTable.
+constexpr bool kByName = true;
+#if defined(_WIN64)
+constexpr int kRegisteredRows = kByName ? 46 : 44;
+#else
+constexpr int kRegisteredRows = 44;
+#endif
+std::string registeredType(const char* type4, bool worksheetFunction) {
+#if defined(_WIN64)
+    std::string t = type4;
+    for (char& c : t) c = c == 'P' ? 'Q' : c;
+    if (kThreadSafe && worksheetFunction) t += '$';
+    return t;
+#else
+    (void)worksheetFunction;
+    return type4;
+#endif
+}
+
+#if defined(_WIN64)
+constexpr const char* kManagerInfo = "xlAddInManagerInfo12";
+#else
+constexpr const char* kManagerInfo = "xlAddInManagerInfo";
+#endif
+
 using Procedure0 = Oper*(__stdcall*)();
 using Procedure2 = Oper*(__stdcall*)(Oper*, Oper*);
 using Procedure3 = Oper*(__stdcall*)(Oper*, Oper*, Oper*);
 using Entry = int(__stdcall*)();
 using ManagerInfo = Oper*(__stdcall*)(Oper*);
+using AutoFree = void(__stdcall*)(Oper*);
 
 Report report;
 HMODULE addin = nullptr;
@@ -120,19 +156,40 @@ Oper num(double x) { Oper o{}; o.val.num = x; o.xltype = xlfake::kNum; return o;
 Oper missing() { Oper o{}; o.xltype = xlfake::kMissing; return o; }
 Oper boolean(bool b) { Oper o{}; o.val.xbool = b; o.xltype = xlfake::kBool; return o; }
 Oper nil() { Oper o{}; o.xltype = xlfake::kNil; return o; }
+Oper error(std::uint16_t e) { Oper o{}; o.val.err = e; o.xltype = xlfake::kErr; return o; }
+Oper integer(int w) { Oper o{}; o.val.w = static_cast<xlfake::Int>(w); o.xltype = xlfake::kInt; return o; }
+// A 1x2 array of numbers (a range the host has turned into its values).
+Oper array2(double a, double b) {
+    static Oper items[2];
+    items[0] = num(a);
+    items[1] = num(b);
+    Oper o{};
+    o.val.array.items = items;
+    o.val.array.rows = 1;
+    o.val.array.columns = 2;
+    o.xltype = xlfake::kMulti;
+    return o;
+}
 
 // A counted string OPER; the buffers live as long as the program.
 Oper text(const char* s) {
-    static char pool[64][64];
+    static xlfake::Char pool[64][64];
     static int next = 0;
-    char* buffer = pool[next++ % 64];
+    xlfake::Char* buffer = pool[next++ % 64];
     const std::size_t n = std::strlen(s);
-    buffer[0] = static_cast<char>(n);
-    std::memcpy(buffer + 1, s, n);
+    buffer[0] = static_cast<xlfake::Char>(n);
+    for (std::size_t i = 0; i < n; ++i) buffer[i + 1] = static_cast<xlfake::Char>(s[i]);
     Oper o{};
     o.val.str = buffer;
     o.xltype = xlfake::kStr;
     return o;
+}
+
+// The characters of a counted string the add-in handed over.
+std::string textOf(const xlfake::Char* s) {
+    std::string t;
+    for (std::size_t i = 1; i <= xlfake::countedLength(s); ++i) t += static_cast<char>(s[i]);
+    return t;
 }
 
 // An entry found by GetProcAddress as the function type it has (through the generic function type,
@@ -155,14 +212,40 @@ double direct(const ExportRow& row, double a, double b, std::int32_t unitSet) {
     return as<Export2>(entry)(a, b, unitSet);
 }
 
+// What the host does with a worksheet function's answer: copies it and, when it carries
+// xlbitDLLFree, gives it back through xlAutoFree12. Results given back are counted.
+std::atomic<long> takenResults{0};
+std::atomic<long> givenBack{0};
+std::atomic<long> ownedResults{0};
+Oper take(Oper* answer) {
+    static AutoFree autoFree = as<AutoFree>(GetProcAddress(addin, "xlAutoFree12"));
+    if (answer == nullptr) return Oper{};
+    ++takenResults;
+    const Oper copy = *answer;
+    if ((answer->xltype & xlfake::kDLLFree) != 0) {
+        ++ownedResults;
+        if (autoFree != nullptr) {
+            autoFree(answer);
+            ++givenBack;
+        }
+    }
+    return copy;
+}
+
 // Calls the worksheet procedure of `row` with OPER arguments (b ignored for one-input calls).
-const Oper* callProcedure(const ExportRow& row, Oper a, Oper b, Oper units) {
+Oper callOn(const ExportRow& row, Oper a, Oper b, Oper units) {
     const std::string name = std::string("xl") + row.name;
     FARPROC entry = GetProcAddress(addin, name.c_str());
-    static Oper none{};
-    if (entry == nullptr) return &none;
-    if (row.inputs[1] == '\0') return as<Procedure2>(entry)(&a, &units);
-    return as<Procedure3>(entry)(&a, &b, &units);
+    if (entry == nullptr) return Oper{};
+    if (row.inputs[1] == '\0') return take(as<Procedure2>(entry)(&a, &units));
+    return take(as<Procedure3>(entry)(&a, &b, &units));
+}
+
+// The same; the answer stays valid until the next call.
+const Oper* callProcedure(const ExportRow& row, Oper a, Oper b, Oper units) {
+    static Oper last{};
+    last = callOn(row, a, b, units);
+    return &last;
 }
 
 bool isNumber(const Oper* r, double expected) {
@@ -203,12 +286,17 @@ void checkOpen() {
         if (fakeXlCallFunction(i) != xlfake::kRegister) continue;
         char what[160];
         std::snprintf(what, sizeof what, "xlfRegister call %d has 13 arguments", row + 1);
-        if (!report.check(fakeXlCallArgCount(i) == 13, what) || row >= 44) {
+        if (row >= 44) {  // the by-name rows (checkByNameRegistration)
+            ++row;
+            continue;
+        }
+        if (!report.check(fakeXlCallArgCount(i) == 13, what)) {
             ++row;
             continue;
         }
         const Row& r = kRows[row];
-        const char* want[13] = {nullptr, r.procedure, r.type, r.function, r.arguments,
+        const std::string type = registeredType(r.type, row != 43);
+        const char* want[13] = {nullptr, r.procedure, type.c_str(), r.function, r.arguments,
                                 row == 43 ? "2" : "1", "Engineering", kB, kB, r.help,
                                 r.argHelp[0], r.argHelp[1], r.argHelp[2]};
         report.check(fakeXlCallArg(i, 0) == file, "xlfRegister names the add-in's file");
@@ -222,8 +310,8 @@ void checkOpen() {
         ++row;
     }
     char what[96];
-    std::snprintf(what, sizeof what, "44 functions registered (got %d)", row);
-    report.check(row == 44, what);
+    std::snprintf(what, sizeof what, "%d functions registered (got %d)", kRegisteredRows, row);
+    report.check(row == kRegisteredRows, what);
     report.check(countCalls(xlfake::kMessage) == 2, "a status-bar banner shown and cleared");
     for (int i = 0; i < fakeXlCallCount(); ++i) {
         if (fakeXlCallFunction(i) == xlfake::kMessage && fakeXlCallArgCount(i) == 2) {
@@ -241,7 +329,10 @@ void checkProcedures(bool unitsRequired) {
         char what[200];
         if (row.ordinal == 44) {
             Procedure0 ver = as<Procedure0>(GetProcAddress(addin, "xlStmVer"));
-            report.check(ver != nullptr && isNumber(ver(), 3.2), "=StmVer() gives 3.2");
+            if (report.check(ver != nullptr, "xlStmVer exported")) {
+                const Oper v = take(ver());
+                report.check(isNumber(&v, 3.2), "=StmVer() gives 3.2");
+            }
             continue;
         }
         double a, b;
@@ -269,6 +360,20 @@ void checkProcedures(bool unitsRequired) {
         report.check(isError(callProcedure(row, boolean(true), num(b), text("Eng")), xlfake::kErrValue), what);
         std::snprintf(what, sizeof what, "=%s(<empty>, ...) gives #VALUE!", row.name);
         report.check(isError(callProcedure(row, nil(), num(b), text("Eng")), xlfake::kErrValue), what);
+        std::snprintf(what, sizeof what, "=%s(#N/A, ...) gives #VALUE!", row.name);
+        report.check(isError(callProcedure(row, error(xlfake::kErrNA), num(b), text("Eng")), xlfake::kErrValue), what);
+        std::snprintf(what, sizeof what, "=%s({a, b}, ...) gives #VALUE!", row.name);
+        report.check(isError(callProcedure(row, array2(a, b), num(b), text("Eng")), xlfake::kErrValue), what);
+        std::snprintf(what, sizeof what, "=%s(<integer>, ...) gives #VALUE!", row.name);
+        report.check(isError(callProcedure(row, integer(100), num(b), text("Eng")), xlfake::kErrValue), what);
+        std::snprintf(what, sizeof what, "=%s(<missing>, ...) gives #VALUE!", row.name);
+        report.check(isError(callProcedure(row, missing(), num(b), text("Eng")), xlfake::kErrValue), what);
+        // A unit set of any other type than number or text.
+        for (const Oper& u : {error(xlfake::kErrNum), array2(1, 2), nil(), integer(1), text("")}) {
+            std::snprintf(what, sizeof what, "=%s(a, b, <units of type %u>) gives #NUM!", row.name,
+                          static_cast<unsigned>(u.xltype));
+            report.check(isError(callProcedure(row, num(a), num(b), u), xlfake::kErrNum), what);
+        }
         if (row.inputs[1] != '\0') {
             std::snprintf(what, sizeof what, "=%s(a, \"x\", ...) gives #VALUE!", row.name);
             report.check(isError(callProcedure(row, num(a), text("x"), text("Eng")), xlfake::kErrValue), what);
@@ -361,42 +466,369 @@ void checkAddRemove() {
 }
 
 void checkManagerAndClose() {
-    ManagerInfo info = as<ManagerInfo>(GetProcAddress(addin, "xlAddInManagerInfo"));
-    if (report.check(info != nullptr, "xlAddInManagerInfo exported")) {
+    ManagerInfo info = as<ManagerInfo>(GetProcAddress(addin, kManagerInfo));
+    if (report.check(info != nullptr, (std::string(kManagerInfo) + " exported").c_str())) {
         Oper one = num(1), two = num(2);
         const Oper* name = info(&one);
-        report.check((name->xltype & xlfake::kTypeMask) == xlfake::kStr && name->val.str[0] == 17 &&
-                         std::memcmp(name->val.str + 1, "Ventora For Excel", 17) == 0,
-                     "xlAddInManagerInfo(1) gives \"Ventora For Excel\"");
-        report.check(isError(info(&two), xlfake::kErrValue), "xlAddInManagerInfo(2) gives #VALUE!");
+        report.check((name->xltype & xlfake::kTypeMask) == xlfake::kStr && textOf(name->val.str) == "Ventora For Excel",
+                     "the add-in manager's query (1) gives \"Ventora For Excel\"");
+        report.check(isError(info(&two), xlfake::kErrValue), "the add-in manager's query (2) gives #VALUE!");
     }
     fakeXlReset();
     Entry close = as<Entry>(GetProcAddress(addin, "xlAutoClose"));
     if (!report.check(close != nullptr, "xlAutoClose exported")) return;
     report.check(close() == 1, "xlAutoClose returns 1");
-    report.check(countCalls(xlfake::kRegisterId) == 44 && countCalls(xlfake::kUnregister) == 44,
-                 "xlAutoClose unregisters the 44 functions");
-    report.check(countCalls(xlfake::kSetName) == 44, "xlAutoClose deletes the 44 names");
+    report.check(countCalls(xlfake::kRegisterId) == kRegisteredRows && countCalls(xlfake::kUnregister) == kRegisteredRows,
+                 "xlAutoClose unregisters every function");
+    report.check(countCalls(xlfake::kSetName) == kRegisteredRows, "xlAutoClose deletes every name");
     report.check(countCalls(xlfake::kDeleteCommand) == 0, "no menu item to delete");
     report.check(fakeXlOutstanding() == 0 && fakeXlBadFrees() == 0, "every value from the host freed, once");
 }
+
+#if defined(_WIN64)
+// The by-name functions of the current-API add-in: their registration rows (five argument helps),
+// StmProp against the exports bit for bit, StmTable against the exports cell by cell with the error
+// value only in the rows or cells it belongs to, and every function called from several threads at
+// once (they are registered thread-safe) with the bits of the same calls made one after another.
+constexpr const char* kPairHelp =
+    "Enter the input pair in quotes: the letters of the two inputs in their order (for example PT, PH, PS, TQ)";
+constexpr const char* kUnitsHelp = kUS;
+struct ByNameRow {
+    const char* procedure;
+    const char* arguments;
+    const char* helps[5];
+};
+constexpr ByNameRow kByNameRows[2] = {
+    {"xlStmProp", "Pair, Input1, Input2, Property, Units",
+     {kPairHelp, "first input of the pair, consistent with unit set", "second input of the pair, consistent with unit set",
+      "Enter the property letter in quotes (P, T, Q, H, S, V, C, W, G, K, M, R; PR for the Prandtl number)",
+      kUnitsHelp}},
+    {"xlStmTable", "Pair, Inputs1, Inputs2, Properties, Units",
+     {kPairHelp,
+      "first inputs of the pair, one row each (a column or a row of cells, or one number for every row), consistent "
+      "with unit set",
+      "second inputs of the pair, one row each (a column or a row of cells, or one number for every row), consistent "
+      "with unit set",
+      "Enter the property letters in quotes, separated by commas (P, T, Q, H, S, V, C, W, G, K, M, R, PR), one "
+      "column each",
+      kUnitsHelp}},
+};
+
+void checkByNameRegistration() {
+    fakeXlReset();
+    Entry open = as<Entry>(GetProcAddress(addin, "xlAutoOpen"));
+    if (open == nullptr) return;
+    open();
+    int row = 0;
+    for (int i = 0; i < fakeXlCallCount(); ++i) {
+        if (fakeXlCallFunction(i) != xlfake::kRegister) continue;
+        if (row++ < 44) continue;
+        if (!report.check(row <= 46 && fakeXlCallArgCount(i) == 15, "a by-name row registered with 15 arguments"))
+            continue;
+        const ByNameRow& r = kByNameRows[row - 45];
+        const std::string function = r.procedure + 2;
+        const char* want[15] = {nullptr, r.procedure, kThreadSafe ? "QQQQQQ$" : "QQQQQQ", function.c_str(),
+                                r.arguments, "1", "Engineering", kB, kB, nullptr, r.helps[0], r.helps[1],
+                                r.helps[2], r.helps[3], r.helps[4]};
+        for (int j = 1; j < 15; ++j) {
+            const std::string got = fakeXlCallArg(i, j);
+            char what[200];
+            std::snprintf(what, sizeof what, "%s column %d: got \"%s\"", r.procedure, j, got.c_str() + 2);
+            if (want[j] == nullptr) report.check(got.size() > 20 && got.rfind("s:", 0) == 0, what);
+            else report.check(got == std::string("s:") + want[j], what);
+        }
+    }
+    report.check(row == 46, "46 functions registered: the 44 rows, StmProp and StmTable");
+    Entry close = as<Entry>(GetProcAddress(addin, "xlAutoClose"));
+    fakeXlReset();
+    close();
+    report.check(countCalls(xlfake::kUnregister) == 46 && countCalls(xlfake::kSetName) == 46,
+                 "closing unregisters the 46 functions and deletes their names");
+    report.check(fakeXlOutstanding() == 0 && fakeXlBadFrees() == 0, "every value from the host freed (46 rows)");
+}
+
+using Procedure5 = Oper*(__stdcall*)(Oper*, Oper*, Oper*, Oper*, Oper*);
+
+bool givesError(const Oper& r, std::uint16_t code) { return isError(&r, code); }
+
+// A counted string of its own (for calls from several threads).
+struct OwnText {
+    xlfake::Char chars[64];
+    explicit OwnText(const char* s) {
+        const std::size_t n = std::strlen(s);
+        chars[0] = static_cast<xlfake::Char>(n);
+        for (std::size_t i = 0; i < n; ++i) chars[i + 1] = static_cast<xlfake::Char>(s[i]);
+    }
+    Oper oper() {
+        Oper o{};
+        o.val.str = chars;
+        o.xltype = xlfake::kStr;
+        return o;
+    }
+};
+
+Oper prop(const char* pair, Oper a, Oper b, const char* name, Oper units) {
+    static Procedure5 f = as<Procedure5>(GetProcAddress(addin, "xlStmProp"));
+    OwnText pairText(pair), nameText(name);
+    Oper p = pairText.oper(), n = nameText.oper();
+    return take(f(&p, &a, &b, &n, &units));
+}
+Oper propWith(Oper pair, Oper a, Oper b, Oper name, Oper units) {
+    static Procedure5 f = as<Procedure5>(GetProcAddress(addin, "xlStmProp"));
+    return take(f(&pair, &a, &b, &name, &units));
+}
+
+void checkStmProp() {
+    if (!report.check(GetProcAddress(addin, "xlStmProp") != nullptr, "xlStmProp exported")) return;
+    int compared = 0;
+    for (const ExportRow& row : kExports) {
+        if (std::strlen(row.inputs) != 2) continue;
+        const char letter[2] = {row.name[5], '\0'};  // StmPTH: H
+        double a, b;
+        inputsOf(row, a, b);
+        for (const double scale : {1.0, 3.0, 0.01}) {
+            for (const std::int32_t set : {0, 1, 3, 8, 16, 19}) {
+                const Oper r = prop(row.inputs, num(a * scale), num(b), letter, num(set));
+                const double d = direct(row, a * scale, b, set);
+                char what[160];
+                std::snprintf(what, sizeof what, "=StmProp(\"%s\", %g, %g, \"%s\", %d) is %s's %.17g", row.inputs,
+                              a * scale, b, letter, set, row.name, d);
+                report.check(answers(&r, d), what);
+                // The pair the other way round takes its inputs the other way round.
+                const char swapped[3] = {row.inputs[1], row.inputs[0], '\0'};
+                const Oper s = prop(swapped, num(b), num(a * scale), letter, num(set));
+                std::snprintf(what, sizeof what, "=StmProp(\"%s\", ...) is the same", swapped);
+                report.check(answers(&s, d), what);
+                compared += 2;
+            }
+        }
+    }
+    std::printf("%d StmProp calls compared with the exports\n", compared);
+    const ExportRow& pth = *exportNamed("StmPTH");
+    const Oper pthLower = prop("pt", num(100), num(500), "h", text("Eng"));
+    report.check(answers(&pthLower, direct(pth, 100, 500, 0)), "pair and letter in lower case");
+    report.check(givesError(propWith(num(1), num(100), num(500), text("H"), text("Eng")), xlfake::kErrValue),
+                 "a pair that is no text gives #VALUE!");
+    report.check(givesError(propWith(text("PT"), num(100), num(500), num(1), text("Eng")), xlfake::kErrValue),
+                 "a property that is no text gives #VALUE!");
+    report.check(givesError(propWith(text("PT"), text("100"), num(500), text("H"), text("Eng")),
+                         xlfake::kErrValue),
+                 "a text input gives #VALUE!");
+    report.check(givesError(propWith(text("PT"), num(100), error(xlfake::kErrNA), text("H"), text("Eng")),
+                         xlfake::kErrValue),
+                 "an error input gives #VALUE!");
+    report.check(givesError(prop("XY", num(100), num(500), "H", text("Eng")), xlfake::kErrNum),
+                 "an unknown pair gives #NUM!");
+    report.check(givesError(prop("PT", num(100), num(500), "Z", text("Eng")), xlfake::kErrNum),
+                 "an unknown property gives #NUM!");
+    report.check(givesError(prop("PT", num(100), num(500), "H", text("xyz")), xlfake::kErrNum),
+                 "an unreadable unit set gives #NUM!");
+    report.check(givesError(prop("PT", num(2e5), num(500), "H", text("Eng")), xlfake::kErrNum),
+                 "a code of the library gives #NUM!");
+    // A pair with a wide character outside ASCII is no pair.
+    Oper wide = text("PT");
+    wide.val.str[2] = static_cast<xlfake::Char>(0x0165);
+    report.check(givesError(propWith(wide, num(100), num(500), text("H"), text("Eng")), xlfake::kErrNum),
+                 "a pair with a character outside ASCII gives #NUM!");
+    fakeXlSetBaseUnits(1, 1, nullptr);
+    const Oper byDefault = prop("PT", num(10), num(300), "H", missing());
+    report.check(answers(&byDefault, direct(pth, 10, 300, 1)), "=StmProp(\"PT\", 10, 300, \"H\") with StmBaseUnits = 1");
+    fakeXlSetBaseUnits(0, 0, nullptr);
+}
+
+// One StmTable call: the answer's shape and cells, inspected before it is given back.
+struct Table {
+    Oper whole{};  // the answer as such (an error value, or the array with its cells gone)
+    int rows = 0;
+    int columns = 0;
+    std::vector<Oper> cells;
+};
+Table table(Oper pair, Oper in1, Oper in2, Oper names, Oper units) {
+    static Procedure5 f = as<Procedure5>(GetProcAddress(addin, "xlStmTable"));
+    Table t;
+    Oper* r = f(&pair, &in1, &in2, &names, &units);
+    if ((r->xltype & xlfake::kTypeMask) == xlfake::kMulti) {
+        t.rows = r->val.array.rows;
+        t.columns = r->val.array.columns;
+        t.cells.assign(r->val.array.items, r->val.array.items + static_cast<std::ptrdiff_t>(t.rows) * t.columns);
+    }
+    t.whole = take(r);
+    return t;
+}
+Oper column(std::vector<Oper>& cells) {
+    Oper o{};
+    o.val.array.items = cells.data();
+    o.val.array.rows = static_cast<xlfake::Count>(cells.size());
+    o.val.array.columns = 1;
+    o.xltype = xlfake::kMulti;
+    return o;
+}
+
+void checkStmTable() {
+    if (!report.check(GetProcAddress(addin, "xlStmTable") != nullptr, "xlStmTable exported")) return;
+    const ExportRow& pth = *exportNamed("StmPTH");
+    const ExportRow& pts = *exportNamed("StmPTS");
+    const ExportRow& ptv = *exportNamed("StmPTV");
+    // 5000 states in SI (bar, C), with a code (2e5 bar) every 97 rows: the library's threads path.
+    for (const int n : {40, 5000}) {
+        std::vector<Oper> p, t;
+        for (int i = 0; i < n; ++i) {
+            p.push_back(num(i % 97 == 50 ? 2e5 : 0.01 + i * 0.05));
+            t.push_back(num(20 + (i * 7) % 700));
+        }
+        // Row 3: text; row 5: an error; row 7: empty.
+        p[3] = text("1.0");
+        t[5] = error(xlfake::kErrDiv0);
+        p[7] = nil();
+        const Table r = table(text("PT"), column(p), column(t), text("H, s,V"), text("SI"));
+        char what[160];
+        std::snprintf(what, sizeof what, "=StmTable over %d states: %d rows of 3 columns (got %dx%d)", n, n, r.rows,
+                      r.columns);
+        if (!report.check(r.rows == n && r.columns == 3, what)) continue;
+        int wrong = 0;
+        for (int i = 0; i < n; ++i) {
+            for (int c = 0; c < 3; ++c) {
+                const Oper& cell = r.cells[static_cast<std::size_t>(i) * 3 + c];
+                if (i == 3 || i == 5 || i == 7) {
+                    wrong += !isError(&cell, xlfake::kErrValue);
+                    continue;
+                }
+                const ExportRow& e = c == 0 ? pth : c == 1 ? pts : ptv;
+                wrong += !answers(&cell, direct(e, p[static_cast<std::size_t>(i)].val.num,
+                                                t[static_cast<std::size_t>(i)].val.num, 1));
+            }
+        }
+        std::snprintf(what, sizeof what, "=StmTable(\"PT\", %d pressures, %d temperatures, \"H, s,V\", \"SI\"): every "
+                      "cell the export's bits, #NUM! for codes, #VALUE! in rows 4, 6, 8 only (%d wrong)", n, n, wrong);
+        report.check(wrong == 0, what);
+    }
+    // A shorter second input: its missing rows get #VALUE!; one number serves every row.
+    std::vector<Oper> p = {num(1), num(10), num(100)}, t = {num(300), num(400)};
+    Table r = table(text("PT"), column(p), column(t), text("H"), text("Eng"));
+    report.check(r.rows == 3 && r.columns == 1 && answers(&r.cells[1], direct(pth, 10, 400, 0)) &&
+                     isError(&r.cells[2], xlfake::kErrValue),
+                 "a shorter second input: #VALUE! in the rows it lacks");
+    r = table(text("PT"), column(p), num(500), text("H,T"), text("Eng"));
+    report.check(r.rows == 3 && r.columns == 2 && answers(&r.cells[4], direct(pth, 100, 500, 0)) &&
+                     isNumber(&r.cells[5], 500),
+                 "one temperature for every row; T of (P, T) is the input");
+    // A block of several rows and columns has the wrong shape: every row #VALUE!.
+    std::vector<Oper> block(4, num(100));
+    Oper b = column(block);
+    b.val.array.rows = 2;
+    b.val.array.columns = 2;
+    r = table(text("PT"), b, num(500), text("H"), text("Eng"));
+    report.check(r.rows == 2 && isError(&r.cells[0], xlfake::kErrValue) && isError(&r.cells[1], xlfake::kErrValue),
+                 "a 2x2 block as input: #VALUE! in its two rows");
+    // Refusals of the whole call.
+    report.check(givesError(table(num(1), column(p), num(500), text("H"), text("Eng")).whole, xlfake::kErrValue),
+                 "a pair that is no text gives #VALUE!");
+    report.check(givesError(table(text("PT"), column(p), num(500), num(8), text("Eng")).whole, xlfake::kErrValue),
+                 "names that are no text give #VALUE!");
+    report.check(givesError(table(text("PZ"), column(p), num(500), text("H"), text("Eng")).whole, xlfake::kErrNum),
+                 "an unknown pair gives #NUM!");
+    report.check(givesError(table(text("PT"), column(p), num(500), text("H,,S"), text("Eng")).whole, xlfake::kErrNum),
+                 "an empty name gives #NUM!");
+    report.check(givesError(table(text("PT"), column(p), num(500), text("H"), num(40)).whole, xlfake::kErrNum),
+                 "unit set 40 gives #NUM!");
+    report.check(givesError(table(text("PT"), column(p), num(500), text("H"), boolean(true)).whole, xlfake::kErrNum),
+                 "a Boolean unit set gives #NUM!");
+    // Every row of a sheet by 9 properties is more than the 2^23 cells a table may have.
+    std::vector<Oper> sheet(1u << 20, num(10));
+    report.check(givesError(table(text("PT"), column(sheet), num(500), text("H,S,V,C,W,G,K,M,T"), text("SI")).whole,
+                            xlfake::kErrNum),
+                 "a table of 2^20 rows by 9 properties gives #NUM!");
+}
+
+// Every worksheet function from several threads at once: the same bits as one after another.
+struct ThreadWork {
+    int thread;
+    long calls = 0;
+    long wrong = 0;
+};
+DWORD WINAPI hammer(void* param) {
+    auto* work = static_cast<ThreadWork*>(param);
+    const double pressures[] = {1, 14.7, 100, 1000, 3000, 2e5};
+    for (int round = 0; round < 20; ++round) {
+        for (const ExportRow& row : kExports) {
+            if (row.ordinal == 44 || row.ordinal == 45) continue;
+            for (const double p : pressures) {
+                double a, b;
+                inputsOf(row, a, b);
+                if (row.inputs[0] == 'P') a = p;
+                const std::int32_t set = (work->thread + round) % 3 == 0 ? 0 : (work->thread + round) % 3 == 1 ? 1 : 19;
+                const Oper r = callOn(row, num(a), num(b), num(set));
+                work->wrong += !answers(&r, direct(row, a, b, set));
+                ++work->calls;
+            }
+        }
+        // StmProp of the (P, T) exports on the same state.
+        for (const char* name : {"StmPTH", "StmPTS", "StmPTV", "StmPTC", "StmPTW", "StmPTG", "StmPTK", "StmPTM"}) {
+            const ExportRow& row = *exportNamed(name);
+            const char letter[2] = {name[5], '\0'};
+            const double p = 100 + work->thread + round;
+            OwnText units("Eng");
+            const Oper r = prop("PT", num(p), num(500), letter, units.oper());
+            work->wrong += !answers(&r, direct(row, p, 500, 0));
+            ++work->calls;
+        }
+    }
+    return 0;
+}
+
+void checkThreads() {
+    constexpr int kThreads = 8;
+    ThreadWork work[kThreads];
+    HANDLE threads[kThreads];
+    for (int i = 0; i < kThreads; ++i) {
+        work[i].thread = i;
+        threads[i] = CreateThread(nullptr, 0, hammer, &work[i], 0, nullptr);
+    }
+    WaitForMultipleObjects(kThreads, threads, TRUE, INFINITE);
+    long calls = 0, wrong = 0;
+    for (int i = 0; i < kThreads; ++i) {
+        CloseHandle(threads[i]);
+        calls += work[i].calls;
+        wrong += work[i].wrong;
+    }
+    std::printf("%ld worksheet calls on %d threads at once, %ld with other bits than one after another\n", calls,
+                kThreads, wrong);
+    report.check(calls > 0 && wrong == 0, "every function on 8 threads at once gives the bits of the calls one by one");
+}
+#endif
 
 }  // namespace
 
 int main(int argc, char** argv) {
     const bool unitsRequired = argc > 1 && std::strcmp(argv[1], "units-required") == 0;
     fakeXlReset();
-    library = LoadLibraryA("vaprop32.dll");
-    addin = LoadLibraryA("vapxl32.xll");
-    if (!report.check(library != nullptr && addin != nullptr, "vaprop32.dll and vapxl32.xll load"))
+    library = LoadLibraryA(kVapropDll);
+    addin = LoadLibraryA(kAddinXll);
+    if (!report.check(library != nullptr && addin != nullptr, "the property library and the add-in load"))
         return report.finish("xll_test");
     checkOpen();
     checkProcedures(unitsRequired);
     if (!unitsRequired) checkManagerAndClose();
     if (std::strcmp(argc > 2 ? argv[2] : "", "all") == 0) {
+#if defined(_WIN64)
+        if (kByName) {
+            checkByNameRegistration();
+            checkStmProp();
+            checkStmTable();
+        }
+        if (kThreadSafe) checkThreads();
+#endif
         checkOldHostMenu();
         checkAddRemove();
     }
+#if defined(_WIN64)
+    std::printf("%ld results, %ld owned by the add-in, %ld given back through xlAutoFree12\n", takenResults.load(),
+                ownedResults.load(), givenBack.load());
+    report.check(takenResults > 0 && ownedResults == takenResults && givenBack == ownedResults,
+                 "every result carries xlbitDLLFree and is given back through xlAutoFree12");
+#else
+    report.check(ownedResults == 0, "the 32-bit add-in's results stay its own (no xlbitDLLFree)");
+#endif
     FreeLibrary(addin);
     return report.finish(unitsRequired ? "xll_test units-required" : "xll_test");
 }
