@@ -34,6 +34,7 @@ _TOP_T = {"°C": 650.0, "K": 920.0, "°F": 1200.0}    # upper limit of the T-s c
 _QUALITIES = (0.7, 0.8, 0.9, 0.95)
 _DOME_POINTS = 240
 _LINE_POINTS = 400
+_BANDS = (0.93, 0.86)   # heights (fractions of the axes) of the isobars' labels, alternating
 
 
 def _new_axes(ax):
@@ -132,10 +133,10 @@ def ts(units="SI", ax=None, isobars=None, points=None, path=None, ifc67=False, t
     ax.set_ylim(y0 - 0.02 * (y1 - y0), y1)
 
     s = np.linspace(s_low, x1, _LINE_POINTS)
-    for p in isobars:
+    for i, p in enumerate(isobars):
         line = props("PS", p, s, "T", units=units, ifc67=ifc67)
         ax.plot(s, line, color="tab:blue", linewidth=0.7, gid=f"isobar {_format(p)}")
-        _label(ax, s, line, f"{_format(p)} {texts['P']}", "tab:blue")
+        _label(ax, s, line, f"{_format(p)} {texts['P']}", "tab:blue", band=_BANDS[i % 2])
 
     _states(ax, points, path)
     _axis_labels(ax, units, "T", texts["T"], f"T-s chart ({_formulation(ifc67)}, {units})")
@@ -162,10 +163,10 @@ def hs(units="SI", ax=None, isobars=None, isotherms=None, qualities=_QUALITIES, 
     ax.set_ylim(y0, y1)
 
     s = np.linspace(s_low, x1, _LINE_POINTS)
-    for p in isobars:
+    for i, p in enumerate(isobars):
         line = props("PS", p, s, "H", units=units, ifc67=ifc67)
         ax.plot(s, line, color="tab:blue", linewidth=0.7, gid=f"isobar {_format(p)}")
-        _label(ax, s, line, f"{_format(p)} {texts['P']}", "tab:blue")
+        _label(ax, s, line, f"{_format(p)} {texts['P']}", "tab:blue", band=_BANDS[i % 2])
 
     for x in qualities:
         line = props("TQ", T, x, "H,S", units=units, ifc67=ifc67)

@@ -1,0 +1,58 @@
+"""vaprop.props against a direct call of the library's batch export, on the same states.
+
+    PYTHONPATH=<build>/python /usr/bin/python3 bench/python/bench_props.py [--states 1000000] [--repeat 7]
+
+For 1, and for every, processor: the best time of `repeat` runs of
+  props    vaprop.props("PT", p, T, "H", threads=n): argument checks, the output array, one call
+  direct   StmBatch through ctypes on ready arrays into a ready output
+and their ratio. The states (p from 0.01 to 300 bar, T from 0 to 800 °C, SI set) all succeed.
+"""
+
+import argparse
+import os
+import time
+
+import numpy as np
+
+import vaprop
+from vaprop import _library
+
+
+def best(function, repeat):
+    times = []
+    for _ in range(repeat):
+        start = time.perf_counter()
+        function()
+        times.append(time.perf_counter() - start)
+    return min(times)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--states", type=int, default=1_000_000)
+    parser.add_argument("--repeat", type=int, default=7)
+    args = parser.parse_args()
+
+    rng = np.random.default_rng(1)
+    p = rng.uniform(0.01, 300.0, args.states)
+    T = rng.uniform(0.0, 800.0, args.states)
+    out = np.empty(args.states)
+
+    def direct(threads):
+        rc = _library.StmBatch(b"PT", b"H", 1, args.states, p.ctypes.data, T.ctypes.data, out.ctypes.data, threads)
+        assert rc == 0
+
+    direct(1)
+    assert np.array_equal(vaprop.props("PT", p, T, "H", threads=1), out)
+    print(f"{args.states} states (p,T) -> h, best of {args.repeat}")
+    for threads in (1, 0):
+        t_props = best(lambda: vaprop.props("PT", p, T, "H", threads=threads), args.repeat)
+        t_direct = best(lambda: direct(threads), args.repeat)
+        label = "1 thread" if threads == 1 else f"all ({os.cpu_count()}) processors"
+        print(f"{label:>22}: props {t_props * 1e3:8.2f} ms ({args.states / t_props / 1e6:6.2f} M states/s)"
+              f"   direct {t_direct * 1e3:8.2f} ms ({args.states / t_direct / 1e6:6.2f} M states/s)"
+              f"   ratio {t_props / t_direct:.3f}")
+
+
+if __name__ == "__main__":
+    main()
