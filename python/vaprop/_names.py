@@ -21,11 +21,12 @@ PROPERTIES = {
     "G": "dimensionless",        # isentropic expansion coefficient w^2/(p v)
     "K": "conductivity",
     "M": "viscosity",
+    "PR": "dimensionless",       # Prandtl number
     "R": "dimensionless",        # IF97 region
     "U": "enthalpy",             # internal energy
     "D": "density",
     "CV": "specific_heat",       # isochoric
-    "SIGMA": "surface_tension",
+    "SIGMA": "surface_tension",  # unit text not in UNIT_TEXTS yet: units() gives None
     "M08": "viscosity",          # IAPWS 2008 viscosity
     "K11": "conductivity",       # IAPWS 2011 thermal conductivity
 }
@@ -52,7 +53,6 @@ UNIT_TEXTS = {
     "viscosity": ("lb/(ft h)", "mPa s", "lb/(ft h)", "Pa s", "mPa s", "mPa s", "Pa s"),
     "conductivity": ("Btu/(h ft °F)", "W/(m K)", "Btu/(h ft °F)", "W/(m K)", "W/(m K)", "W/(m K)",
                      "kcal/(h m °C)"),
-    "surface_tension": ("lbf/ft", "N/m", "lbf/ft", "N/m", "N/m", "N/m", "N/m"),
 }
 
 
@@ -103,6 +103,8 @@ def split_properties(props):
 
 
 def unit_texts(word, names):
-    """Name -> unit text in the set of the UnitSet word, for the given property names."""
+    """Name -> unit text in the set of the UnitSet word, for the given property names; None for a
+    quantity whose units this table does not hold."""
     index = word & 7
-    return {name: UNIT_TEXTS[PROPERTIES[name]][index] for name in names}
+    return {name: UNIT_TEXTS[PROPERTIES[name]][index] if PROPERTIES[name] in UNIT_TEXTS else None
+            for name in names}
