@@ -21,8 +21,10 @@ _int32 = ctypes.c_int32
 _text = ctypes.c_char_p
 _pointer = ctypes.c_void_p
 
-# int32_t StmBatch(pair, props, UnitSet, count, in1, in2, out, threads): the number of result cells
-# holding a code, or a refusal code (below) with nothing touched.
+# int32_t StmBatch(pair, props, UnitSet, count, in1, in2, out, threads): row i of out holds one cell per
+# name for the inputs in1[i], in2[i]; threads 0 is one thread per processor. Returns the number of cells
+# holding a code, or a refusal code (below) with nothing touched. The library keeps no state between
+# calls: any number of threads may call it at once.
 StmBatch = lib.StmBatch
 StmBatch.argtypes = (_text, _text, _int32, _int32, _pointer, _pointer, _pointer, _int32)
 StmBatch.restype = _int32
@@ -38,6 +40,7 @@ UNKNOWN_PROPERTY = -3200
 INVALID_COUNT = -3300
 NULL_POINTER = -3400
 REFUSALS = (UNKNOWN_PAIR, UNKNOWN_PROPERTY, INVALID_COUNT, NULL_POINTER)
+MAX_NAMES = 64   # names in one batch call
 
 _probe = _double(0.0)
 

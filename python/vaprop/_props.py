@@ -25,7 +25,10 @@ def _refused(code, pair, names):
     if code == _library.UNKNOWN_PAIR:
         return ValueError(f"unknown input pair {pair!r}: accepted are {', '.join(_library.accepted_pairs())}")
     if code == _library.UNKNOWN_PROPERTY:
-        bad = next((n for n in names if _library.refusal(pair, n) == _library.UNKNOWN_PROPERTY), ",".join(names))
+        bad = next((n for n in names if _library.refusal(pair, n) == _library.UNKNOWN_PROPERTY), None)
+        if bad is None:   # every name known: the list as a whole is refused
+            return ValueError(f"{len(names)} property names in one call: the library takes at most "
+                              f"{_library.MAX_NAMES}")
         return ValueError(f"unknown property {bad!r}: accepted are {', '.join(_library.accepted_properties())}")
     return ValueError(f"the library refused the call for pair {pair!r} and properties {','.join(names)!r} "
                       f"with code {code}")
@@ -115,7 +118,8 @@ def props(pair, a, b, props, units="SI", ifc67=False, fast=False, *, errors=None
 
     in1 = np.ascontiguousarray(np.broadcast_to(xa, shape), dtype=np.float64)
     in2 = np.ascontiguousarray(np.broadcast_to(xb, shape), dtype=np.float64)
-    out = np.empty((len(names), count), dtype=np.float64)
+    # One row per state, one cell per name.
+    out = np.empty((count, len(names)), dtype=np.float64)
     failed_cells = _library.StmBatch(pair.encode(), ",".join(names).encode(), word, count,
                                      in1.ctypes.data, in2.ctypes.data, out.ctypes.data, nthreads)
     if failed_cells < 0:
@@ -126,8 +130,8 @@ def props(pair, a, b, props, units="SI", ifc67=False, fast=False, *, errors=None
     if failed_cells:
         failed = out <= _library.CODE_LIMIT
         if errors == "raise":
-            row, cell = np.argwhere(failed)[0]
-            raise StateError(out[row, cell], names[row], tuple(int(i) for i in np.unravel_index(cell, shape)))
+            state, cell = np.argwhere(failed)[0]
+            raise StateError(out[state, cell], names[cell], tuple(int(i) for i in np.unravel_index(state, shape)))
         if errors == "codes":
             codes = np.where(failed, out, 0.0).astype(np.int32)
         out[failed] = np.nan
@@ -140,11 +144,13 @@ def props(pair, a, b, props, units="SI", ifc67=False, fast=False, *, errors=None
     return values
 
 
-def _shaped(rows, names, single, shape, index, series):
-    """One row per name, reshaped to the broadcast shape (a Series on the input's index)."""
+def _shaped(table, names, single, shape, index, series):
+    """The column of each name (a contiguous array of the broadcast shape, or a Series on the input's
+    index); the one column itself for a single name."""
     results = {}
-    for name, row in zip(names, rows):
-        value = row.reshape(shape)
+    for k, name in enumerate(names):
+        column = table[:, k] if len(names) > 1 else table
+        value = np.ascontiguousarray(column).reshape(shape)
         results[name] = value if index is None else series(value, index=index, name=name)
     return results[names[0]] if single else results
 

@@ -17,6 +17,7 @@ CASES = [
     (("PT", P, T, "H,ZZ,S"), {}, ValueError, r"unknown property 'ZZ'"),
     (("PT", P, T, ["H", "bogus"]), {}, ValueError, r"unknown property 'BOGUS'"),
     (("PT", P, T, "H,"), {}, ValueError, r"empty property name"),
+    (("PT", P, T, ["H"] * 65), {}, ValueError, r"65 property names in one call: the library takes at most 64"),
     (("PT", P, T, []), {}, ValueError, r"empty property name"),
     (("PT", 1, 2, "H"), {"units": "Engineering"}, ValueError,
      r"unknown unit set 'Engineering': accepted are Eng, SI, EngG, SIF, SIK, MET, METF"),
