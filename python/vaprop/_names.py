@@ -5,6 +5,8 @@ them the installed library computes is asked of the library itself (see _library
 a name the library adds is taken as soon as it appears in these lists.
 """
 
+import functools
+
 # Input pairs, first input then second.
 PAIRS = ("PT", "PH", "PS", "PQ", "TQ", "HS", "TS", "PV", "TV")
 
@@ -68,6 +70,11 @@ def unit_set_word(units, ifc67=False, fast=False):
     fast mode ("SIo", "EngS"); they add to ifc67= and fast=. Anything else is a ValueError.
     """
     _require_text("units", units)
+    return _unit_set_word(units, bool(ifc67), bool(fast))
+
+
+@functools.lru_cache(maxsize=256)
+def _unit_set_word(units, ifc67, fast):
     text = units.strip().upper()
     # Longest names first, so METF wins over MET, SIF and SIK over SI, ENGG over ENG.
     for index in sorted(range(len(UNIT_SETS)), key=lambda i: -len(UNIT_SETS[i])):
