@@ -1,6 +1,7 @@
 """props(): one call of the library's batch export for any number of states and properties."""
 
 import ctypes
+import math
 import numbers
 import sys
 
@@ -42,6 +43,14 @@ def _series_type():
 
 def _is_scalar(x):
     return isinstance(x, numbers.Real) and not isinstance(x, (bool, np.bool_))
+
+
+def _float(x):
+    """A real number as a double; an integer beyond the doubles' range as an infinity."""
+    try:
+        return float(x)
+    except OverflowError:
+        return math.inf if x > 0 else -math.inf
 
 
 def _as_array(x, what, series):
@@ -98,7 +107,7 @@ def props(pair, a, b, props, units="SI", ifc67=False, fast=False, *, errors=None
         raise ValueError(f"unknown errors={errors!r}: accepted are {', '.join(_ERRORS)}")
 
     if _is_scalar(a) and _is_scalar(b):
-        return _scalar(pair, names, single, word, float(a), float(b), errors or "raise")
+        return _scalar(pair, names, single, word, _float(a), _float(b), errors or "raise")
 
     series = _series_type()
     xa, index_a = _as_array(a, "a", series)

@@ -13,6 +13,8 @@ T = np.array([100.0, 300.0, 500.0])
 CASES = [
     (("XY", 1, 2, "H"), {}, ValueError, r"unknown input pair 'XY': accepted are PT, PH, PS, PQ, TQ"),
     (("XY", P, T, "H"), {}, ValueError, r"unknown input pair 'XY': accepted are PT, PH"),
+    (("PTH", P, T, "H"), {}, ValueError, r"unknown input pair 'PTH'"),
+    (("Pé", 1, 2, "H"), {}, ValueError, r"unknown input pair 'PÉ'"),
     (("PT", 1, 2, "Z"), {}, ValueError, r"unknown property 'Z': accepted are P, T, Q, H"),
     (("PT", P, T, "H,ZZ,S"), {}, ValueError, r"unknown property 'ZZ'"),
     (("PT", P, T, ["H", "bogus"]), {}, ValueError, r"unknown property 'BOGUS'"),
@@ -74,7 +76,10 @@ def test_unusual_arrays_are_computed_not_crashed():
     assert vaprop.props("PT", np.empty((0, 4)), np.empty((3, 1, 1)), "H,S")["S"].shape == (3, 0, 4)
     zero_d = vaprop.props("PT", np.array(10.0), np.array(300.0), "H")
     assert zero_d.shape == () and zero_d == vaprop.props("PT", 10.0, 300.0, "H")
-    # Subnormal, huge and negative numbers are states that fail, with their codes.
+    # Subnormal, huge and negative numbers are states that fail, with their codes; so is an integer
+    # beyond the doubles' range.
     extremes = np.array([5e-324, 1e308, -1e308, -0.0, 0.0])
     codes = vaprop.props("PT", extremes, 300, "H", errors="codes")[1]
     assert (codes < 0).all()
+    assert vaprop.props("PT", 10**400, 300, "H", errors="codes")[1] == -1200
+    assert vaprop.props("PT", -10**400, 300, "H", errors="codes")[1] == -1300
