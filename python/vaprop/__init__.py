@@ -30,7 +30,6 @@ def properties():
 
 def units(units="SI"):
     """Property name -> unit text of its results in a unit set ("SI": {"P": "bar", "T": "°C", ...});
-    dimensionless results (quality, expansion coefficient, Prandtl number, region) have the text "",
-    a result whose unit this package does not know yet None."""
+    dimensionless results (quality, expansion coefficient, Prandtl number, region) have the text ""."""
     word = _names.unit_set_word(units)
     return _names.unit_texts(word, _library.accepted_properties())

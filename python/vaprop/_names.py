@@ -28,7 +28,7 @@ PROPERTIES = {
     "U": "enthalpy",             # internal energy
     "D": "density",
     "CV": "specific_heat",       # isochoric
-    "SIGMA": "surface_tension",  # unit text not in UNIT_TEXTS yet: units() gives None
+    "SIGMA": "surface_tension",
     "M08": "viscosity",          # IAPWS 2008 viscosity
     "K11": "conductivity",       # IAPWS 2011 thermal conductivity
 }
@@ -55,6 +55,7 @@ UNIT_TEXTS = {
     "viscosity": ("lb/(ft h)", "mPa s", "lb/(ft h)", "Pa s", "mPa s", "mPa s", "Pa s"),
     "conductivity": ("Btu/(h ft °F)", "W/(m K)", "Btu/(h ft °F)", "W/(m K)", "W/(m K)", "W/(m K)",
                      "kcal/(h m °C)"),
+    "surface_tension": ("lbf/ft", "mN/m", "lbf/ft", "N/m", "mN/m", "mN/m", "N/m"),
 }
 
 

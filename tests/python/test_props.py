@@ -191,6 +191,25 @@ def test_unit_texts():
     assert set(si) == set(vaprop.properties())
 
 
+# Unit texts held against the library's numbers for the quantities with no single export.
+SURFACE_TENSION_PER_N_PER_M = {"N/m": 1.0, "mN/m": 1000.0, "lbf/ft": 0.3048 / 4.4482216152605}
+
+
+BOILING_POINT = {"K": 373.15, "°C": 100.0, "°F": 212.0}
+
+
+def test_density_and_surface_tension_units_match_the_library():
+    if not {"D", "SIGMA"} <= set(vaprop.properties()):
+        pytest.skip("this library has no density or surface tension")
+    sif = vaprop.props("TQ", 373.15, 0.0, "SIGMA", units="SIF")
+    for units in vaprop.UNIT_SETS:
+        text = vaprop.units(units)
+        r = vaprop.props("TQ", BOILING_POINT[text["T"]], 0.0, "D,V,SIGMA", units=units)
+        assert text["D"] == {"ft3/lb": "lb/ft3", "m3/kg": "kg/m3"}[text["V"]]
+        assert r["D"] * r["V"] == pytest.approx(1.0, rel=1e-14)
+        assert r["SIGMA"] / sif == pytest.approx(SURFACE_TENSION_PER_N_PER_M[text["SIGMA"]], rel=1e-9)
+
+
 @pytest.mark.parametrize("text,word", [
     ("SI", 1), ("si", 1), (" Eng", 0), ("EngG", 2), ("SIF", 3), ("sik", 4), ("MET", 5), ("METF", 6),
     ("SIo", 9), ("EngGS", 18), ("metfos", 30), ("SIS", 17), ("SIFO", 11)])
