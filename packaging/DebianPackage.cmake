@@ -28,8 +28,12 @@ IAPWS-IF97 or by the 1967 IFC formulation.
 
 Contents: the libraries libvaprop32 and libvaprop67 with their C headers,
 CMake package and pkg-config files; the command-line calculator vapcalc;
-the desktop calculator calvex; the spreadsheet and Mathcad add-in modules;
-the Python package vaprop (numpy arrays of states, steam charts).")
+the desktop calculator calvex; the spreadsheet and Mathcad add-in modules.")
+if(TARGET vaprop_python)
+  string(APPEND CPACK_DEBIAN_PACKAGE_DESCRIPTION "
+The Python package vaprop (numpy arrays of states, steam charts) is in
+/usr/lib/python3/dist-packages/vaprop.")
+endif()
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
