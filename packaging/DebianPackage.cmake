@@ -34,6 +34,11 @@ if(TARGET vapropcalc_oxt)
 The LibreOffice Calc extension is /usr/share/vaprop/libreoffice/vaprop.oxt:
 unopkg add installs it for one user, unopkg add --shared for all.")
 endif()
+if(TARGET vaprop_python)
+  string(APPEND CPACK_DEBIAN_PACKAGE_DESCRIPTION "
+The Python package vaprop (numpy arrays of states, steam charts) is in
+/usr/lib/python3/dist-packages/vaprop.")
+endif()
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
