@@ -3,7 +3,7 @@
 // subregion the state lies in.
 #include <cmath>
 
-#include "../core/portable_math.h"
+#include "portable_math.h"
 #include "backward67.h"
 #include "constants67.h"
 #include "forward67.h"

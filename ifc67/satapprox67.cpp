@@ -3,6 +3,8 @@
 // exact saturation check.
 #include <array>
 
+#include "horner.h"
+
 #include "backward67.h"
 
 namespace ifc67 {
@@ -59,22 +61,18 @@ int bandOf(double p) noexcept {
   return 5;
 }
 
-double horner7(const Row& c, double x) noexcept {
-  return c[0] + x * (c[1] + x * (c[2] + x * (c[3] + x * (c[4] + x * (c[5] + x * c[6])))));
-}
-
 }  // namespace
 
 SatPair satApproxEnthalpy67(double p) noexcept {
   const int b = bandOf(p);
   const double x = p / 100.0;
-  return {horner7(kHf[b], x), horner7(kHg[b], x)};
+  return {numerics::horner(kHf[b], x), numerics::horner(kHg[b], x)};
 }
 
 SatPair satApproxEntropy67(double p) noexcept {
   const int b = bandOf(p);
   const double x = p / 100.0;
-  return {horner7(kSf[b], x), horner7(kSg[b], x)};
+  return {numerics::horner(kSf[b], x), numerics::horner(kSg[b], x)};
 }
 
 }  // namespace ifc67

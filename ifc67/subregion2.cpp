@@ -2,7 +2,7 @@
 // X = exp(b (1 - theta)), and the derivatives that v, h, s and cp need.
 #include <array>
 
-#include "../core/portable_math.h"
+#include "portable_math.h"
 #include "forward67.h"
 
 namespace ifc67 {

@@ -4,7 +4,7 @@
 #include <array>
 #include <cmath>
 
-#include "../core/portable_math.h"
+#include "portable_math.h"
 #include "constants67.h"
 #include "forward67.h"
 

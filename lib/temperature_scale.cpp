@@ -1,6 +1,8 @@
 // ITS-90 / IPTS-68 conversion: the difference t90 - t68 as three polynomials in t (degrees Celsius).
 #include "temperature_scale.h"
 
+#include "horner.h"
+
 #include <array>
 #include <cmath>
 #include <cstddef>
@@ -24,14 +26,6 @@ constexpr std::array<double, 8> kLow{
     3.18477714549936e-12, -9.44822651489297e-14, 1.7748512752893e-16,  -9.96881205436205e-20};
 static_assert(kLow.size() == 8);
 
-// Horner evaluation from the highest power.
-template <std::size_t N>
-constexpr double horner(const std::array<double, N>& c, double t) {
-    double r = c[N - 1];
-    for (std::size_t i = N - 1; i-- > 0;) r = r * t + c[i];
-    return r;
-}
-
 constexpr double kIcePoint = 273.15;
 constexpr double kUpperLimit = 2273.15;
 constexpr double kTooHigh = -1000.0;
@@ -39,9 +33,9 @@ constexpr double kTooHigh = -1000.0;
 }  // namespace
 
 double scaleDifference(double t) noexcept {
-    if (t >= 1100.0) return horner(kHigh, t);
-    if (t > 630.0) return horner(kMiddle, t);
-    return horner(kLow, t);
+    if (t >= 1100.0) return numerics::horner(kHigh, t);
+    if (t > 630.0) return numerics::horner(kMiddle, t);
+    return numerics::horner(kLow, t);
 }
 
 double its90ToIpts68(double T90) noexcept {

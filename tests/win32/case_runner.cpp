@@ -78,7 +78,7 @@ bool bind(const char*) {
     return ok;
 }
 #else
-// The two builds run the same object code: exp, log and pow come from core/portable_math.h in
+// The two builds run the same object code: exp, log and pow come from numerics/portable_math.h in
 // both (not from glibc, whose results depend on the CPU, nor from mingw-w64), and the arithmetic is
 // SSE2 double without contraction on both targets. So every result, code or value, must have
 // identical bits; a difference is reported with both values.
