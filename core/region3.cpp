@@ -114,6 +114,36 @@ double Region3Isotherm::pressure(double v) const noexcept {
     return rho * rt_ * (kN1 + delta * sum);
 }
 
+double Region3Isotherm::pressure(double v, double& dpdv) const noexcept {
+    const double rho = 1.0 / v;
+    const double delta = rho * kRegion3DeltaPerRho;
+    // P = n1 + sum d_I delta^I gives p = rho RT P; rho dp/drho = rho RT (n1 + sum (I + 1) d_I delta^I).
+    const double delta2 = delta * delta;
+    const double delta4 = delta2 * delta2;
+    const double delta8 = delta4 * delta4;
+    const double q0 = d_[1] + d_[2] * delta;
+    const double q1 = d_[3] + d_[4] * delta;
+    const double q2 = d_[5] + d_[6] * delta;
+    const double q3 = d_[7] + d_[8] * delta;
+    const double q4 = d_[9] + d_[10] * delta;
+    const double r0 = q0 + q1 * delta2;
+    const double r1 = q2 + q3 * delta2;
+    const double r2 = q4 + d_[11] * delta2;
+    const double sum = (r0 + r1 * delta4) + r2 * delta8;
+    const double e0 = 2.0 * d_[1] + 3.0 * d_[2] * delta;
+    const double e1 = 4.0 * d_[3] + 5.0 * d_[4] * delta;
+    const double e2 = 6.0 * d_[5] + 7.0 * d_[6] * delta;
+    const double e3 = 8.0 * d_[7] + 9.0 * d_[8] * delta;
+    const double e4 = 10.0 * d_[9] + 11.0 * d_[10] * delta;
+    const double f0 = e0 + e1 * delta2;
+    const double f1 = e2 + e3 * delta2;
+    const double f2 = e4 + 12.0 * d_[11] * delta2;
+    const double slopeSum = (f0 + f1 * delta4) + f2 * delta8;
+    const double prt = rho * rt_;
+    dpdv = -rho * prt * (kN1 + delta * slopeSum);
+    return prt * (kN1 + delta * sum);
+}
+
 double region3Pressure(double T, double v) noexcept { return Region3Isotherm(T).pressure(v); }
 
 void region3(double v, double T, int mask, Properties& out) noexcept {

@@ -29,6 +29,8 @@ class Region3Isotherm {
 public:
     explicit Region3Isotherm(double T) noexcept;
     double pressure(double v) const noexcept;  // MPa at v (m3/kg)
+    // Pressure (MPa) at v and its slope dp/dv (MPa kg/m3) in one pass.
+    double pressure(double v, double& dpdv) const noexcept;
 
 private:
     double rt_;      // R T / 1000, MPa m3/kg
@@ -45,5 +47,15 @@ void region3(double v, double T, int mask, Properties& out) noexcept;
 // side; kSideLiquid / kSideVapour keep the search on that side of the
 // saturation line.
 double region3Volume(double p, double T, int& side) noexcept;
+
+// The same search with its account: Newton steps on the pressure equation from
+// the backward v(p,T), and whether the bracketed bisection had to take over.
+struct Region3VolumeSearch {
+    double v;          // m3/kg, or status::Region3Convergence
+    int side;          // the side the volume lies on
+    int newtonSteps;   // pressure evaluations of the Newton iteration
+    bool bisected;     // the Newton result was refused and the bisection found v
+};
+Region3VolumeSearch region3VolumeSearch(double p, double T, int side) noexcept;
 
 }  // namespace if97
