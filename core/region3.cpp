@@ -146,6 +146,29 @@ double Region3Isotherm::pressure(double v, double& dpdv) const noexcept {
 
 double region3Pressure(double T, double v) noexcept { return Region3Isotherm(T).pressure(v); }
 
+Region3Derivatives region3Derivatives(double v, double T, bool withEntropy) noexcept {
+    const double rho = 1.0 / v;
+    const int need = kNeedD1 | kNeedD11 | kNeedD2 | kNeedD22 | kNeedD12 | (withEntropy ? kNeedValue : 0);
+    const ScaledHelmholtz r = scaledHelmholtz(rho * kRegion3DeltaPerRho, kTc / T, need);
+    const double RT = kR * T;
+    Region3Derivatives d{};
+    d.p = rho * RT * r.d * 0.001;
+    d.h = RT * (r.t + r.d);
+    // At constant T, d/dv = -rho^2 d/drho and delta d/ddelta of (delta phi_delta, tau phi_tau) is
+    // (delta phi_delta + delta^2 phi_deltadelta, delta tau phi_deltatau); at constant v,
+    // d/dT = -(tau/T) d/dtau.
+    d.dpdv = -rho * rho * RT * (2.0 * r.d + r.dd) * 0.001;
+    d.dhdv = -rho * RT * (r.dt + r.d + r.dd);
+    d.dpdT = rho * kR * (r.d - r.dt) * 0.001;
+    d.dhdT = kR * (r.d - r.tt - r.dt);
+    if (withEntropy) {
+        d.s = kR * (r.t - r.f);
+        d.dsdv = -rho * kR * (r.dt - r.d);
+        d.dsdT = -kR * r.tt / T;
+    }
+    return d;
+}
+
 void region3(double v, double T, int mask, Properties& out) noexcept {
     const int need = helmholtzNeeds(mask);
     if (need == 0) return;

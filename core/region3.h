@@ -42,6 +42,16 @@ private:
 // as kNotDefined; so is w where the formula has no real root.
 void region3(double v, double T, int mask, Properties& out) noexcept;
 
+// p, h, s of region 3 at (v m3/kg, T K) with their partial derivatives in v at
+// constant T and in T at constant v, from one evaluation of the Helmholtz
+// derivatives (s and its derivatives only when withEntropy).
+struct Region3Derivatives {
+    double p, h, s;           // MPa, kJ/kg, kJ/(kg K)
+    double dpdv, dhdv, dsdv;  // per m3/kg
+    double dpdT, dhdT, dsdT;  // per K
+};
+Region3Derivatives region3Derivatives(double v, double T, bool withEntropy) noexcept;
+
 // Specific volume (m3/kg) at (p MPa, T K) in region 3, or status::Region3Convergence.
 // side is in/out: kSideUnknown on entry lets the search decide and report the
 // side; kSideLiquid / kSideVapour keep the search on that side of the

@@ -10,6 +10,7 @@
 #include "b23.h"
 #include "region3.h"
 #include "region3_backward.h"
+#include "region3_inverse.h"
 #include "saturation.h"
 
 namespace if97 {
@@ -80,6 +81,72 @@ TEST(Region3Start, VolumeSearchStepsStaySmall) {
     std::printf("volume search: %d states, at most %d Newton steps, %d bisected\n", states, worst, bisected);
     EXPECT_LE(worst, 12);
     EXPECT_EQ(bisected, 0);
+}
+
+// Stated accuracy of SR3-03 against the basic equation: T within 25 mK, v within 0.01 %.
+constexpr double kSr303T = 0.025;  // K
+constexpr double kSr303V = 1e-4;   // relative
+
+// The grid states of region 3 as (p, T, v, h, s, side).
+struct State3 {
+    double p, T, v, h, s;
+    int side;
+};
+template <class F>
+void forRegion3States(F&& f) {
+    forRegion3Grid([&](double p, double T) {
+        int side = kSideUnknown;
+        const double v = region3Volume(p, T, side);
+        Properties r{};
+        region3(v, T, kMaskH | kMaskS, r);
+        f(State3{p, T, v, r.h, r.s, side});
+    });
+}
+
+TEST(Region3Start, PhAndPsStartsWithinTheirAccuracy) {
+    double worstT[2] = {};
+    double worstV[2] = {};
+    forRegion3States([&](const State3& st) {
+        const double errs[4] = {std::fabs(backwardT3ph(st.p, st.h) - st.T), std::fabs(backwardV3ph(st.p, st.h) / st.v - 1.0),
+                                std::fabs(backwardT3ps(st.p, st.s) - st.T), std::fabs(backwardV3ps(st.p, st.s) / st.v - 1.0)};
+        for (int k = 0; k < 2; ++k) {
+            worstT[k] = std::max(worstT[k], errs[2 * k]);
+            worstV[k] = std::max(worstV[k], errs[2 * k + 1]);
+        }
+        EXPECT_LE(errs[0], kSr303T) << st.p << " MPa, " << st.T << " K";
+        EXPECT_LE(errs[1], kSr303V) << st.p << " MPa, " << st.T << " K";
+        EXPECT_LE(errs[2], kSr303T) << st.p << " MPa, " << st.T << " K";
+        EXPECT_LE(errs[3], kSr303V) << st.p << " MPa, " << st.T << " K";
+    });
+    std::printf("T(p,h) %.3g K, v(p,h) %.3g; T(p,s) %.3g K, v(p,s) %.3g (largest errors)\n", worstT[0], worstV[0],
+                worstT[1], worstV[1]);
+}
+
+// The (v, T) Newton iterations of (p,h) and (p,s) reach the grid state in a few evaluations, with
+// no refusal (which would send the operation to the bracketed secant search).
+TEST(Region3Start, PhAndPsNewtonStepsStaySmall) {
+    int worst[2] = {};
+    int refused = 0;
+    int states = 0;
+    forRegion3States([&](const State3& st) {
+        const Region3Solution sols[2] = {region3NewtonPH(st.p, st.h, st.side), region3NewtonPS(st.p, st.s, st.side)};
+        ++states;
+        for (int k = 0; k < 2; ++k) {
+            const Region3Solution& sol = sols[k];
+            worst[k] = std::max(worst[k], sol.iterations);
+            if (sol.status != 0) {
+                ++refused;
+                ADD_FAILURE() << (k ? "(p,s)" : "(p,h)") << " refused at " << st.p << " MPa, " << st.T << " K";
+                continue;
+            }
+            EXPECT_NEAR(sol.T, st.T, 1e-9 * st.T) << st.p << " MPa, " << st.T << " K";
+            EXPECT_NEAR(sol.v, st.v, 1e-9 * st.v) << st.p << " MPa, " << st.T << " K";
+        }
+    });
+    std::printf("(p,h): at most %d, (p,s): at most %d Helmholtz evaluations over %d states, %d refused\n",
+                worst[0], worst[1], states, refused);
+    EXPECT_LE(worst[0], 6);
+    EXPECT_LE(worst[1], 6);
 }
 
 }  // namespace
