@@ -42,10 +42,11 @@ bool fluxAt(IF97State& st, double s, double h0, double pt, double& G, double& V)
 }
 
 // Brent's maximisation of G on [a, b] from its best point x so far (G = fx, V = vx): parabolic steps
-// guarded by golden sections, to a relative 1e-8 in pressure, where the flux is flat to its rounding.
+// guarded by golden sections, to a relative 3e-8 in pressure: the flux is flat to its rounding over
+// about that much on either side of a smooth maximum.
 Throat brentMax(IF97State& st, double s, double h0, double a, double b, double x, double fx, double vx) noexcept {
     constexpr double kGolden = 0.3819660112501051;  // (3 - sqrt 5) / 2
-    constexpr double kRelTol = 1e-8;
+    constexpr double kRelTol = 3e-8;
     double w = x;
     double u = x;
     double fw = fx;
