@@ -2,8 +2,10 @@
 
 #include <cmath>
 
+#include "boundaries_ph.h"
 #include "if97_state.h"
 #include "properties.h"
+#include "saturation.h"
 #include "status.h"
 
 namespace if97 {
@@ -41,12 +43,50 @@ bool fluxAt(IF97State& st, double s, double h0, double pt, double& G, double& V)
     return true;
 }
 
-// Brent's maximisation of G on [a, b] from its best point x so far (G = fx, V = vx): parabolic steps
+// The pressure in [a, b] (below the critical pressure) where the isentrope s meets the saturated
+// vapour line, s''(p) = s, by the Illinois variant of regula falsi; one end wet, the other not.
+double vapourLineCrossing(double s, double a, double b) noexcept {
+    const auto f = [s](double p) { return exact::sVap(p, saturationTemperature(p)) - s; };
+    double fa = f(a);
+    double fb = f(b);
+    if (!((fa > 0.0) != (fb > 0.0))) return 0.0;
+    int kept = 0;
+    for (int it = 0; it < 60 && b - a > 1e-14 * b; ++it) {
+        const double c = b - fb * (b - a) / (fb - fa);
+        if (!(c > a && c < b)) break;
+        const double fc = f(c);
+        if (fc == 0.0) return c;
+        if ((fc > 0.0) == (fa > 0.0)) {
+            a = c;
+            fa = fc;
+            if (kept == -1) fb *= 0.5;
+            kept = -1;
+        } else {
+            b = c;
+            fb = fc;
+            if (kept == 1) fa *= 0.5;
+            kept = 1;
+        }
+    }
+    return std::fabs(fa) < std::fabs(fb) ? a : b;
+}
+
+// Brent's maximisation of G on [a, b] from its best point x so far (G = fx, V = vx; wetA, wetX,
+// wetB: whether the state at a, x, b lies below the saturated-vapour line): parabolic steps
 // guarded by golden sections, to a relative 3e-8 in pressure: the flux is flat to its rounding over
 // about that much on either side of a smooth maximum.
-Throat brentMax(IF97State& st, double s, double h0, double a, double b, double x, double fx, double vx) noexcept {
+//
+// The flux has a kink where the isentrope crosses the saturated-vapour line.  A maximum there
+// converges only by golden sections; so once the bracket is narrower than kKinkZone and its ends lie
+// on the two sides of the line, the crossing itself is found (by the saturation line, which is
+// cheaper than the flux) and taken when the flux falls away from it on both sides.
+Throat brentMax(IF97State& st, double s, double h0, double a, double b, double x, double fx, double vx,
+                bool wetA, bool wetX, bool wetB) noexcept {
     constexpr double kGolden = 0.3819660112501051;  // (3 - sqrt 5) / 2
     constexpr double kRelTol = 3e-8;
+    constexpr double kKinkZone = 1e-3;   // relative bracket width
+    constexpr double kKinkSide = 1e-7;   // relative offset of the one-sided checks
+    bool kinkTried = false;
     double w = x;
     double u = x;
     double fw = fx;
@@ -57,6 +97,19 @@ Throat brentMax(IF97State& st, double s, double h0, double a, double b, double x
         const double m = 0.5 * (a + b);
         const double tol = kRelTol * x;
         if (std::fabs(x - m) <= 2.0 * tol - 0.5 * (b - a)) break;
+        if (!kinkTried && wetA != wetB && b - a < kKinkZone * x && b < kPc) {
+            kinkTried = true;
+            const double pk = vapourLineCrossing(s, a, b);
+            double gk = 0.0;
+            double vk = 0.0;
+            double gBelow = 0.0;
+            double gAbove = 0.0;
+            double unused = 0.0;
+            if (pk > a && pk < b && fluxAt(st, s, h0, pk, gk, vk) && gk >= fx &&
+                fluxAt(st, s, h0, pk * (1.0 - kKinkSide), gBelow, unused) &&
+                fluxAt(st, s, h0, pk * (1.0 + kKinkSide), gAbove, unused) && gk >= gBelow && gk >= gAbove)
+                return {pk, vk};
+        }
         bool golden = true;
         if (std::fabs(e) > tol) {
             // Vertex of the parabola through x, w, u (the best three points).
@@ -82,8 +135,16 @@ Throat brentMax(IF97State& st, double s, double h0, double a, double b, double x
         double ft = 0.0;
         double vt = 0.0;
         if (!fluxAt(st, s, h0, t, ft, vt)) break;
+        const bool wetT = st.quality() < 1.0;
         if (ft >= fx) {
-            (t < x ? b : a) = x;
+            if (t < x) {
+                b = x;
+                wetB = wetX;
+            } else {
+                a = x;
+                wetA = wetX;
+            }
+            wetX = wetT;
             u = w;
             fu = fw;
             w = x;
@@ -92,7 +153,13 @@ Throat brentMax(IF97State& st, double s, double h0, double a, double b, double x
             fx = ft;
             vx = vt;
         } else {
-            (t < x ? a : b) = t;
+            if (t < x) {
+                a = t;
+                wetA = wetT;
+            } else {
+                b = t;
+                wetB = wetT;
+            }
             if (ft >= fw || w == x) {
                 u = w;
                 fu = fw;
@@ -139,21 +206,28 @@ Throat findThroat(IF97State& st, double s, double h0, double p0) noexcept {
     double pt = 0.9 * p0 + dp;
     double gPrev = 0.0;
     double vPrev = 0.0;
+    bool wetPrev = false;  // at the best step
+    bool wetTop = false;   // one step above it
+    bool wetLow = false;   // at the step below it
     bool enclosed = false;
     for (int step = 0; step < kStepsPerRound; ++step) {
         pt -= dp;
         double G = 0.0;
         double V = 0.0;
         if (!fluxAt(st, s, h0, pt, G, V)) break;
+        const bool wet = st.quality() < 1.0;
         if (step > 0 && G < gPrev) {
+            wetLow = wet;
             enclosed = true;
             break;
         }
+        wetTop = step > 0 ? wetPrev : wet;
         gPrev = G;
         vPrev = V;
+        wetPrev = wet;
     }
     if (!enclosed) return roundsSearch(st, s, h0, p0);
-    return brentMax(st, s, h0, pt, pt + 2.0 * dp, pt + dp, gPrev, vPrev);
+    return brentMax(st, s, h0, pt, pt + 2.0 * dp, pt + dp, gPrev, vPrev, wetLow, wetPrev, wetTop);
 }
 
 }  // namespace
