@@ -12,6 +12,8 @@
 #include "region1.h"
 #include "region2.h"
 #include "region3.h"
+#include "region3_backward.h"
+#include "region3_inverse.h"
 #include "region5.h"
 #include "saturation_octaves.h"
 #include "saturation.h"
@@ -29,6 +31,8 @@ constexpr double kP5Max = 10.0;  // MPa, upper pressure of region 5
 // of TB23(p): a state that the (p,T) test places on the boundary is region 2 in both operations.
 constexpr double kB23EntropyMargin = 1e-7;                           // kJ/(kg K)
 constexpr double kAlways = std::numeric_limits<double>::infinity();  // band: always exact
+constexpr double kP3satBandH = guard::kP3satH;
+constexpr double kP3satBandS = guard::kP3satS;
 
 // c[0] + c[1] x + c[2] x^2 + ..., evaluated from the highest power.
 template <std::size_t N>
@@ -265,6 +269,15 @@ RegionTest regionOfPH(double p, double h) noexcept {
         const double tb = TB23(p);
         if (p > kPc) return region3At(kSideVapour, interpolate(h, h1, kT13, hb, tb));
         const double ts = saturationTemperature(p);
+        // SR3-03's saturation pressure of h decides the states away from the saturation line
+        // without the saturated phases (outside its band: the same decision as theirs).
+        if (h > kP3satHMin && h < kP3satHMax) {
+            const double ps = p3satH(h);
+            if (p > ps * (1.0 + kP3satBandH)) {
+                return h < kCriticalH ? region3At(kSideLiquid, 0.5 * (kT13 + ts)) : region3At(kSideVapour, 0.5 * (ts + tb));
+            }
+            if (p < ps * (1.0 - kP3satBandH)) return wet(ts);
+        }
         Properties liquid{};
         Properties vapour{};
         saturatedPhases(p, ts, kMaskH, liquid, vapour);
@@ -309,6 +322,13 @@ RegionTest regionOfPS(double p, double s) noexcept {
         const double tb = TB23(p);
         if (p > kPc) return region3At(kSideVapour, 0.5 * (tb + kT13));
         const double ts = saturationTemperature(p);
+        if (s > kP3satSMin && s < kP3satSMax) {
+            const double ps = p3satS(s);
+            if (p > ps * (1.0 + kP3satBandS)) {
+                return s < kCriticalS ? region3At(kSideLiquid, 0.5 * (ts + kT13)) : region3At(kSideVapour, 0.5 * (tb + ts));
+            }
+            if (p < ps * (1.0 - kP3satBandS)) return wet(ts);
+        }
         const double sl =
             guarded(s, estimate::sLiq(ts), guard::sLiq(p, ts), [p, ts] { return exact::sLiq(p, ts); });
         if (s < sl) return region3At(kSideLiquid, 0.5 * (ts + kT13));

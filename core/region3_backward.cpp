@@ -195,4 +195,14 @@ double backwardV3ps(double p, double s) noexcept {
     return 0.0088 * powerSum<tab::kV3bPS>(pi + 0.298, s * (1.0 / 5.3) - 0.816);
 }
 
+double p3satH(double h) noexcept {
+    const double eta = h * (1.0 / 2600.0);
+    return 22.0 * powerSum<tab::kP3satH>(eta - 1.02, eta - 0.608);
+}
+
+double p3satS(double s) noexcept {
+    const double sigma = s * (1.0 / 5.2);
+    return 22.0 * powerSum<tab::kP3satS>(sigma - 1.03, sigma - 0.699);
+}
+
 }  // namespace if97

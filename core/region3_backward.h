@@ -22,4 +22,15 @@ double backwardV3ph(double p, double h) noexcept;  // m3/kg
 double backwardT3ps(double p, double s) noexcept;  // K
 double backwardV3ps(double p, double s) noexcept;  // m3/kg
 
+// SR3-03 Eqs. 10 and 11: the saturation pressure (MPa) of region 3 as a function of the saturated
+// h (kJ/kg) or s (kJ/(kg K)), both branches, for h'(623.15 K) <= h <= h''(623.15 K) and
+// s'(623.15 K) <= s <= s''(623.15 K).  A (p, h) or (p, s) state of that range above 16.529 MPa is
+// wet when p < p3sat, else in region 3.
+inline constexpr double kP3satHMin = 1670.858218;  // kJ/kg, h'(623.15 K)
+inline constexpr double kP3satHMax = 2563.592004;  // kJ/kg, h''(623.15 K)
+inline constexpr double kP3satSMin = 3.778281340;  // kJ/(kg K), s'(623.15 K)
+inline constexpr double kP3satSMax = 5.210887825;  // kJ/(kg K), s''(623.15 K)
+double p3satH(double h) noexcept;
+double p3satS(double s) noexcept;
+
 }  // namespace if97

@@ -139,9 +139,9 @@ double bracketedVolume(const Region3Isotherm& iso, double p, double T, int& side
 
 
 constexpr int kMaxNewtonSteps = 30;
-// Newton steps end when a step is below this fraction of v (the error after it is then at the
-// rounding level of the pressure equation).
-constexpr double kNewtonStepTolerance = 1e-11;
+// The Newton iteration ends at a point that meets the pressure tolerance and whose step is below
+// this fraction of v (quadratic convergence: the error after that step is far below the rounding).
+constexpr double kNewtonStepTolerance = 1e-9;
 // A Newton result farther than this fraction from the start is refused.
 constexpr double kStartWindow = 0.05;
 
@@ -165,25 +165,21 @@ Region3VolumeSearch region3VolumeSearch(double p, double T, int side) noexcept {
     const Region3Isotherm iso(T);
     int steps = 0;
     double v = v0;
-    double dpdv = 0.0;
-    double pv = 0.0;
-    bool settled = false;
     while (steps < kMaxNewtonSteps) {
-        pv = iso.pressure(v, dpdv);
+        double dpdv = 0.0;
+        const double pv = iso.pressure(v, dpdv);
         ++steps;
-        if (!(dpdv < 0.0)) break;
+        if (!(dpdv < 0.0)) break;  // not on a stable branch (also NaN)
         const double dv = (pv - p) / dpdv;
         v -= dv;
         if (!(std::fabs(v - v0) <= kStartWindow * v0)) break;
-        if (std::fabs(dv) <= kNewtonStepTolerance * v) {
-            settled = true;
+        // The pressure is met at the evaluated point and the step from it is below 1e-9 v: after the
+        // step the error is of the order of its square, far below the rounding of v.
+        if (std::fabs(pv - p) < kPressureTolerance && std::fabs(dv) <= kNewtonStepTolerance * v) {
+            const bool onSide = !twoSided || (side == kSideLiquid ? v < kVc : v > kVc);
+            if (onSide) return {v, side, steps, false};
             break;
         }
-    }
-    if (settled) {
-        pv = iso.pressure(v, dpdv);
-        const bool onSide = !twoSided || (side == kSideLiquid ? v < kVc : v > kVc);
-        if (dpdv < 0.0 && onSide && std::fabs(pv - p) < kPressureTolerance) return {v, side, steps, false};
     }
     const double vb = bracketedVolume(iso, p, T, side);
     return {vb, side, steps, true};

@@ -87,6 +87,13 @@ TEST(Region3Backward, PhAndPsReproduceTheReleaseTables) {
         EXPECT_TRUE(matchesPrinted(backwardT3ph(r.p, r.y), r.T, kReleaseDigits)) << r.p << ", " << r.y;
         EXPECT_TRUE(matchesPrinted(backwardV3ph(r.p, r.y), r.v, kReleaseDigits)) << r.p << ", " << r.y;
     }
+    // SR3-03 Tables 18 and 20.
+    EXPECT_TRUE(matchesPrinted(p3satH(1700.0), 1.724175718e1, kReleaseDigits));
+    EXPECT_TRUE(matchesPrinted(p3satH(2000.0), 2.193442957e1, kReleaseDigits));
+    EXPECT_TRUE(matchesPrinted(p3satH(2400.0), 2.018090839e1, kReleaseDigits));
+    EXPECT_TRUE(matchesPrinted(p3satS(3.8), 1.687755057e1, kReleaseDigits));
+    EXPECT_TRUE(matchesPrinted(p3satS(4.2), 2.164451789e1, kReleaseDigits));
+    EXPECT_TRUE(matchesPrinted(p3satS(5.2), 1.668968482e1, kReleaseDigits));
     for (const PyRow& r : kPsRows) {
         EXPECT_TRUE(matchesPrinted(backwardT3ps(r.p, r.y), r.T, kReleaseDigits)) << r.p << ", " << r.y;
         EXPECT_TRUE(matchesPrinted(backwardV3ps(r.p, r.y), r.v, kReleaseDigits)) << r.p << ", " << r.y;

@@ -28,8 +28,10 @@
 #include "region1.h"
 #include "region2.h"
 #include "region3.h"
+#include "region3_backward.h"
 #include "region3_bounds.h"
 #include "saturation.h"
+#include "two_phase.h"
 
 using namespace if97;
 
@@ -163,6 +165,26 @@ void guards() {
     report("sVap", kPs13, kPc * (1.0 - 1e-9), atTs(es::sVap), atTs2(ex::sVap), bandTs(gd::sVap));
     report("sLiq", 0.001, kPs13 * (1.0 - 1e-12), atTs(es::sLiq), atTs2(ex::sLiq), bandTs(gd::sLiq));
     report("sLiq", kPs13, kPc * (1.0 - 1e-9), atTs(es::sLiq), atTs2(ex::sLiq), bandTs(gd::sLiq));
+
+    // SR3-03's p3sat(h), p3sat(s) on the saturation line of region 3, both phases.
+    double worstH = 0.0;
+    double worstS = 0.0;
+    constexpr int kN = 20000;
+    for (int k = 0; k < kN; ++k) {
+        const double T = kT13 + (kTc - kT13) * k / kN;
+        const double ps = saturationPressure(T);
+        Properties l{}, g{};
+        saturatedPhases(ps, T, kMaskH | kMaskS, l, g);
+        for (const Properties* r : {&l, &g}) {
+            if (r->h > kP3satHMin && r->h < kP3satHMax) worstH = std::max(worstH, std::fabs(p3satH(r->h) / ps - 1.0));
+            if (r->s > kP3satSMin && r->s < kP3satSMax) worstS = std::max(worstS, std::fabs(p3satS(r->s) / ps - 1.0));
+        }
+    }
+    const bool okH = worstH < gd::kP3satH;
+    const bool okS = worstS < gd::kP3satS;
+    failures += !okH + !okS;
+    std::printf("p3sat(h)   largest relative error %-10.3g band %-8.3g %s\n", worstH, gd::kP3satH, okH ? "" : "REACHES THE BAND");
+    std::printf("p3sat(s)   largest relative error %-10.3g band %-8.3g %s\n", worstS, gd::kP3satS, okS ? "" : "REACHES THE BAND");
 }
 
 // The fitted bounds of the region 3 bisection.

@@ -120,6 +120,11 @@ def main():
         h, rows = find(tabs, key)
         emit_terms(name, h, rows, 'Sum n X^I Y^J; ' + what)
 
+    for key, name, what in [('p3sat(h)', 'kP3satH', 'pi = p/22 MPa, X = eta - 1.02, Y = eta - 0.608 (eta = h/2600 kJ/kg)'),
+                            ('p3sat(s)', 'kP3satS', 'pi = p/22 MPa, X = sigma - 1.03, Y = sigma - 0.699 (sigma = s/5.2 kJ/(kg K))')]:
+        h, rows = find(tabs, key)
+        emit_terms(name, h, rows, 'Sum n X^I Y^J; ' + what)
+
     # SR5-05: reducing constants of the subregions.
     forms = None
     for line in text.splitlines():
