@@ -126,9 +126,6 @@ def main():
         emit_terms(name, h, rows, 'Sum n X^I Y^J; ' + what)
 
     # SR5-05: reducing constants of the subregions.
-    forms = None
-    for line in text.splitlines():
-        pass
     const_rows = []
     in_table = False
     for line in text.splitlines():
