@@ -57,6 +57,11 @@ double sLiq(double Ts) noexcept;  // s'(Ts)
 // The guard band in force for each estimate (same arguments; p as well for the saturation
 // boundaries); +infinity means the exact value is always used there.
 namespace guard {
+// Relative bands of SR3-03's saturation pressures p3sat(h), p3sat(s) above 16.529 MPa: within them
+// the saturated phases decide.  tools/fitgen measures the equations' largest relative error on the
+// saturation line of region 3 (623.15 K to 647.096 K, both phases) against them.
+inline constexpr double kP3satH = 2e-4;
+inline constexpr double kP3satS = 1.5e-4;
 double h2273(double p) noexcept;
 double h1073(double p) noexcept;
 double h273(double p) noexcept;

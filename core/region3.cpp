@@ -114,7 +114,60 @@ double Region3Isotherm::pressure(double v) const noexcept {
     return rho * rt_ * (kN1 + delta * sum);
 }
 
+double Region3Isotherm::pressure(double v, double& dpdv) const noexcept {
+    const double rho = 1.0 / v;
+    const double delta = rho * kRegion3DeltaPerRho;
+    // P = n1 + sum d_I delta^I gives p = rho RT P; rho dp/drho = rho RT (n1 + sum (I + 1) d_I delta^I).
+    const double delta2 = delta * delta;
+    const double delta4 = delta2 * delta2;
+    const double delta8 = delta4 * delta4;
+    const double q0 = d_[1] + d_[2] * delta;
+    const double q1 = d_[3] + d_[4] * delta;
+    const double q2 = d_[5] + d_[6] * delta;
+    const double q3 = d_[7] + d_[8] * delta;
+    const double q4 = d_[9] + d_[10] * delta;
+    const double r0 = q0 + q1 * delta2;
+    const double r1 = q2 + q3 * delta2;
+    const double r2 = q4 + d_[11] * delta2;
+    const double sum = (r0 + r1 * delta4) + r2 * delta8;
+    const double e0 = 2.0 * d_[1] + 3.0 * d_[2] * delta;
+    const double e1 = 4.0 * d_[3] + 5.0 * d_[4] * delta;
+    const double e2 = 6.0 * d_[5] + 7.0 * d_[6] * delta;
+    const double e3 = 8.0 * d_[7] + 9.0 * d_[8] * delta;
+    const double e4 = 10.0 * d_[9] + 11.0 * d_[10] * delta;
+    const double f0 = e0 + e1 * delta2;
+    const double f1 = e2 + e3 * delta2;
+    const double f2 = e4 + 12.0 * d_[11] * delta2;
+    const double slopeSum = (f0 + f1 * delta4) + f2 * delta8;
+    const double prt = rho * rt_;
+    dpdv = -rho * prt * (kN1 + delta * slopeSum);
+    return prt * (kN1 + delta * sum);
+}
+
 double region3Pressure(double T, double v) noexcept { return Region3Isotherm(T).pressure(v); }
+
+Region3Derivatives region3Derivatives(double v, double T, bool withEntropy) noexcept {
+    const double rho = 1.0 / v;
+    const int need = kNeedD1 | kNeedD11 | kNeedD2 | kNeedD22 | kNeedD12 | (withEntropy ? kNeedValue : 0);
+    const ScaledHelmholtz r = scaledHelmholtz(rho * kRegion3DeltaPerRho, kTc / T, need);
+    const double RT = kR * T;
+    Region3Derivatives d{};
+    d.p = rho * RT * r.d * 0.001;
+    d.h = RT * (r.t + r.d);
+    // At constant T, d/dv = -rho^2 d/drho and delta d/ddelta of (delta phi_delta, tau phi_tau) is
+    // (delta phi_delta + delta^2 phi_deltadelta, delta tau phi_deltatau); at constant v,
+    // d/dT = -(tau/T) d/dtau.
+    d.dpdv = -rho * rho * RT * (2.0 * r.d + r.dd) * 0.001;
+    d.dhdv = -rho * RT * (r.dt + r.d + r.dd);
+    d.dpdT = rho * kR * (r.d - r.dt) * 0.001;
+    d.dhdT = kR * (r.d - r.tt - r.dt);
+    if (withEntropy) {
+        d.s = kR * (r.t - r.f);
+        d.dsdv = -rho * kR * (r.dt - r.d);
+        d.dsdT = -kR * r.tt / T;
+    }
+    return d;
+}
 
 void region3(double v, double T, int mask, Properties& out) noexcept {
     const int need = helmholtzNeeds(mask);

@@ -5,6 +5,8 @@
 #include "b23.h"
 #include "properties.h"
 #include "region3.h"
+#include "region3_backward.h"
+#include "region3_solve.h"
 #include "saturation.h"
 #include "status.h"
 
@@ -40,6 +42,31 @@ bool evaluate(const Plan& plan, double p, double T, int side, double& v, double&
     return true;
 }
 
+// The temperature bracket of the side: 623.15 K to TB23(p) above the critical pressure; below it,
+// up to the saturation temperature on the liquid side, from it on the vapour side.
+Region3Bounds bracket(double p, int side) noexcept {
+    Region3Bounds b{kT13, TB23(p), kSideUnknown};
+    if (!(p > kPc)) {
+        const double ts = saturationTemperature(p);
+        if (side == kSideLiquid) {
+            b.Thi = ts;
+        } else {
+            b.Tlo = ts;
+        }
+        b.side = side;
+    }
+    return b;
+}
+
+Region3Solution newtonSolve(const Plan& plan, double p, double target, const Region3Bounds& bounds) noexcept {
+    const bool byEntropy = plan.mask == kMaskS;
+    const double T0 = byEntropy ? backwardT3ps(p, target) : backwardT3ph(p, target);
+    const double v0 = byEntropy ? backwardV3ps(p, target) : backwardV3ph(p, target);
+    const Region3Target a{Region3Quantity::Pressure, p};
+    const Region3Target b{byEntropy ? Region3Quantity::Entropy : Region3Quantity::Enthalpy, target};
+    return solveRegion3(a, b, v0, T0, bounds);
+}
+
 int iterate(const Plan& plan, double p, double target, double Tstart, int side, double& T,
             double& v) noexcept {
     // Critical point: no iteration.
@@ -50,16 +77,15 @@ int iterate(const Plan& plan, double p, double target, double Tstart, int side, 
     }
 
     // Temperature bracket on the chosen side.
-    double tLo = kT13;
-    double tHi = TB23(p);
-    if (!(p > kPc)) {
-        const double ts = saturationTemperature(p);
-        if (side == kSideLiquid) {
-            tHi = ts;
-        } else {
-            tLo = ts;
-        }
+    const Region3Bounds bounds = bracket(p, side);
+    const Region3Solution newton = newtonSolve(plan, p, target, bounds);
+    if (newton.status == 0) {
+        T = newton.T;
+        v = newton.v;
+        return 0;
     }
+    double tLo = bounds.Tlo;
+    double tHi = bounds.Thi;
 
     // First two points.
     double tPrev = Tstart;
@@ -116,6 +142,14 @@ int region3Tph(double p, double h, double Tstart, int side, double& T, double& v
 
 int region3Tps(double p, double s, double Tstart, int side, double& T, double& v) noexcept {
     return iterate(kPlanS, p, s, Tstart, side, T, v);
+}
+
+Region3Solution region3NewtonPH(double p, double h, int side) noexcept {
+    return newtonSolve(kPlanH, p, h, bracket(p, side));
+}
+
+Region3Solution region3NewtonPS(double p, double s, int side) noexcept {
+    return newtonSolve(kPlanS, p, s, bracket(p, side));
 }
 
 }  // namespace if97

@@ -1,7 +1,10 @@
-// Region 3 temperature and specific volume from (p,h) and (p,s): a secant iteration in T on the
-// Helmholtz equation, each point's volume found by the region 3 density search, then bisection on
-// the narrowed bracket.
+// Region 3 temperature and specific volume from (p,h) and (p,s): a two-dimensional Newton iteration
+// in (v, T) on the Helmholtz equation from the backward T and v of SR3-03; the safeguard, when the
+// Newton result is refused, is a secant iteration in T, each point's volume found by the region 3
+// density search, then bisection on the narrowed bracket.
 #pragma once
+
+#include "region3_solve.h"
 
 namespace if97 {
 
@@ -22,5 +25,10 @@ int region3Tph(double p, double h, double Tstart, int side, double& T, double& v
 
 // The same for (p MPa, s kJ/(kg K)).
 int region3Tps(double p, double s, double Tstart, int side, double& T, double& v) noexcept;
+
+// The Newton iterations alone, from the SR3-03 start on the side's temperature bracket (623.15 K or
+// the saturation temperature to TB23(p)); their account of iterations for the tests.
+Region3Solution region3NewtonPH(double p, double h, int side) noexcept;
+Region3Solution region3NewtonPS(double p, double s, int side) noexcept;
 
 }  // namespace if97

@@ -34,6 +34,9 @@ int saturatedPhases(double p, double T, int mask, Properties& liquid, Properties
 double wetStateSoundSpeed(double p, double h, double s, double x) noexcept { return criticalVelocity(p, h, s, x); }
 
 void IF97State::twoPhaseFromX(int mask) noexcept {
+    // p, T and x are known already: a mask of only those needs no phase evaluated (above 623.15 K
+    // no density search).
+    if ((mask & (kMaskH | kMaskS | kMaskV | kMaskCp | kMaskW)) == 0) return;
     Properties r{};
     if (x_ == 0.0 || x_ == 1.0) {
         const bool liquid = x_ == 0.0;

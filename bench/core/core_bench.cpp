@@ -1,6 +1,6 @@
 // Nanoseconds per call of the forward IF97 core: computePT per region for
 // mask 8 (h) and mask 248 (h, s, v, cp, w), the saturation line, the region 3
-// density search and the transport equations.
+// density search, the saturation exports' core calls and the transport equations.
 #include <benchmark/benchmark.h>
 
 #include "if97_state.h"
@@ -50,6 +50,37 @@ void BM_SaturationTemperature(benchmark::State& bench) {
     }
 }
 
+// The saturation exports' core calls: the saturation pressure by computeTX(T, 0, p) and the
+// saturation temperature by computePX(p, 0, T), below and above 623.15 K.
+void computeTX(benchmark::State& bench, double T, int mask) {
+    IF97State state;
+    double sink = 0.0;
+    for (auto _ : bench) {
+        benchmark::DoNotOptimize(T);
+        state.computeTX(T, 0.0, mask);
+        sink += state.pressure();
+        benchmark::DoNotOptimize(sink);
+    }
+    if (state.status() != 0) bench.SkipWithError("state failed");
+}
+
+void computePX(benchmark::State& bench, double p, int mask) {
+    IF97State state;
+    double sink = 0.0;
+    for (auto _ : bench) {
+        benchmark::DoNotOptimize(p);
+        state.computePX(p, 0.0, mask);
+        sink += state.temperature();
+        benchmark::DoNotOptimize(sink);
+    }
+    if (state.status() != 0) bench.SkipWithError("state failed");
+}
+
+void BM_ComputeTX_p_400K(benchmark::State& b) { computeTX(b, 400.0, 1); }
+void BM_ComputeTX_p_640K(benchmark::State& b) { computeTX(b, 640.0, 1); }
+void BM_ComputePX_T_1MPa(benchmark::State& b) { computePX(b, 1.0, 2); }
+void BM_ComputePX_T_20MPa(benchmark::State& b) { computePX(b, 20.0, 2); }
+
 void BM_Region3Volume(benchmark::State& bench) {
     double p = 25.0;
     double T = 650.0;
@@ -97,6 +128,10 @@ BENCHMARK(BM_Region3_hsvcw);
 BENCHMARK(BM_Region5_hsvcw);
 BENCHMARK(BM_SaturationPressure);
 BENCHMARK(BM_SaturationTemperature);
+BENCHMARK(BM_ComputeTX_p_400K);
+BENCHMARK(BM_ComputeTX_p_640K);
+BENCHMARK(BM_ComputePX_T_1MPa);
+BENCHMARK(BM_ComputePX_T_20MPa);
 BENCHMARK(BM_Region3Volume);
 BENCHMARK(BM_Viscosity);
 BENCHMARK(BM_Conductivity);

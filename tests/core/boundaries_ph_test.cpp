@@ -280,3 +280,46 @@ TEST(SaturationBounds, HoldOverEveryOctave) {
 
 }  // namespace
 }  // namespace if97
+
+namespace if97 {
+namespace {
+
+// Between 16.529 MPa and the critical pressure the region tests decide region 3 or wet by SR3-03's
+// p3sat(h), p3sat(s) away from the saturation line: every state of a dense grid straddling the
+// saturated liquid and vapour gets the region and side that the saturated phases give.
+TEST(SaturationLineAbove623K, RegionAndSideAsTheSaturatedPhasesGive) {
+    int states = 0;
+    for (double p = kPs13 + 1e-6; p < kPc; p += 0.0371) {
+        const double ts = saturationTemperature(p);
+        Properties l{}, g{};
+        ASSERT_EQ(saturatedPhases(p, ts, kMaskH | kMaskS, l, g), 0);
+        for (double f = -0.02; f <= 0.02; f += 0.0005) {
+            for (const Properties* phase : {&l, &g}) {
+                const double h = phase->h * (1.0 + f);
+                const RegionTest th = regionOfPH(p, h);
+                if (th.region == 3 || th.region == 4) {
+                    ++states;
+                    const int expected = h < l.h ? 3 : (h <= g.h ? 4 : 3);
+                    ASSERT_EQ(th.region, expected) << p << " MPa, h " << h;
+                    if (expected == 3) {
+                        ASSERT_EQ(th.side, h < l.h ? kSideLiquid : kSideVapour) << p << ", " << h;
+                    }
+                }
+                const double s = phase->s * (1.0 + f);
+                const RegionTest ts3 = regionOfPS(p, s);
+                if (ts3.region == 3 || ts3.region == 4) {
+                    ++states;
+                    const int expected = s < l.s ? 3 : (s <= g.s ? 4 : 3);
+                    ASSERT_EQ(ts3.region, expected) << p << " MPa, s " << s;
+                    if (expected == 3) {
+                        ASSERT_EQ(ts3.side, s < l.s ? kSideLiquid : kSideVapour) << p << ", " << s;
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(states, 20000);
+}
+
+}  // namespace
+}  // namespace if97

@@ -167,3 +167,36 @@ TEST(TwoPhase, PressureAndTemperatureRoutesAgree) {
 
 }  // namespace
 }  // namespace if97
+
+namespace if97 {
+namespace {
+
+// A mask of only p, T and x (the saturation calls) gives the saturation line's value and touches no
+// other field, on both sides of 623.15 K and for every quality.
+TEST(TwoPhase, SaturationOnlyMasksLeaveThePhasesAlone) {
+    struct Row {
+        double T;
+        double x;
+    };
+    constexpr Row kRows[] = {{300.0, 0.0}, {400.0, 1.0}, {623.15, 0.0}, {640.0, 0.0},
+                             {640.0, 1.0}, {646.0, 0.5}, {647.096, 1.0}};
+    for (const Row& row : kRows) {
+        IF97State st;
+        st.computeTX(row.T, row.x, kMaskP | kMaskT | kMaskX);
+        ASSERT_EQ(st.status(), 0) << row.T;
+        EXPECT_EQ(st.pressure(), saturationPressure(row.T)) << row.T;
+        EXPECT_EQ(st.quality(), row.x);
+        const double p = st.pressure();
+        IF97State px;
+        px.computePX(p, row.x, kMaskT);
+        ASSERT_EQ(px.status(), 0) << p;
+        EXPECT_EQ(px.temperature(), saturationTemperature(p)) << p;
+        // A new state's fields are 0: the phases were not evaluated.
+        EXPECT_EQ(px.volume(), 0.0) << p;
+        EXPECT_EQ(px.enthalpy(), 0.0) << p;
+        EXPECT_EQ(st.volume(), 0.0) << row.T;
+    }
+}
+
+}  // namespace
+}  // namespace if97
