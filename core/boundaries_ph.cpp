@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "b23.h"
+#include "horner.h"
 #include "properties.h"
 #include "region1.h"
 #include "region2.h"
@@ -34,13 +35,7 @@ constexpr double kAlways = std::numeric_limits<double>::infinity();  // band: al
 constexpr double kP3satBandH = guard::kP3satH;
 constexpr double kP3satBandS = guard::kP3satS;
 
-// c[0] + c[1] x + c[2] x^2 + ..., evaluated from the highest power.
-template <std::size_t N>
-constexpr double horner(const std::array<double, N>& c, double x) noexcept {
-    double r = c[N - 1];
-    for (std::size_t k = N - 1; k-- > 0;) r = r * x + c[k];
-    return r;
-}
+using numerics::horner;
 
 // Fitted boundary estimates, lowest power first (p in MPa, Ts in K).
 constexpr std::array<double, 2> kH2273{7376.97422370074, -0.223119981313652};

@@ -18,7 +18,6 @@ bool sameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 struct Inputs {
     std::vector<double> a, b;
-    std::vector<std::int32_t> words;
 };
 
 // Rows of one pair: accepted words only (a refused word refuses the whole batch).
@@ -116,8 +115,11 @@ TEST(StmBatch, CellsWithoutAnExportHoldTheStateValues) {
             EXPECT_EQ(out[5], 4.0);
             continue;
         }
-        EXPECT_EQ(out[0], StmPTK(r.p, T, 3)) << r.pair << " " << r.y;
-        EXPECT_EQ(out[1], StmPTM(r.p, T, 3)) << r.pair << " " << r.y;
+        // In region 3 the (p,h)/(p,s) solve converges on v and T together, the (p,T) one on v alone:
+        // both to rounding, not always to the same last bit.
+        const double rel = out[5] == 3.0 ? 1e-13 : 0.0;
+        EXPECT_NEAR(out[0], StmPTK(r.p, T, 3), rel * out[0]) << r.pair << " " << r.y;
+        EXPECT_NEAR(out[1], StmPTM(r.p, T, 3), rel * out[1]) << r.pair << " " << r.y;
         const double cp = r.pair[1] == 'H' ? StmPHC(r.p, r.y, 3) : StmPSC(r.p, r.y, 3);
         EXPECT_EQ(out[4], out[1] * cp / out[0] * 1000.0);
         EXPECT_EQ(out[5], StmPTR(r.p, T, 3));
