@@ -1,0 +1,70 @@
+// What the (h,s), (T,s), (p,v) and (T,v) operations share: the saturated phases their region tests
+// compare with, and the evaluation of the state a solver found.
+#include "b23.h"
+#include "if97_state.h"
+#include "pair_state.h"
+#include "region1.h"
+#include "region2.h"
+#include "region3.h"
+#include "region5.h"
+#include "saturation.h"
+#include "two_phase.h"
+
+namespace if97 {
+
+double region3Quality(double p, double T) noexcept {
+    if (T >= kTc || p >= kPc) return 1.0;
+    return p > saturationPressure(T) ? 0.0 : 1.0;
+}
+
+SaturatedPhases saturatedAtP(double p, double Ts, int mask) noexcept {
+    SaturatedPhases sat{0, p, Properties{}, Properties{}};
+    sat.code = saturatedPhases(p, Ts, mask | kMaskV, sat.liquid, sat.vapour);
+    return sat;
+}
+
+SaturatedPhases saturatedAt(double T, int mask) noexcept { return saturatedAtP(saturationPressure(T), T, mask); }
+
+void IF97State::storePair(const PairSolution& solution, int mask) noexcept {
+    if (solution.code != 0) {
+        status_ = solution.code;
+        return;
+    }
+    p_ = solution.p;
+    T_ = solution.T;
+    x_ = solution.x;
+    Properties out{};
+    switch (solution.region) {
+        case 1:
+            region1(p_, T_, mask, out);
+            store(out, mask);
+            return;
+        case 2:
+            region2(p_, T_, mask, out);
+            store(out, mask);
+            return;
+        case 5:
+            region5(p_, T_, mask, out);
+            store(out, mask);
+            return;
+        case 3:
+            region3(solution.v, T_, mask & ~kMaskP, out);
+            if (mask & kMaskV) v_ = solution.v;
+            store(out, mask & ~kMaskV);
+            return;
+        default: {
+            // The wet-state evaluation also writes h and s when w is asked for; the given inputs
+            // (not in mask) keep their values.
+            const double h = h_;
+            const double s = s_;
+            const double v = v_;
+            twoPhaseFromX(mask);
+            if (!(mask & kMaskH)) h_ = h;
+            if (!(mask & kMaskS)) s_ = s;
+            if (!(mask & kMaskV)) v_ = v;
+            return;
+        }
+    }
+}
+
+}  // namespace if97
