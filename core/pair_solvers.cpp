@@ -61,6 +61,10 @@ Progress progress(double e, double& previous) noexcept {
 // sign and slope rule out.
 template <class Eval>
 int newtonBracketed(Eval&& eval, double lo, double hi, double& x) noexcept {
+    // A root on an end of the bracket stays inside it after rounding.
+    const double margin = 1e-12 * std::max({std::fabs(lo), std::fabs(hi), 1.0});
+    lo -= margin;
+    hi += margin;
     if (!(x >= lo && x <= hi)) x = 0.5 * (lo + hi);
     double previous = HUGE_VAL;
     for (int it = 0; it < kMaxNewton1D; ++it) {
@@ -80,6 +84,32 @@ int newtonBracketed(Eval&& eval, double lo, double hi, double& x) noexcept {
         x = next;
     }
     return status::IterationConvergence;
+}
+
+// Root of f on [lo, hi] with f(lo) < 0 < f(hi), by the Illinois variant of regula falsi, to a
+// relative width of 1e-14.
+template <class F>
+double illinois(F&& f, double lo, double hi, double flo, double fhi) noexcept {
+    int side = 0;
+    double x = lo;
+    for (int it = 0; it < 200 && hi - lo > 1e-14 * hi; ++it) {
+        x = (lo * fhi - hi * flo) / (fhi - flo);
+        if (!(x > lo && x < hi)) x = 0.5 * (lo + hi);
+        const double fx = f(x);
+        if (fx == 0.0) return x;
+        if (fx < 0.0) {
+            lo = x;
+            flo = fx;
+            if (side == -1) fhi *= 0.5;
+            side = -1;
+        } else {
+            hi = x;
+            fhi = fx;
+            if (side == 1) flo *= 0.5;
+            side = 1;
+        }
+    }
+    return x;
 }
 
 }  // namespace
@@ -254,6 +284,16 @@ int solveHelmholtzPV(double p, double rho, double TLo, double THi, double& T) no
             dr = f.pT / p;
         },
         TLo, THi, T);
+}
+
+double densityMaximumT(double p, double TLo, double THi) noexcept {
+    const auto vT = [p](double T) { return gibbsPoint(1, p, T).vT; };
+    return illinois(vT, TLo, THi, vT(TLo), vT(THi));
+}
+
+double densityMaximumP(double T, double pLo, double pHi) noexcept {
+    const auto vT = [T](double p) { return gibbsPoint(1, p, T).vT; };
+    return illinois(vT, pLo, pHi, vT(pLo), vT(pHi));
 }
 
 }  // namespace if97

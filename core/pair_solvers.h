@@ -51,4 +51,12 @@ int solveGibbsPV(int region, double p, double v, double TLo, double THi, double&
 // (p,v) in region 3: T (K) in/out, kept within [TLo, THi].
 int solveHelmholtzPV(double p, double rho, double TLo, double THi, double& T) noexcept;
 
+// The density maximum of liquid water (region 1), where (dv/dT)_p = 0: below it v falls as T rises,
+// so that two temperatures share one (p,v) and two pressures one (T,s).
+// Temperature (K) of the maximum at p within [TLo, THi], given (dv/dT)_p < 0 at TLo and > 0 at THi.
+double densityMaximumT(double p, double TLo, double THi) noexcept;
+// Pressure (MPa) at which the isotherm T passes the maximum within [pLo, pHi], given (dv/dT)_p < 0 at
+// pLo and > 0 at pHi (there s(p) at constant T is largest: (ds/dp)_T = -(dv/dT)_p).
+double densityMaximumP(double T, double pLo, double pHi) noexcept;
+
 }  // namespace if97

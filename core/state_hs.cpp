@@ -168,7 +168,7 @@ Attempt region3(double h, double s) noexcept {
     double rho = 1.0 / std::clamp(hs::v3(p0, h), 0.0013, 0.009);
     if (const int rc = solveHelmholtzHS(h, s, rho, T); rc != 0) return {pairError(rc), 0};
     const double p = helmholtzPoint(rho, T).p;
-    const PairSolution found{0, 3, p, T, 1.0 / rho, region3Quality(p, T)};
+    const PairSolution found{0, 3, p, T, 1.0 / rho, region3Quality(p, T, rho)};
     if (beyond(kT13, T)) return {found, 1};
     if (beyond(pB23(T), p)) return {found, 2};
     if (T < kTc) {

@@ -12,9 +12,9 @@
 
 namespace if97 {
 
-double region3Quality(double p, double T) noexcept {
+double region3Quality(double p, double T, double rho) noexcept {
     if (T >= kTc || p >= kPc) return 1.0;
-    return p > saturationPressure(T) ? 0.0 : 1.0;
+    return rho * kVc > 1.0 ? 0.0 : 1.0;
 }
 
 SaturatedPhases saturatedAtP(double p, double Ts, int mask) noexcept {
