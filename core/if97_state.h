@@ -70,6 +70,15 @@ public:
     double internalEnergy() const noexcept;
     double cv() const noexcept;
     double density() const noexcept;
+    // Surface tension at the state's temperature (N/m), 273.16 K to 647.096 K, else the code of
+    // surfaceTension(T). Needs no mask bit.
+    double surfaceTension() const noexcept;
+    // Viscosity by IAPWS 2008 (Pa s) and thermal conductivity by IAPWS 2011 (W/(m K)), industrial
+    // forms, of a single-phase state (or a saturated one, x = 0 or 1) whose mask held kMaskV:
+    // kNotDefined for a wet state (and for the conductivity at the critical point itself),
+    // status::TransportRange above 1173.15 K.
+    double viscosity08() const noexcept;
+    double conductivity11() const noexcept;
     int status() const noexcept { return status_; }
 
 private:
