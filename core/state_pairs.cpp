@@ -8,6 +8,7 @@
 #include "region3.h"
 #include "region5.h"
 #include "saturation.h"
+#include "status.h"
 #include "two_phase.h"
 
 namespace if97 {
@@ -25,7 +26,38 @@ SaturatedPhases saturatedAtP(double p, double Ts, int mask) noexcept {
 
 SaturatedPhases saturatedAt(double T, int mask) noexcept { return saturatedAtP(saturationPressure(T), T, mask); }
 
-void IF97State::storePair(const PairSolution& solution, int mask) noexcept {
+namespace {
+
+// A solved state checked against the range of the state: moved onto a limit it lies beyond by no
+// more than the solvers' tolerance, else the code of the limit.
+PairSolution withinRange(PairSolution s) noexcept {
+    if (s.code != 0) return s;
+    const double pMax = s.region == 5 ? kPairP5Max : kPairPMax;
+    if (s.T < kPairTMin) {
+        if (s.T < kPairTMin * (1.0 - kPairLimitSlack)) return pairError(status::TemperatureLow);
+        s.T = kPairTMin;
+    }
+    if (s.T > kPairTMax) {
+        if (s.T > kPairTMax * (1.0 + kPairLimitSlack)) return pairError(status::TemperatureHigh);
+        s.T = kPairTMax;
+    }
+    if (s.p < kPairPMin) {
+        if (s.p < kPairPMin * (1.0 - kPairLimitSlack)) return pairError(status::PressureLow);
+        s.p = kPairPMin;
+    }
+    if (s.p > pMax) {
+        if (s.p > pMax * (1.0 + kPairLimitSlack)) {
+            return pairError(s.region == 5 ? status::TemperatureHigh : status::PressureHigh);
+        }
+        s.p = pMax;
+    }
+    return s;
+}
+
+}  // namespace
+
+void IF97State::storePair(const PairSolution& found, int mask) noexcept {
+    const PairSolution solution = withinRange(found);
     if (solution.code != 0) {
         status_ = solution.code;
         return;
