@@ -146,7 +146,11 @@ Attempt region2(double h, double s) noexcept {
     double T = std::clamp(backwardEquationT2ph(std::max(p, kPs273), h), kPairTMin, kT25);
     if (const int rc = solveGibbsHS(2, h, s, p, T); rc != 0) return {pairError(rc), 0};
     const PairSolution found{0, 2, p, T, 0.0, 1.0};
-    if (beyond(T, kT25)) return p > kPairP5Max ? Attempt{pairError(status::TemperatureHigh), 0} : Attempt{found, 5};
+    if (beyond(T, kT25)) {
+        // Region 5 holds up to 10 MPa; region 2's solution there may lie a little across it.
+        if (p > kPairP5Max * (1.0 + kAcrossBoundary)) return {pairError(status::TemperatureHigh), 0};
+        return {found, 5};
+    }
     if (T >= kPairTMin && T <= kT13 && p > saturationPressure(T)) return {found, kWet};
     if (T > kT13 && beyond(p, pB23(T))) return {found, 3};
     if (const int rc = clampToRange(p, T, kPairPMax, kT25, status::TemperatureHigh); rc != 0) return {pairError(rc), 0};
