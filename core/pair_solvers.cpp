@@ -33,14 +33,14 @@ constexpr GibbsScales gibbsScales(int region) noexcept {
                        : GibbsScales{1.0, region == 2 ? kRegion2TauK : kRegion5TauK};
 }
 
-GibbsDerivatives gibbsDerivatives(int region, double p, double T) noexcept {
+GibbsDerivatives gibbsDerivatives(int region, double p, double T, int need) noexcept {
     switch (region) {
         case 1:
-            return region1Derivatives(p, T, kNeedAll);
+            return region1Derivatives(p, T, need);
         case 2:
-            return region2Derivatives(p, T, kNeedAll);
+            return region2Derivatives(p, T, need);
         default:
-            return region5Derivatives(p, T, kNeedAll);
+            return region5Derivatives(p, T, need);
     }
 }
 
@@ -79,7 +79,12 @@ int newtonBracketed(Eval&& eval, double lo, double hi, double& x) noexcept {
             lo = x;
         }
         double next = x - r / dr;
-        if (!(next > lo && next < hi)) next = 0.5 * (lo + hi);
+        if (!(next > lo && next < hi)) {
+            next = 0.5 * (lo + hi);
+        } else if (std::fabs(r) <= kPairFinalStep) {
+            x = next;
+            return 0;
+        }
         if (next == x) return status::IterationConvergence;
         x = next;
     }
@@ -114,9 +119,9 @@ double illinois(F&& f, double lo, double hi, double flo, double fhi) noexcept {
 
 }  // namespace
 
-GibbsPoint gibbsPoint(int region, double p, double T) noexcept {
+GibbsPoint gibbsPoint(int region, double p, double T, int need) noexcept {
     const GibbsScales k = gibbsScales(region);
-    const GibbsDerivatives d = gibbsDerivatives(region, p, T);
+    const GibbsDerivatives d = gibbsDerivatives(region, p, T, need);
     const double pi = p * k.piPerMPa;
     const double tau = k.tauK / T;
     const double RT = kR * T;
@@ -134,10 +139,10 @@ GibbsPoint gibbsPoint(int region, double p, double T) noexcept {
     return g;
 }
 
-HelmholtzPoint helmholtzPoint(double rho, double T) noexcept {
+HelmholtzPoint helmholtzPoint(double rho, double T, int need) noexcept {
     const double delta = rho * kRegion3DeltaPerRho;
     const double tau = kTc / T;
-    const HelmholtzDerivatives f = region3Helmholtz(delta, tau, kNeedAll);
+    const HelmholtzDerivatives f = region3Helmholtz(delta, tau, need);
     // The reduced derivatives delta^a tau^b d^(a+b)phi / d delta^a d tau^b.
     const double d = delta * f.fd;
     const double dd = delta * delta * f.fdd;
@@ -165,7 +170,7 @@ int solveGibbsHS(int region, double h, double s, double& p, double& T) noexcept 
     double previous = HUGE_VAL;
     for (int it = 0; it < kMaxNewton2D; ++it) {
         if (!(p > 0.0 && T > 0.0) || !std::isfinite(p) || !std::isfinite(T)) break;
-        const GibbsPoint g = gibbsPoint(region, p, T);
+        const GibbsPoint g = gibbsPoint(region, p, T, kNeedSlopesHS);
         const double rh = g.h - h;
         const double rs = g.s - s;
         const double e = std::max(std::fabs(rh) / scaleH, std::fabs(rs) / scaleS);
@@ -181,6 +186,7 @@ int solveGibbsHS(int region, double h, double s, double& p, double& T) noexcept 
             p *= portable_math::exp(std::clamp(dp / p, -kMaxStepLnP, kMaxStepLnP));
         }
         T += dT;
+        if (e <= kPairFinalStep) return 0;
     }
     return status::IterationConvergence;
 }
@@ -191,7 +197,7 @@ int solveHelmholtzHS(double h, double s, double& rho, double& T) noexcept {
     double previous = HUGE_VAL;
     for (int it = 0; it < kMaxNewton2D; ++it) {
         if (!(rho > 0.0 && T > 0.0) || !std::isfinite(rho) || !std::isfinite(T)) break;
-        const HelmholtzPoint f = helmholtzPoint(rho, T);
+        const HelmholtzPoint f = helmholtzPoint(rho, T, kNeedAll);
         const double rh = f.h - h;
         const double rs = f.s - s;
         const double e = std::max(std::fabs(rh) / scaleH, std::fabs(rs) / scaleS);
@@ -202,6 +208,7 @@ int solveHelmholtzHS(double h, double s, double& rho, double& T) noexcept {
         const double dT = (-rs * f.hr + rh * f.sr) / det;
         rho += std::clamp(dr, -kMaxStepRho * rho, kMaxStepRho * rho);
         T += std::clamp(dT, -kMaxStepT, kMaxStepT);
+        if (e <= kPairFinalStep) return 0;
     }
     return status::IterationConvergence;
 }
@@ -211,7 +218,7 @@ int solveGibbsTS(int region, double T, double s, double pLo, double pHi, double&
     if (region == 1) {
         return newtonBracketed(
             [&](double x, double& r, double& dr) {
-                const GibbsPoint g = gibbsPoint(region, x, T);
+                const GibbsPoint g = gibbsPoint(region, x, T, kNeedSlopesTS);
                 r = (g.s - s) / scaleS;
                 dr = g.sp / scaleS;
             },
@@ -222,7 +229,7 @@ int solveGibbsTS(int region, double T, double s, double pLo, double pHi, double&
     const int rc = newtonBracketed(
         [&](double lnp, double& r, double& dr) {
             const double pp = portable_math::exp(lnp);
-            const GibbsPoint g = gibbsPoint(region, pp, T);
+            const GibbsPoint g = gibbsPoint(region, pp, T, kNeedSlopesTS);
             r = (g.s - s) / scaleS;
             dr = g.sp * pp / scaleS;
         },
@@ -235,7 +242,7 @@ int solveHelmholtzTS(double T, double s, double rhoLo, double rhoHi, double& rho
     const double scaleS = std::max(std::fabs(s), kPairFloorS);
     return newtonBracketed(
         [&](double x, double& r, double& dr) {
-            const HelmholtzPoint f = helmholtzPoint(x, T);
+            const HelmholtzPoint f = helmholtzPoint(x, T, kNeedValue | kNeedD1 | kNeedD2 | kNeedD12);
             r = (f.s - s) / scaleS;
             dr = f.sr / scaleS;
         },
@@ -246,20 +253,20 @@ int solveGibbsTV(int region, double T, double v, double pLo, double pHi, double&
     if (region == 1) {
         return newtonBracketed(
             [&](double x, double& r, double& dr) {
-                const GibbsPoint g = gibbsPoint(region, x, T);
+                const GibbsPoint g = gibbsPoint(region, x, T, kNeedSlopesTV);
                 r = (g.v - v) / v;
                 dr = g.vp / v;
             },
             pLo, pHi, p);
     }
-    // Regions 2 and 5 in ln p, in which ln v is nearly straight.
+    // Regions 2 and 5: ln v against ln p, nearly a straight line of slope -1.
     double x = portable_math::log(p);
     const int rc = newtonBracketed(
         [&](double lnp, double& r, double& dr) {
             const double pp = portable_math::exp(lnp);
-            const GibbsPoint g = gibbsPoint(region, pp, T);
-            r = (g.v - v) / v;
-            dr = g.vp * pp / v;
+            const GibbsPoint g = gibbsPoint(region, pp, T, kNeedSlopesTV);
+            r = portable_math::log(g.v / v);
+            dr = g.vp * pp / g.v;
         },
         portable_math::log(pLo), portable_math::log(pHi), x);
     p = portable_math::exp(x);
@@ -267,19 +274,33 @@ int solveGibbsTV(int region, double T, double v, double pLo, double pHi, double&
 }
 
 int solveGibbsPV(int region, double p, double v, double TLo, double THi, double& T) noexcept {
-    return newtonBracketed(
-        [&](double x, double& r, double& dr) {
-            const GibbsPoint g = gibbsPoint(region, p, x);
-            r = (g.v - v) / v;
-            dr = g.vT / v;
+    if (region == 1) {
+        return newtonBracketed(
+            [&](double x, double& r, double& dr) {
+                const GibbsPoint g = gibbsPoint(region, p, x, kNeedSlopesPV);
+                r = (g.v - v) / v;
+                dr = g.vT / v;
+            },
+            TLo, THi, T);
+    }
+    // Regions 2 and 5: ln v against ln T, nearly a straight line of slope 1.
+    double x = portable_math::log(T);
+    const int rc = newtonBracketed(
+        [&](double lnT, double& r, double& dr) {
+            const double TT = portable_math::exp(lnT);
+            const GibbsPoint g = gibbsPoint(region, p, TT, kNeedSlopesPV);
+            r = portable_math::log(g.v / v);
+            dr = g.vT * TT / g.v;
         },
-        TLo, THi, T);
+        portable_math::log(TLo), portable_math::log(THi), x);
+    T = portable_math::exp(x);
+    return rc;
 }
 
 int solveHelmholtzPV(double p, double rho, double TLo, double THi, double& T) noexcept {
     return newtonBracketed(
         [&](double x, double& r, double& dr) {
-            const HelmholtzPoint f = helmholtzPoint(rho, x);
+            const HelmholtzPoint f = helmholtzPoint(rho, x, kNeedD1 | kNeedD12);
             r = (f.p - p) / p;
             dr = f.pT / p;
         },
@@ -287,12 +308,12 @@ int solveHelmholtzPV(double p, double rho, double TLo, double THi, double& T) no
 }
 
 double densityMaximumT(double p, double TLo, double THi) noexcept {
-    const auto vT = [p](double T) { return gibbsPoint(1, p, T).vT; };
+    const auto vT = [p](double T) { return gibbsPoint(1, p, T, kNeedSlopesPV).vT; };
     return illinois(vT, TLo, THi, vT(TLo), vT(THi));
 }
 
 double densityMaximumP(double T, double pLo, double pHi) noexcept {
-    const auto vT = [T](double p) { return gibbsPoint(1, p, T).vT; };
+    const auto vT = [T](double p) { return gibbsPoint(1, p, T, kNeedSlopesPV).vT; };
     return illinois(vT, pLo, pHi, vT(pLo), vT(pHi));
 }
 

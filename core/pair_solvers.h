@@ -2,11 +2,13 @@
 //
 // Each solver takes its start value(s) in place and iterates the basic equation of one region until
 // the state reproduces the given inputs: relative residual at most kPairTolerance (inputs near zero
-// against the floors kPairFloorH and kPairFloorS), or, where the iteration stalls at rounding level,
-// at most kPairAccept. It returns 0, or status::IterationConvergence with the last iterate in place.
+// against the floors kPairFloorH and kPairFloorS), or a last Newton step from a residual of at most
+// kPairFinalStep, or, where the iteration stalls at rounding level, at most kPairAccept. It returns 0, or status::IterationConvergence with the last iterate in place.
 // The solvers do not decide the region: the callers' region tests do, and check the result against
 // the region's bounds.
 #pragma once
+
+#include "derivatives.h"
 
 namespace if97 {
 
@@ -14,6 +16,9 @@ inline constexpr double kPairTolerance = 1e-13;  // relative residual of a conve
 inline constexpr double kPairAccept = 1e-11;     // relative residual accepted when the iteration stalls
 inline constexpr double kPairFloorH = 100.0;     // kJ/kg: h residuals are relative to max(|h|, this)
 inline constexpr double kPairFloorS = 1.0;       // kJ/(kg K): s residuals are relative to max(|s|, this)
+// A Newton step taken from a relative residual at most this ends the iteration without another
+// evaluation: the residual after it is of the order of the square.
+inline constexpr double kPairFinalStep = 1e-8;
 
 // A state of a Gibbs region (1, 2 or 5) at (p, T) and its first partial derivatives:
 // _p at constant T (per MPa), _T at constant p (per K).
@@ -22,7 +27,9 @@ struct GibbsPoint {
     double vp, hp, sp;  // d/dp
     double vT, hT, sT;  // d/dT (hT = cp, sT = cp/T)
 };
-GibbsPoint gibbsPoint(int region, double p, double T) noexcept;
+// need (kNeed* of derivatives.h) selects the derivatives evaluated; members that need no
+// derivative outside it hold their values, the others are meaningless.
+GibbsPoint gibbsPoint(int region, double p, double T, int need = kNeedAll) noexcept;
 
 // A region 3 state at (rho, T) and its first partial derivatives:
 // _r at constant T (per kg/m3), _T at constant rho (per K).
@@ -31,7 +38,7 @@ struct HelmholtzPoint {
     double pr, hr, sr;  // d/drho
     double pT, hT, sT;  // d/dT (sT = cv/T)
 };
-HelmholtzPoint helmholtzPoint(double rho, double T) noexcept;
+HelmholtzPoint helmholtzPoint(double rho, double T, int need = kNeedAll) noexcept;
 
 // (h,s) in region 1, 2 or 5: p (MPa) and T (K), both in/out.
 int solveGibbsHS(int region, double h, double s, double& p, double& T) noexcept;

@@ -16,9 +16,11 @@
 
 #include "b23.h"
 #include "backward_hs.h"
+#include "boundaries_ph.h"
 #include "if97_state.h"
 #include "pair_solvers.h"
 #include "pair_state.h"
+#include "portable_math.h"
 #include "region2.h"
 #include "region3.h"
 #include "saturation.h"
@@ -41,7 +43,7 @@ PairSolution gibbs(int region, double T, double s, double pLo, double pHi, doubl
     const int rc = solveGibbsTS(region, T, s, pLo, pHi, p);
     if (rc != 0) {
         // The root lies beyond the bracket's end at the range limit, or the iteration failed.
-        return pairError(s < gibbsPoint(region, pLimit, T).s ? codeAbove : rc);
+        return pairError(s < gibbsPoint(region, pLimit, T, kNeedSlopesTS).s ? codeAbove : rc);
     }
     if (p < kPairPMin) {
         if (p < kPairPMin * (1.0 - kPairLimitSlack)) return pairError(status::PressureLow);
@@ -57,10 +59,10 @@ PairSolution gibbs(int region, double T, double s, double pLo, double pHi, doubl
 PairSolution helmholtz(double T, double s, double rhoLo, double rhoHi, double rho0) noexcept {
     double rho = std::clamp(rho0, rhoLo, rhoHi);
     if (const int rc = solveHelmholtzTS(T, s, rhoLo, rhoHi, rho); rc != 0) {
-        const HelmholtzPoint top = helmholtzPoint(rhoHi, T);
+        const HelmholtzPoint top = helmholtzPoint(rhoHi, T, kNeedValue | kNeedD1 | kNeedD2);
         return pairError(s < top.s && top.p > kPairPMax ? status::PressureHigh : rc);
     }
-    const double p = helmholtzPoint(rho, T).p;
+    const double p = helmholtzPoint(rho, T, kNeedD1).p;
     if (p > kPairPMax * (1.0 + kPairLimitSlack)) return pairError(status::PressureHigh);
     return PairSolution{0, 3, std::min(p, kPairPMax), T, 1.0 / rho, region3Quality(p, T, rho)};
 }
@@ -69,21 +71,34 @@ PairSolution wetState(double T, double p, double s, double sl, double sv) noexce
     return PairSolution{0, 4, p, T, 0.0, std::clamp((s - sl) / (sv - sl), 0.0, 1.0)};
 }
 
-// Region 2 (or 5) between pLo and pTop, where s(pTop) = sTop: started from the ideal-gas isotherm.
-PairSolution vapour(int region, double T, double s, double pTop, double sTop, double pLimit, int codeAbove) noexcept {
-    const double p0 = pTop * std::exp(std::max((sTop - s) / kR, -600.0));
-    return gibbs(region, T, s, kPFloor, pTop, p0, pLimit, codeAbove);
+// Region 2 (or 5) below pTop, where s(pTop) = sTop and, when known (not 0), p ds/dp = mTop.
+// Started from the isotherm of a gas with a second virial coefficient, s = s0 - R ln p - c p, whose
+// c matches mTop (the ideal gas, c = 0, without it).
+PairSolution vapour(int region, double T, double s, double pTop, double sTop, double mTop, double pLimit,
+                    int codeAbove) noexcept {
+    const double yTop = portable_math::log(pTop);
+    double y = yTop + std::max((sTop - s) / kR, -600.0);
+    const double c = mTop < -kR ? -(mTop + kR) / pTop : 0.0;
+    if (c > 0.0) {
+        // s(y) = sTop - R (y - yTop) - c (e^y - pTop) = s, falling in y: a few Newton steps.
+        for (int k = 0; k < 4; ++k) {
+            const double e = portable_math::exp(y);
+            const double f = sTop - kR * (y - yTop) - c * (e - pTop) - s;
+            y += f / (kR + c * e);
+        }
+    }
+    return gibbs(region, T, s, kPFloor, pTop, portable_math::exp(y), pLimit, codeAbove);
 }
 
 // Liquid water at T <= 623.15 K below the saturated liquid (s < s'), or, below the density maximum,
 // anywhere on the isotherm's liquid part.
 PairSolution liquid(double T, double s, double ps, double sl, double sv) noexcept {
     if (T < kDensityMaximumTop) {
-        const GibbsPoint atSaturation = gibbsPoint(1, ps, T);
+        const GibbsPoint atSaturation = gibbsPoint(1, ps, T, kNeedSlopesPV);
         if (atSaturation.vT < 0.0) {
             // s rises with p from ps up to the density maximum at pm, then falls.
             const double pm = densityMaximumP(T, ps, kPairPMax);
-            const double sMax = gibbsPoint(1, pm, T).s;
+            const double sMax = gibbsPoint(1, pm, T, kNeedSlopesTS).s;
             if (s > sMax) {
                 // Above every liquid state: wet (s < s'' here) or vapour.
                 return s <= sv ? wetState(T, ps, s, sl, sv) : pairError(0);
@@ -99,10 +114,20 @@ PairSolution liquid(double T, double s, double ps, double sl, double sv) noexcep
 
 PairSolution solveTS(double T, double s) noexcept {
     if (T <= kT13) {
+        // Far from the saturated states the fitted s'(T), s''(T) of the (p,s) region test decide
+        // (their guard bands cover their error); close to them the phases themselves.
+        const double ps = saturationPressure(T);
+        const double sVapEstimate = estimate::sVap(T);
+        if (s > sVapEstimate + guard::sVap(ps, T)) {
+            return vapour(2, T, s, ps * (1.0 + kAcrossSaturation), sVapEstimate, 0.0, ps, status::PressureHigh);
+        }
+        if (T >= kDensityMaximumTop && s < estimate::sLiq(T) - guard::sLiq(ps, T)) {
+            return gibbs(1, T, s, ps * (1.0 - kAcrossSaturation), kPairPMax, ps, kPairPMax, status::PressureHigh);
+        }
         const SaturatedPhases sat = saturatedAt(T, kMaskS);
         const double sl = sat.liquid.s;
         const double sv = sat.vapour.s;
-        if (s > sv) return vapour(2, T, s, sat.p * (1.0 + kAcrossSaturation), sv, sat.p, status::PressureHigh);
+        if (s > sv) return vapour(2, T, s, sat.p * (1.0 + kAcrossSaturation), sv, 0.0, sat.p, status::PressureHigh);
         if (s < sl || T < kDensityMaximumTop) {
             const PairSolution l = liquid(T, s, sat.p, sl, sv);
             if (l.code != 0 || l.region != 0) return l;
@@ -110,15 +135,17 @@ PairSolution solveTS(double T, double s) noexcept {
         return wetState(T, sat.p, s, sl, sv);
     }
     if (T > kT25) {
-        const double s10 = gibbsPoint(5, kPairP5Max, T).s;
-        if (s < s10) return pairError(status::TemperatureHigh);
-        return vapour(5, T, s, kPairP5Max, s10, kPairP5Max, status::TemperatureHigh);
+        const GibbsPoint top = gibbsPoint(5, kPairP5Max, T, kNeedSlopesTS);
+        if (s < top.s) return pairError(status::TemperatureHigh);
+        return vapour(5, T, s, kPairP5Max, top.s, kPairP5Max * top.sp, kPairP5Max, status::TemperatureHigh);
     }
     // Region 2 on B23 (or at the pressure limit where B23 lies above it) divides the isotherm.
     const double pB = pB23(T);
     const double pTop = std::min(pB, kPairPMax);
-    const GibbsPoint b = gibbsPoint(2, pTop, T);
-    if (s >= b.s) return vapour(2, T, s, pTop * (1.0 + kAcrossBoundary), b.s, kPairPMax, status::PressureHigh);
+    const GibbsPoint b = gibbsPoint(2, pTop, T, kNeedSlopesTS);
+    if (s >= b.s) {
+        return vapour(2, T, s, pTop * (1.0 + kAcrossBoundary), b.s, pTop * b.sp, kPairPMax, status::PressureHigh);
+    }
     if (pB > kPairPMax) return pairError(status::PressureHigh);
     const double rhoB = 1.0 / b.v;
     const double rhoB3 = rhoB * (1.0 - kAcrossBoundary);
@@ -129,7 +156,7 @@ PairSolution solveTS(double T, double s) noexcept {
     int side = liquidSide ? kSideLiquid : kSideVapour;
     const double vSat = region3Volume(ps, T, side);
     if (vSat < 0.0) return pairError(status::Region3Convergence);
-    const double sSat = helmholtzPoint(1.0 / vSat, T).s;
+    const double sSat = helmholtzPoint(1.0 / vSat, T, kNeedValue | kNeedD2).s;
     const double rhoSat = 1.0 / vSat;
     if (liquidSide && s <= sSat) return helmholtz(T, s, rhoSat * (1.0 - kAcrossSaturation), kRhoMax3, rhoSat);
     if (!liquidSide && s >= sSat) return helmholtz(T, s, rhoB3, rhoSat * (1.0 + kAcrossSaturation), rhoSat);

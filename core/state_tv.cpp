@@ -25,7 +25,7 @@ PairSolution gibbs(int region, double T, double v, double pLo, double pHi, doubl
                    int codeAbove) noexcept {
     double p = std::clamp(p0, pLo, pHi);
     if (const int rc = solveGibbsTV(region, T, v, pLo, pHi, p); rc != 0) {
-        return pairError(v < gibbsPoint(region, pLimit, T).v ? codeAbove : rc);
+        return pairError(v < gibbsPoint(region, pLimit, T, kNeedSlopesTV).v ? codeAbove : rc);
     }
     if (p < kPairPMin) {
         if (p < kPairPMin * (1.0 - kPairLimitSlack)) return pairError(status::PressureLow);
@@ -38,9 +38,22 @@ PairSolution gibbs(int region, double T, double v, double pLo, double pHi, doubl
     return PairSolution{0, region, p, T, 0.0, region == 1 ? 0.0 : 1.0};
 }
 
-// Region 2 or 5 below pTop: started from the ideal-gas isotherm.
+// Region 2 or 5 below pTop: started from the ideal-gas isotherm, or, with a known state ref (v and
+// dv/dp at pRef), from the isotherm v = A/p + B + C p (A = RT) that matches it.
 PairSolution vapour(int region, double T, double v, double pTop, double pLimit, int codeAbove) noexcept {
     return gibbs(region, T, v, kPFloor, pTop, kR * T / v * 0.001, pLimit, codeAbove);
+}
+
+PairSolution vapour(int region, double T, double v, double pTop, double pLimit, int codeAbove, double pRef,
+                    const GibbsPoint& ref) noexcept {
+    const double A = kR * T * 0.001;
+    const double C = ref.vp + A / (pRef * pRef);
+    const double B = ref.v - A / pRef - C * pRef;
+    // C p^2 - (v - B) p + A = 0: the root that is A/(v - B) for C = 0.
+    const double d = (v - B) * (v - B) - 4.0 * A * C;
+    double p0 = A / v;
+    if (d >= 0.0 && v > B) p0 = 2.0 * A / ((v - B) + std::sqrt(d));
+    return gibbs(region, T, v, kPFloor, pTop, p0, pLimit, codeAbove);
 }
 
 PairSolution region3(double T, double v) noexcept {
@@ -57,21 +70,33 @@ PairSolution solveTV(double T, double v) noexcept {
     // A volume that is not positive lies beyond every pressure.
     if (!(v > 0.0)) return pairError(status::PressureHigh);
     if (T <= kT13) {
-        const SaturatedPhases sat = saturatedAt(T, kMaskV);
-        if (v > sat.vapour.v) return vapour(2, T, v, sat.p * (1.0 + kAcrossSaturation), sat.p, status::PressureHigh);
-        if (v < sat.liquid.v) {
-            return gibbs(1, T, v, sat.p * (1.0 - kAcrossSaturation), kPairPMax, sat.p, kPairPMax, status::PressureHigh);
+        const double ps = saturationPressure(T);
+        // The saturated vapour is a real gas (pv < RT): beyond the ideal-gas volume at ps, vapour.
+        if (v > kR * T / ps * 0.001) return vapour(2, T, v, ps * (1.0 + kAcrossSaturation), ps, status::PressureHigh);
+        const GibbsPoint liquidSat = gibbsPoint(1, ps, T, kNeedSlopesTV);
+        if (v < liquidSat.v) {
+            // Started from the saturated liquid along the isotherm's slope.
+            const double p0 = ps + (v - liquidSat.v) / liquidSat.vp;
+            return gibbs(1, T, v, ps * (1.0 - kAcrossSaturation), kPairPMax, p0, kPairPMax, status::PressureHigh);
         }
-        return wetState(T, sat.p, v, sat.liquid.v, sat.vapour.v);
+        const GibbsPoint vapourSat = gibbsPoint(2, ps, T, kNeedSlopesTV);
+        if (v > vapourSat.v) {
+            return vapour(2, T, v, ps * (1.0 + kAcrossSaturation), ps, status::PressureHigh, ps, vapourSat);
+        }
+        return wetState(T, ps, v, liquidSat.v, vapourSat.v);
     }
     if (T > kT25) {
-        if (v < gibbsPoint(5, kPairP5Max, T).v) return pairError(status::TemperatureHigh);
+        if (v < gibbsPoint(5, kPairP5Max, T, kNeedSlopesTV).v) return pairError(status::TemperatureHigh);
         return vapour(5, T, v, kPairP5Max, kPairP5Max, status::TemperatureHigh);
     }
     const double pB = pB23(T);
     if (pB > kPairPMax) return vapour(2, T, v, kPairPMax, kPairPMax, status::PressureHigh);
-    const double vB = gibbsPoint(2, pB, T).v;
-    if (v >= vB) return vapour(2, T, v, pB * (1.0 + kAcrossBoundary), pB * (1.0 + kAcrossBoundary), status::PressureHigh);
+    const GibbsPoint b = gibbsPoint(2, pB, T, kNeedSlopesTV);
+    const double vB = b.v;
+    if (v >= vB) {
+        const double pTop = pB * (1.0 + kAcrossBoundary);
+        return vapour(2, T, v, pTop, pTop, status::PressureHigh, pB, b);
+    }
     if (T >= kTc) return region3(T, v);
     // Below Tc: v' < vc < v''; only the saturated phase on the side of v decides single phase.
     const double ps = saturationPressure(T);
