@@ -1,5 +1,5 @@
 // The library's calls on a given working record: range checks in the documented order, then the
-// forward or backward evaluation.  The exports apply them to the library's one static record.
+// forward or backward evaluation.  Each export applies them to a working record of its own.
 #pragma once
 
 #include "backward67.h"

@@ -15,9 +15,10 @@
  * Checks run in the order of the arguments; NaN fails the first test it meets and gives its code.
  * The (p,h) and (p,s) calls refuse p <= 0.088 psia (the (p,T) calls accept 0.088 itself).
  *
- * The library keeps one static working record and no lock: calls must not overlap. Callers bind by
- * ordinal (vaprop67.def); the start-up entry (ordinal 24 on Windows) writes the reference offsets at
- * load, on every platform, before any call.
+ * The library is thread-safe: every call works on a record of its own, and the start-up entry
+ * (ordinal 24 on Windows) writes the reference offsets at load, on every platform, before any call;
+ * they are only read afterwards. Calls from any number of threads may overlap and give the same
+ * results as the same calls made one after another. Callers bind by ordinal (vaprop67.def).
  */
 #ifndef VAPROP67_H
 #define VAPROP67_H

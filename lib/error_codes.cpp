@@ -29,6 +29,10 @@ constexpr std::array<ErrorEntry, VAPROP_ERROR_COUNT> kErrors{{
     {VAPROP_ENTROPY_TOO_LOW, "entropy too low"},
     {VAPROP_ENTROPY_TOO_HIGH, "entropy too high"},
     {VAPROP_CONVERGENCE_ERROR, "convergence error"},
+    {VAPROP_UNKNOWN_PAIR, "unknown input pair"},
+    {VAPROP_UNKNOWN_PROPERTY, "unknown property name"},
+    {VAPROP_INVALID_COUNT, "invalid count"},
+    {VAPROP_NULL_POINTER, "null pointer"},
     {VAPROP_TRANSPORT_UNAVAILABLE, "transport properties not available"},
 }};
 

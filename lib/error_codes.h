@@ -2,7 +2,8 @@
  * The error codes of the property library vaprop32 and their texts: the system's one list.
  *
  * Every failure of a property call is one of these negative whole numbers, returned in place of the
- * result double. Results at or below -1000 are codes; every property value lies above.
+ * result double. Results at or below -1000 are codes; every property value lies above. The by-name
+ * calls StmBatch and StmProp return the codes -3100 to -3400 when the call itself is refused.
  * The texts are those under which the add-ins and the command-line calculator report the codes.
  * This is a small static library of its own (target vaprop_errors), so every module that reports
  * codes compiles in the same table; it is not an export of vaprop32.
@@ -31,6 +32,10 @@ enum VapropErrorCode {
     VAPROP_ENTROPY_TOO_LOW = -2300,         /* "entropy too low" */
     VAPROP_ENTROPY_TOO_HIGH = -2400,        /* "entropy too high" */
     VAPROP_CONVERGENCE_ERROR = -2500,       /* "convergence error" */
+    VAPROP_UNKNOWN_PAIR = -3100,            /* "unknown input pair": StmBatch, StmProp */
+    VAPROP_UNKNOWN_PROPERTY = -3200,        /* "unknown property name": StmBatch, StmProp */
+    VAPROP_INVALID_COUNT = -3300,           /* "invalid count": StmBatch count or threads below 0 */
+    VAPROP_NULL_POINTER = -3400,            /* "null pointer": StmBatch, StmProp */
     VAPROP_TRANSPORT_UNAVAILABLE = -5100    /* "transport properties not available" */
 };
 
@@ -38,7 +43,7 @@ enum VapropErrorCode {
 #define VAPROP_CODE_LIMIT (-1000.0)
 
 /* Number of codes in the table. */
-#define VAPROP_ERROR_COUNT 17
+#define VAPROP_ERROR_COUNT 21
 
 /* The text of a code of the table ("temperature too high" for -1000, ...); NULL for any other value,
    including property values and numbers that are not whole codes of the table. */

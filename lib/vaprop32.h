@@ -36,8 +36,22 @@
  * IFC-67 and the transport equations of the library, which refuse T > 1073.15 K above 10 MPa (-5100).
  * vaprop32 binds vaprop67 when it is loaded and cannot be loaded without it.
  *
- * The library keeps one IF97 state and one transport object for all callers and no lock: calls must
- * not overlap (the same holds for vaprop67, which the IFC-67 route uses).
+ * The library is thread-safe: it keeps no state between calls, so every export may be called from
+ * any number of threads at once, with the same results as the same calls made one after another
+ * (vaprop67, which the IFC-67 route uses, is thread-safe as well).
+ *
+ * The by-name calls StmBatch and StmProp name the input pair and the properties by their letters:
+ *   pair   "PT", "PQ", "TQ", "PH" or "PS", case ignored; the other order ("TP") is the same pair
+ *          with its two inputs swapped;
+ *   names  the result letters of the exports: P, T, Q, H, S, V, C, W, G, K, M, R, and PR for the
+ *          Prandtl number (no unit); case ignored. A letter of a pair that has an export for it gives
+ *          exactly the bits of that export (value or code); any other combination (K of (P,H), Q of
+ *          (P,T), T of (P,Q), ...) the value of the same state in the same units, with the same codes:
+ *          -2000 for what is not defined for the state (K, M and PR of wet steam). An input letter gives the input as passed once the state
+ *          is computable. R is 4 for saturated and wet states (0 with bit 8).
+ * Calls refused as a whole return a code without touching anything: -3100 unknown input pair,
+ * -3200 unknown property name (or an empty list, or more than 64 names), -3300 invalid count (count
+ * or threads below 0), -3400 null pointer, -1099 invalid unit set (UnitSet above 32 or set index 7).
  */
 #ifndef VAPROP32_H
 #define VAPROP32_H
@@ -162,6 +176,16 @@ VAPROP_API double VAPROP_CALL StmTempIT(double T, int32_t UnitSet);
 
 /* ord. 44 version of the library: 3.2 */
 VAPROP_API double VAPROP_CALL StmVer(void);
+
+/* ord. 46 many states at once: row i of out holds, for the inputs in1[i] and in2[i] (in the order of
+   pair), one cell per name of props, in their order (count rows of as many cells as names). threads 0
+   uses one thread per processor. Returns the number of cells that hold a code (at most 2147483647),
+   or a refusal code (-3100, -3200, -3300, -3400, -1099) with out untouched. */
+VAPROP_API int32_t VAPROP_CALL StmBatch(const char *pair, const char *props, int32_t UnitSet, int32_t count,
+                                        const double *in1, const double *in2, double *out, int32_t threads);
+/* ord. 47 one property of one state by names: the bits of the matching export or StmBatch cell, or a
+   refusal code (-3100, -3200, -3400) */
+VAPROP_API double VAPROP_CALL StmProp(const char *pair, double in1, double in2, const char *prop, int32_t UnitSet);
 
 #ifdef __cplusplus
 }

@@ -15,7 +15,7 @@ case "$seconds" in
   ''|*[!0-9]*) echo "usage: tools/fuzz.sh [seconds-per-target] [target ...]" >&2; exit 2 ;;
 esac
 
-all_targets=(fuzz_vaprop32 fuzz_vaprop67 fuzz_expression fuzz_stm_loader fuzz_xl_unit_set fuzz_xl_wrapper
+all_targets=(fuzz_vaprop32 fuzz_by_name fuzz_vaprop67 fuzz_expression fuzz_stm_loader fuzz_xl_unit_set fuzz_xl_wrapper
              fuzz_vapcalc_batch)
 if [ $# -gt 0 ]; then targets=("$@"); else targets=("${all_targets[@]}"); fi
 

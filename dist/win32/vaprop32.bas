@@ -7,6 +7,12 @@ Attribute VB_Name = "vaprop32"
 ' Every function returns the property in the units of UnitSet, or a negative error code at or below
 ' -1000 (e.g. -1200 pressure too high). UnitSet: 0 Eng, 1 SI, 2 EngG, 3 SIF, 4 SIK, 5 MET, 6 METF;
 ' add 8 for the 1967 equations, 16 for the fast (p,h) and (p,s) calls.
+'
+' StmBatch computes many states at once: pass the first element of each array, e.g.
+'   n = StmBatch("PT", "H,S", 1, count, p(0), t(0), result(0), 0)
+' with result() dimensioned for count rows of as many cells as names (here 2 * count); it returns the
+' number of cells that hold a code, or a negative code when the call is refused. StmProp gives one
+' property by names: StmProp("PT", 10, 500, "H", 1).
 Option Explicit
 
 #If VBA7 Then
@@ -54,6 +60,8 @@ Public Declare PtrSafe Function StmTempIT Lib "vaprop32.dll" (ByVal T As Double,
 Public Declare PtrSafe Function StmTempTI Lib "vaprop32.dll" (ByVal T As Double, ByVal UnitSet As Long) As Double
 Public Declare PtrSafe Function StmVer Lib "vaprop32.dll" () As Double
 Public Declare PtrSafe Function StmPTR Lib "vaprop32.dll" (ByVal P As Double, ByVal T As Double, ByVal UnitSet As Long) As Double
+Public Declare PtrSafe Function StmBatch Lib "vaprop32.dll" (ByVal pair As String, ByVal props As String, ByVal UnitSet As Long, ByVal count As Long, ByRef in1 As Double, ByRef in2 As Double, ByRef out As Double, ByVal threads As Long) As Long
+Public Declare PtrSafe Function StmProp Lib "vaprop32.dll" (ByVal pair As String, ByVal in1 As Double, ByVal in2 As Double, ByVal prop As String, ByVal UnitSet As Long) As Double
 #Else
 Public Declare Function StmTP Lib "vaprop32.dll" (ByVal T As Double, ByVal UnitSet As Long) As Double
 Public Declare Function StmPT Lib "vaprop32.dll" (ByVal P As Double, ByVal UnitSet As Long) As Double
@@ -99,4 +107,6 @@ Public Declare Function StmTempIT Lib "vaprop32.dll" (ByVal T As Double, ByVal U
 Public Declare Function StmTempTI Lib "vaprop32.dll" (ByVal T As Double, ByVal UnitSet As Long) As Double
 Public Declare Function StmVer Lib "vaprop32.dll" () As Double
 Public Declare Function StmPTR Lib "vaprop32.dll" (ByVal P As Double, ByVal T As Double, ByVal UnitSet As Long) As Double
+Public Declare Function StmBatch Lib "vaprop32.dll" (ByVal pair As String, ByVal props As String, ByVal UnitSet As Long, ByVal count As Long, ByRef in1 As Double, ByRef in2 As Double, ByRef out As Double, ByVal threads As Long) As Long
+Public Declare Function StmProp Lib "vaprop32.dll" (ByVal pair As String, ByVal in1 As Double, ByVal in2 As Double, ByVal prop As String, ByVal UnitSet As Long) As Double
 #End If

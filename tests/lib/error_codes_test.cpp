@@ -33,6 +33,10 @@ const CodeRow kCodes[] = {
     {-2300, "entropy too low"},
     {-2400, "entropy too high"},
     {-2500, "convergence error"},
+    {-3100, "unknown input pair"},
+    {-3200, "unknown property name"},
+    {-3300, "invalid count"},
+    {-3400, "null pointer"},
     {-5100, "transport properties not available"},
 };
 

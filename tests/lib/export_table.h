@@ -69,6 +69,17 @@ inline constexpr std::array<ExportInfo, 44> kExports{{
     {45, "StmPTR", Letter::P, Letter::T, Letter::R, 20},
 }};
 
+// The by-name calls, ordinals 46 and 47: names and argument sizes.
+struct ByNameExport {
+    int ordinal;
+    const char* name;
+    int argBytes;
+};
+inline constexpr std::array<ByNameExport, 2> kByNameExports{{
+    {46, "StmBatch", 32},  // pair, props, UnitSet, count, in1, in2, out, threads
+    {47, "StmProp", 28},   // pair, in1, in2, prop, UnitSet
+}};
+
 // The code an input letter's range check gives for a value below its range (also NaN) and above.
 constexpr int belowCode(Letter l) {
     switch (l) {

@@ -49,6 +49,7 @@ TEST_F(LoadedLibrary, LoadsWithEverySymbolResolved) { ASSERT_NE(handle_, nullptr
 TEST_F(LoadedLibrary, EveryExportIsFoundByName) {
     ASSERT_NE(handle_, nullptr);
     for (const ExportInfo& e : kExports) EXPECT_NE(dlsym(handle_, e.name), nullptr) << e.name;
+    for (const ByNameExport& e : kByNameExports) EXPECT_NE(dlsym(handle_, e.name), nullptr) << e.name;
 }
 
 // True when the symbol found through the handle is defined in vaprop32 itself (a handle's lookup
@@ -105,7 +106,8 @@ TEST_F(LoadedLibrary, CallsThroughTheLoadedSymbols) {
     EXPECT_NEAR(find<Fn1>("StmTempTI")(100.0, 1), 100.0261, 5e-5);
 }
 
-// vaprop32.def: "Name = Name@bytes @ordinal", ordinal 1 the start-up entry, 2 to 45 the calls.
+// vaprop32.def: "Name = Name@bytes @ordinal", ordinal 1 the start-up entry, 2 to 45 the property
+// calls, 46 and 47 the by-name calls.
 TEST(ExportDefinition, MatchesTheGoldenTable) {
     std::ifstream def(VAPROP32_DEF);
     ASSERT_TRUE(def.good()) << VAPROP32_DEF;
@@ -121,9 +123,12 @@ TEST(ExportDefinition, MatchesTheGoldenTable) {
         EXPECT_EQ(m[1].str(), m[2].str()) << text;
         EXPECT_TRUE(byOrdinal.emplace(ordinal, m[1].str() + "@" + m[3].str()).second) << "ordinal twice: " << text;
     }
-    EXPECT_EQ(entries, 45);
+    EXPECT_EQ(entries, 47);
     EXPECT_EQ(byOrdinal[1], "DllMain@12");
     for (const ExportInfo& e : kExports) {
+        EXPECT_EQ(byOrdinal[e.ordinal], std::string(e.name) + "@" + std::to_string(e.argBytes)) << e.ordinal;
+    }
+    for (const ByNameExport& e : kByNameExports) {
         EXPECT_EQ(byOrdinal[e.ordinal], std::string(e.name) + "@" + std::to_string(e.argBytes)) << e.ordinal;
     }
 }

@@ -105,6 +105,30 @@ TEST(Batch, RowsInInputOrderWithValuesOfTheLibrary) {
     EXPECT_EQ(batchSummary(stats), "3 states, 0 failed");
 }
 
+// The states of a run are computed in blocks by the library on several threads: the output is the
+// same on every number of threads, and each row is the row of its state computed on its own.
+TEST(Batch, OutputIsTheSameOnEveryNumberOfThreads) {
+    MemoryBatch one;
+    std::vector<std::pair<double, double>> lines;  // the file's columns: H (kJ/kg), then P (bar)
+    for (int i = 0; i < 20000; ++i) {
+        lines.emplace_back(20 * (1 + i % 200), 1 + (i * 37) % 700);
+        one.input += number(lines.back().first) + "," + number(lines.back().second) + "\n";
+    }
+    MemoryBatch three = one;
+    BatchConfig c = config(Pair::PH, {Property::T, Property::Q, Property::K, Property::Pr, Property::R});
+    c.swapped = true;
+    c.threads = 1;
+    const BatchStats s1 = one.run(c);
+    c.threads = 3;
+    const BatchStats s3 = three.run(c);
+    EXPECT_EQ(one.output, three.output);
+    EXPECT_EQ(s1.failed, s3.failed);
+    EXPECT_EQ(s1.states, lines.size());
+    std::string expected = batchHeader(c);
+    for (const auto& [h, p] : lines) appendBatchRow(expected, c, h, p);
+    EXPECT_EQ(one.output, expected);
+}
+
 TEST(Batch, SwappedColumnsAndChosenProperties) {
     MemoryBatch m;
     const double h = StmPTH(10.0, 300.0, 1);

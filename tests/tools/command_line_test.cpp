@@ -105,6 +105,16 @@ TEST(CommandLine, BatchOptions) {
     cl = parse({"--batch", "--pair", "PT", "--", "-odd-name.csv"});
     ASSERT_TRUE(cl.ok) << cl.error;
     EXPECT_EQ(cl.options.file, "-odd-name.csv");
+    EXPECT_EQ(cl.options.threads, 0);  // one per processor
+
+    cl = parse({"--batch", "--pair", "PT", "--threads", "3"});
+    ASSERT_TRUE(cl.ok) << cl.error;
+    EXPECT_EQ(cl.options.threads, 3);
+    for (const char* bad : {"-1", "2.5", "x", "1025"}) {
+        cl = parse({"--batch", "--pair", "PT", "--threads", bad});
+        EXPECT_FALSE(cl.ok) << bad;
+        EXPECT_NE(cl.error.find("--threads"), std::string::npos) << cl.error;
+    }
 }
 
 TEST(CommandLine, DefaultBatchPropertiesAreTheStatePropertiesThatAreNotInputs) {

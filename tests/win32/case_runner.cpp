@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -30,7 +31,7 @@ std::uint64_t bitsOf(double x) {
     return bits;
 }
 
-void* entries[46] = {};  // by ordinal
+void* entries[48] = {};  // by ordinal
 
 void write(std::FILE* out, const ExportRow& row, double a, double b, std::int32_t unitSet) {
     const int arity = static_cast<int>(std::strlen(row.inputs));
@@ -60,8 +61,17 @@ bool bind(const char*) {
         }
         entries[row.ordinal] = byOrdinal;
     }
-    if (GetProcAddress(module, MAKEINTRESOURCEA(46)) != nullptr) {
-        std::printf("FAIL an export at ordinal 46\n");
+    for (const ByNameRow& row : kByNameExports) {
+        void* byOrdinal = reinterpret_cast<void*>(GetProcAddress(module, MAKEINTRESOURCEA(row.ordinal)));
+        void* byName = reinterpret_cast<void*>(GetProcAddress(module, row.name));
+        if (byOrdinal == nullptr || byOrdinal != byName) {
+            std::printf("FAIL ordinal %d is not %s\n", row.ordinal, row.name);
+            ok = false;
+        }
+        entries[row.ordinal] = byOrdinal;
+    }
+    if (GetProcAddress(module, MAKEINTRESOURCEA(48)) != nullptr) {
+        std::printf("FAIL an export at ordinal 48\n");
         ok = false;
     }
     return ok;
@@ -143,9 +153,59 @@ bool bind(const char* path) {
             return false;
         }
     }
+    for (const ByNameRow& row : kByNameExports) {
+        entries[row.ordinal] = dlsym(module, row.name);
+        if (entries[row.ordinal] == nullptr) {
+            std::printf("FAIL %s not exported\n", row.name);
+            return false;
+        }
+    }
     return true;
 }
 #endif
+
+// The by-name calls over the sweep of every pair, each batch on two threads: one line per cell,
+//   <ordinal> StmBatch:<pair>:<name> <a> <b> <UnitSet> <result>
+// and StmProp for the first row of each pair and name.
+long writeByName(std::FILE* out) {
+    const auto batch = reinterpret_cast<BatchCall>(entries[46]);
+    const auto prop = reinterpret_cast<PropCall>(entries[47]);
+    static constexpr const char* kNames[] = {"P", "T", "Q", "H", "S", "V", "C", "W", "G", "K", "M", "PR", "R"};
+    constexpr int kNameCount = sizeof kNames / sizeof kNames[0];
+    static constexpr const char* kNameList = "P,T,Q,H,S,V,C,W,G,K,M,PR,R";
+    static double in1[kSweepSteps * kSweepSteps], in2[kSweepSteps * kSweepSteps];
+    static double cells[kSweepSteps * kSweepSteps * kNameCount];
+    long calls = 0;
+    for (const char* pair : {"PT", "PQ", "TQ", "PH", "PS"}) {
+        int rows = 0;
+        for (int i = 0; i < sweepCount(pair[0]); ++i) {
+            for (int j = 0; j < sweepCount(pair[1]); ++j, ++rows) {
+                in1[rows] = sweepValue(pair[0], i);
+                in2[rows] = sweepValue(pair[1], j);
+            }
+        }
+        for (std::int32_t unitSet : kSweepUnitSets) {
+            const std::int32_t codes = batch(pair, kNameList, unitSet, rows, in1, in2, cells, 2);
+            std::fprintf(out, "46 StmBatch:%s:codes %016" PRIx64 " %016" PRIx64 " %" PRId32 " %016" PRIx64 " %d\n",
+                         pair, bitsOf(0), bitsOf(0), unitSet, static_cast<std::uint64_t>(codes), codes);
+            for (int r = 0; r < rows; ++r) {
+                for (int k = 0; k < kNameCount; ++k) {
+                    const double c = cells[r * kNameCount + k];
+                    std::fprintf(out, "46 StmBatch:%s:%s %016" PRIx64 " %016" PRIx64 " %" PRId32 " %016" PRIx64 " %.17g\n",
+                                 pair, kNames[k], bitsOf(in1[r]), bitsOf(in2[r]), unitSet, bitsOf(c), c);
+                    ++calls;
+                }
+            }
+            for (const char* name : kNames) {
+                const double c = prop(pair, in1[0], in2[0], name, unitSet);
+                std::fprintf(out, "47 StmProp:%s:%s %016" PRIx64 " %016" PRIx64 " %" PRId32 " %016" PRIx64 " %.17g\n",
+                             pair, name, bitsOf(in1[0]), bitsOf(in2[0]), unitSet, bitsOf(c), c);
+                ++calls;
+            }
+        }
+    }
+    return calls;
+}
 
 }  // namespace
 
@@ -198,6 +258,7 @@ int main(int argc, char** argv) {
         write(out, *row, edge.a, std::strlen(row->inputs) > 1 ? edge.b : 0, edge.unitSet);
         ++calls;
     }
+    calls += writeByName(out);
     std::fclose(out);
     std::printf("%ld calls\n", calls);
     return 0;

@@ -1,4 +1,4 @@
-// The 44 property exports of vaprop32 by ordinal, with the letters of their inputs, as the add-ins
+// The 44 property exports of vaprop32 by ordinal (and the two by-name calls after them), with the letters of their inputs, as the add-ins
 // and macros bind them (ordinal 1 is the start-up entry, which no caller binds). Shared by the wine
 // test programs and the native program that writes the expected results.
 #pragma once
@@ -39,6 +39,16 @@ inline constexpr ExportRow kExports[] = {
 };
 inline constexpr int kExportCount = sizeof kExports / sizeof kExports[0];
 static_assert(kExportCount == 44);
+
+// The by-name calls (ordinals 46 and 47).
+using BatchCall = std::int32_t(VAPROP_TEST_CALL*)(const char*, const char*, std::int32_t, std::int32_t, const double*,
+                                                  const double*, double*, std::int32_t);
+using PropCall = double(VAPROP_TEST_CALL*)(const char*, double, double, const char*, std::int32_t);
+struct ByNameRow {
+    int ordinal;
+    const char* name;
+};
+inline constexpr ByNameRow kByNameExports[] = {{46, "StmBatch"}, {47, "StmProp"}};
 
 inline const ExportRow* exportNamed(const char* name) {
     for (const ExportRow& row : kExports) {

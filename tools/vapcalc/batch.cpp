@@ -4,7 +4,10 @@
 #include "cell_text.h"
 #include "number_text.h"
 #include "text.h"
+#include "vaprop32.h"
 
+#include <array>
+#include <limits>
 #include <optional>
 
 namespace vapcalc {
@@ -15,6 +18,8 @@ constexpr std::size_t kWriteBlock = 1 << 16;
 constexpr std::uint64_t kProgressEvery = 4096;
 constexpr std::uint64_t kMaxDiagnostics = 100;
 constexpr std::string_view kMalformedCell = "malformed line";
+// States computed by one StmBatch call at most.
+constexpr std::size_t kBlockRows = 8192;
 
 constexpr bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
@@ -87,12 +92,62 @@ void appendMalformedRow(std::string& out, const BatchConfig& config) {
     out.push_back('\n');
 }
 
+// The CSV row of one state: the two inputs as the file has them, then each chosen property. `cells`
+// holds the state's cells in the order of Property: the values to show when `shown`, else the
+// library's cells, from which the values shown are taken (shownValue).
+bool appendShownRow(std::string& out, const BatchConfig& config, double fileFirst, double fileSecond,
+                    const double* cells, bool shown) {
+    const double a = config.swapped ? fileSecond : fileFirst;
+    const double b = config.swapped ? fileFirst : fileSecond;
+    appendResult(out, fileFirst, config.digits);
+    out.push_back(',');
+    appendResult(out, fileSecond, config.digits);
+    bool ok = true;
+    for (Property p : config.props) {
+        const double r = shown ? cells[static_cast<std::size_t>(p)] : shownValue(p, config.pair, a, b, config.unitSet, cells);
+        out.push_back(',');
+        if (isCode(r)) {
+            if (r != kNotAvailable) ok = false;
+            appendCell(out, codeText(r));
+        } else {
+            appendResult(out, r, config.digits);
+        }
+    }
+    out.push_back('\n');
+    return ok;
+}
+
+// The library names of the properties a batch needs: the chosen ones and the state's own, once each,
+// with the position of each property's cell in a row (or -1).
+struct BlockNames {
+    std::string list;
+    std::array<int, kPropertyCount> column{};
+    std::size_t count = 0;
+};
+
+BlockNames blockNames(const BatchConfig& config) {
+    BlockNames names;
+    names.column.fill(-1);
+    auto add = [&names](Property p) {
+        int& c = names.column[static_cast<std::size_t>(p)];
+        if (c >= 0) return;
+        c = static_cast<int>(names.count++);
+        if (!names.list.empty()) names.list.push_back(',');
+        names.list.append(libraryName(p));
+    };
+    add(stateProperty(config.pair));
+    for (Property p : config.props) add(p);
+    return names;
+}
+
 // The streaming loop: holds at most one read block and one line of kMaxLineLength characters.
 class BatchRun {
 public:
-    BatchRun(const BatchConfig& config, const BatchIo& io) : config_(config), io_(io) {
+    BatchRun(const BatchConfig& config, const BatchIo& io)
+        : config_(config), io_(io), names_(blockNames(config)), pairName_(libraryPairName(config.pair)) {
         out_.reserve(kWriteBlock + kMaxLineLength);
         carry_.reserve(kMaxLineLength + 1);
+        pending_.reserve(kBlockRows);
     }
 
     BatchStats run() {
@@ -168,8 +223,7 @@ private:
         case LineKind::Blank: return;
         case LineKind::Data:
             seenData_ = true;
-            if (!appendBatchRow(out_, config_, parsed.first, parsed.second)) ++stats_.failed;
-            counted();
+            pend({false, parsed.first, parsed.second});
             return;
         case LineKind::Malformed:
             if (!seenData_ && !seenHeader_ && parsed.firstFieldIsText) {
@@ -190,8 +244,55 @@ private:
         } else if (stats_.malformed == kMaxDiagnostics + 1 && io_.diagnostic) {
             io_.diagnostic("further malformed lines are counted but not shown");
         }
-        appendMalformedRow(out_, config_);
-        counted();
+        pend({true, 0.0, 0.0});
+    }
+
+    // A row waits for its block; a full block is computed at once.
+    struct PendingRow {
+        bool malformed;
+        double first;  // the file's columns
+        double second;
+    };
+
+    void pend(const PendingRow& row) {
+        pending_.push_back(row);
+        if (pending_.size() >= kBlockRows) computePending();
+    }
+
+    // The waiting rows: their states by one StmBatch call, then their CSV rows in the order of the file.
+    void computePending() {
+        if (pending_.empty()) return;
+        a_.clear();
+        b_.clear();
+        for (const PendingRow& row : pending_) {
+            if (row.malformed) continue;
+            a_.push_back(config_.swapped ? row.second : row.first);
+            b_.push_back(config_.swapped ? row.first : row.second);
+        }
+        const std::size_t n = names_.count;
+        cells_.assign(a_.size() * n, 0.0);
+        if (!a_.empty()) {
+            const std::int32_t rc = StmBatch(pairName_.c_str(), names_.list.c_str(), config_.unitSet,
+                                             static_cast<std::int32_t>(a_.size()), a_.data(), b_.data(),
+                                             cells_.data(), config_.threads);
+            if (rc < 0) cells_.assign(cells_.size(), static_cast<double>(rc));  // refused: its code everywhere
+        }
+        std::array<double, kPropertyCount> row{};
+        std::size_t k = 0;
+        for (const PendingRow& p : pending_) {
+            if (p.malformed) {
+                appendMalformedRow(out_, config_);
+            } else {
+                row.fill(std::numeric_limits<double>::quiet_NaN());
+                for (std::size_t i = 0; i < kPropertyCount; ++i) {
+                    if (names_.column[i] >= 0) row[i] = cells_[k * n + static_cast<std::size_t>(names_.column[i])];
+                }
+                if (!appendShownRow(out_, config_, p.first, p.second, row.data(), false)) ++stats_.failed;
+                ++k;
+            }
+            counted();
+        }
+        pending_.clear();
     }
 
     void counted() {
@@ -200,6 +301,7 @@ private:
     }
 
     void flush() {
+        computePending();
         if (out_.empty() || stats_.writeError) return;
         if (!io_.write(out_.data(), out_.size())) stats_.writeError = true;
         out_.clear();
@@ -213,6 +315,12 @@ private:
     bool overLong_ = false;
     bool seenData_ = false;
     bool seenHeader_ = false;
+    const BlockNames names_;
+    const std::string pairName_;
+    std::vector<PendingRow> pending_;
+    std::vector<double> a_;
+    std::vector<double> b_;
+    std::vector<double> cells_;
 };
 
 }  // namespace
@@ -270,22 +378,9 @@ bool appendBatchRow(std::string& out, const BatchConfig& config, double fileFirs
     const double a = config.swapped ? fileSecond : fileFirst;
     const double b = config.swapped ? fileFirst : fileSecond;
     StateEvaluator state(config.pair, a, b, config.unitSet);
-    appendResult(out, fileFirst, config.digits);
-    out.push_back(',');
-    appendResult(out, fileSecond, config.digits);
-    bool ok = true;
-    for (Property p : config.props) {
-        const double r = state.get(p);
-        out.push_back(',');
-        if (isCode(r)) {
-            if (r != kNotAvailable) ok = false;
-            appendCell(out, codeText(r));
-        } else {
-            appendResult(out, r, config.digits);
-        }
-    }
-    out.push_back('\n');
-    return ok;
+    std::array<double, kPropertyCount> cells{};
+    for (std::size_t i = 0; i < kPropertyCount; ++i) cells[i] = state.get(static_cast<Property>(i));
+    return appendShownRow(out, config, fileFirst, fileSecond, cells.data(), true);
 }
 
 BatchStats runBatch(const BatchConfig& config, const BatchIo& io) { return BatchRun(config, io).run(); }

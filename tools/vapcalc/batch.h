@@ -37,6 +37,7 @@ struct BatchConfig {
     std::vector<Property> props;
     std::int32_t unitSet = 1;
     int digits = 0;
+    int threads = 0;       // StmBatch threads: 0 one per processor
 };
 
 struct BatchStats {
@@ -63,12 +64,14 @@ struct BatchIo {
 // its unit text in brackets ("P [bar],H [kJ/kg],T [°C],Q").
 std::string batchHeader(const BatchConfig& config);
 
-// Appends the CSV row of one state; returns false when a cell holds an error text.
+// Appends the CSV row of one state (computed on its own); returns false when a cell holds an error
+// text.
 bool appendBatchRow(std::string& out, const BatchConfig& config, double fileFirst, double fileSecond);
 
 // Reads the whole input, writes the header and one row per data or malformed line, reports
-// malformed lines through `diagnostic`, and returns the counts. Output is handed to `write` in
-// blocks, and whenever the input pauses, so a pipeline sees rows as their lines arrive.
+// malformed lines through `diagnostic`, and returns the counts. The states are computed in blocks by
+// StmBatch on config.threads threads. Output is handed to `write` in blocks, and whenever the input
+// pauses, so a pipeline sees rows as their lines arrive.
 BatchStats runBatch(const BatchConfig& config, const BatchIo& io);
 
 // "100000 states, 3 failed (1 malformed line)".

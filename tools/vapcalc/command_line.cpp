@@ -76,7 +76,7 @@ private:
             inlineValue = arg.substr(eq + 1);
         }
         const bool takesValue = name == "--units" || name == "--format" || name == "--digits" || name == "--pair" ||
-                                name == "--props";
+                                name == "--props" || name == "--threads";
         if (!takesValue && inlineValue) {
             fail(std::string(name) + " takes no value");
             return;
@@ -126,6 +126,13 @@ private:
                 return;
             }
             result_.options.digits = static_cast<int>(*d);
+        } else if (name == "--threads") {
+            const std::optional<double> t = parseFiniteNumber(v);
+            if (!t || *t != static_cast<double>(static_cast<int>(*t)) || *t < 0 || *t > kMaxThreads) {
+                fail("--threads needs a whole number from 0 (one per processor) to 1024, not " + quotedForMessage(v));
+                return;
+            }
+            result_.options.threads = static_cast<int>(*t);
         } else if (name == "--pair") {
             pairOption(v);
         } else if (name == "--props") {

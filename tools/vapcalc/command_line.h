@@ -14,6 +14,9 @@ namespace vapcalc {
 enum class Mode : std::uint8_t { Point, Batch, Help, Version };
 enum class Format : std::uint8_t { Table, Csv, Json };
 
+// Largest --threads (the library itself uses at most 64 threads for one call).
+inline constexpr int kMaxThreads = 1024;
+
 // Unit set when --units is not given: SI (bar, °C, kJ/kg, ...).
 inline constexpr std::int32_t kDefaultUnitSet = 1;
 
@@ -27,6 +30,7 @@ struct Options {
     std::int32_t unitSet = kDefaultUnitSet;  // --units with the --ifc67 (+8) and --fast (+16) bits
     Format format = Format::Table;
     int digits = 0;                          // 0: shortest round-trip text; 1..17 significant digits
+    int threads = 0;                         // batch mode: threads of the library's StmBatch, 0 one per processor
     // The input pair, with the inputs in the order the pair's exports take them. In batch mode
     // `swapped` tells that the file's columns come in the other order (--pair HP).
     Pair pair = Pair::PT;

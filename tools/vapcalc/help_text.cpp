@@ -10,7 +10,7 @@ Usage:
   vapcalc [NAME=VALUE NAME=VALUE] [--units SET] [--ifc67] [--fast]
           [--format table|csv|json] [--digits N] [--props LIST]
   vapcalc --batch --pair XY [--units SET] [--ifc67] [--fast] [--props LIST]
-          [--digits N] [FILE|-]
+          [--digits N] [--threads N] [FILE|-]
   vapcalc --help | --version
 
 One state point
@@ -56,6 +56,8 @@ Options
 Batch mode
   --batch        read one state per line from FILE (or standard input for - or no FILE)
   --pair XY      the two columns of the file, e.g. PT, PH or HP (columns H then P)
+  --threads N    compute on N threads (default 0: one per processor); the output is the
+                 same for every N
   A line holds two numbers separated by a comma or blanks; "#" starts a comment; blank
   lines are skipped; a first line that does not start with a number is a header. Lines
   longer than 4096 characters are refused. vapcalc writes CSV to standard output: a

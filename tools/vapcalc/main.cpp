@@ -74,7 +74,8 @@ int runBatch(const vapcalc::Options& options) {
             return kExitIo;
         }
     }
-    const vapcalc::BatchConfig config{options.pair, options.swapped, options.props, options.unitSet, options.digits};
+    const vapcalc::BatchConfig config{options.pair, options.swapped, options.props, options.unitSet, options.digits,
+                                      options.threads};
     vapcalc::ProgressLine progress(vapcalc::ProgressLine::Clock::now());
     const bool terminal = ::isatty(STDERR_FILENO) == 1;
     vapcalc::BatchIo io;

@@ -1,9 +1,10 @@
-// Property table, unit texts and the evaluation of one state through the vaprop32 exports.
+// Property table, unit texts and the evaluation of one state through StmBatch of vaprop32.
 #include "properties.h"
 
 #include "text.h"
-#include "unit_sets.h"
 #include "vaprop32.h"
+
+#include <string>
 
 namespace vapcalc {
 namespace {
@@ -62,34 +63,16 @@ constexpr std::array<PairInfo, 5> kPairs{{
     {Pair::PS, Property::P, Property::S},
 }};
 
-using Export = double(VAPROP_CALL*)(double, double, std::int32_t);
-
-// The export that computes a property directly from each pair; nullptr where the value is an input
-// or is composed below. Order of columns: P T Q H S V C W G M K Pr R.
-constexpr std::array<std::array<Export, kPropertyCount>, 5> kExports{{
-    /* PT */ {nullptr, nullptr, nullptr, StmPTH, StmPTS, StmPTV, StmPTC, StmPTW, StmPTG, StmPTM, StmPTK, nullptr,
-              nullptr},
-    /* PQ */ {nullptr, nullptr, nullptr, StmPQH, StmPQS, StmPQV, StmPQC, StmPQW, StmPQG, StmPQM, StmPQK, nullptr,
-              nullptr},
-    /* TQ */ {nullptr, nullptr, nullptr, StmTQH, StmTQS, StmTQV, StmTQC, StmTQW, StmTQG, StmTQM, StmTQK, nullptr,
-              nullptr},
-    /* PH */ {nullptr, StmPHT, StmPHQ, nullptr, StmPHS, StmPHV, StmPHC, StmPHW, StmPHG, nullptr, nullptr, nullptr,
-              nullptr},
-    /* PS */ {nullptr, StmPST, StmPSQ, StmPSH, nullptr, StmPSV, StmPSC, StmPSW, StmPSG, nullptr, nullptr, nullptr,
-              nullptr},
-}};
-
-// The export whose success tells that the state itself can be computed.
-constexpr std::array<Export, 5> kStateExports{StmPTV, StmPQV, StmTQV, StmPHT, StmPST};
+// The library's names, in the order of Property.
+constexpr std::array<std::string_view, kPropertyCount> kLibraryNames{"P", "T", "Q",  "H", "S",  "V", "C",
+                                                                     "W", "G", "M",  "K", "PR", "R"};
+constexpr std::string_view kAllLibraryNames = "P,T,Q,H,S,V,C,W,G,M,K,PR,R";
 
 constexpr std::size_t index(Pair p) { return static_cast<std::size_t>(p); }
 constexpr std::size_t index(Property p) { return static_cast<std::size_t>(p); }
 
 constexpr bool isIfc67(std::int32_t unitSet) { return (unitSet & 8) != 0; }
 constexpr bool strictlyWet(double x) { return x > 0.0 && x < 1.0; }
-
-// The IF97 region number of the saturation line and the wet region.
-constexpr double kRegionTwoPhase = 4.0;
 
 }  // namespace
 
@@ -122,172 +105,67 @@ bool unitSetAccepted(std::int32_t unitSet) noexcept {
     return StmTP(0.0, unitSet) != kInvalidUnitSet;
 }
 
+std::string_view libraryName(Property p) noexcept { return kLibraryNames[index(p)]; }
+
+std::string libraryPairName(Pair pair) {
+    const PairInfo& info = kPairs[index(pair)];
+    return std::string(propertyInfo(info.first).letter) + std::string(propertyInfo(info.second).letter);
+}
+
+std::string_view allLibraryNames() noexcept { return kAllLibraryNames; }
+
+Property stateProperty(Pair pair) noexcept {
+    return pair == Pair::PH || pair == Pair::PS ? Property::T : Property::V;
+}
+
+double shownValue(Property p, Pair pair, double first, double second, std::int32_t unitSet,
+                  const double* cells) noexcept {
+    const double stateCell = cells[index(stateProperty(pair))];
+    const double code = isCode(stateCell) ? stateCell : 0.0;
+    const PairInfo& info = kPairs[index(pair)];
+    // An input comes back as given, once the state is known to be computable.
+    if (p == info.first || p == info.second) return code != 0.0 ? code : (p == info.first ? first : second);
+    if (p == Property::Q && pair == Pair::PT) return kNotAvailable;  // single phase: no quality
+    // The saturation value of (p,x) and (T,x), and their transport properties and Prandtl number
+    // (which the library refuses for wet steam before it looks at the state): the state's own code
+    // first.
+    const bool saturationPair = pair == Pair::PQ || pair == Pair::TQ;
+    const bool stateFirst = p == Property::T || p == Property::P || p == Property::M || p == Property::K ||
+                            p == Property::Pr;
+    if (saturationPair && stateFirst && code != 0.0) {
+        return code;
+    }
+    // The 1967 equations have no IF97 region.
+    if (p == Property::R && isIfc67(unitSet)) return code != 0.0 ? code : kNotAvailable;
+    return cells[index(p)];
+}
+
 StateEvaluator::StateEvaluator(Pair pair, double first, double second, std::int32_t unitSet) noexcept
     : pair_(pair), a_(first), b_(second), unitSet_(unitSet) {}
 
+void StateEvaluator::compute() noexcept {
+    if (computed_) return;
+    computed_ = true;
+    const std::string name = libraryPairName(pair_);
+    const std::int32_t rc =
+        StmBatch(name.c_str(), kAllLibraryNames.data(), unitSet_, 1, &a_, &b_, cells_.data(), 1);
+    if (rc < 0) cells_.fill(static_cast<double>(rc));  // a refused call: its code everywhere
+}
+
 double StateEvaluator::stateCode() noexcept {
-    if (!state_) {
-        const double r = (pair_ == Pair::PH || pair_ == Pair::PS) ? temperature()
-                                                                  : kStateExports[index(pair_)](a_, b_, unitSet_);
-        state_ = isCode(r) ? r : 0.0;
-    }
-    return *state_;
+    compute();
+    const double r = cells_[index(stateProperty(pair_))];
+    return isCode(r) ? r : 0.0;
 }
 
 double StateEvaluator::get(Property p) noexcept {
-    switch (p) {
-    case Property::C:
-        if (!c_) c_ = compute(p);
-        return *c_;
-    case Property::M:
-        if (!m_) m_ = compute(p);
-        return *m_;
-    case Property::K:
-        if (!k_) k_ = compute(p);
-        return *k_;
-    case Property::T:
-        return temperature();
-    case Property::Q:
-        return quality();
-    default:
-        return compute(p);
-    }
+    compute();
+    return shownValue(p, pair_, a_, b_, unitSet_, cells_.data());
 }
 
 bool StateEvaluator::isWet() noexcept {
-    const double x = quality();
+    const double x = get(Property::Q);
     return !isCode(x) && strictlyWet(x);
-}
-
-double StateEvaluator::compute(Property p) noexcept {
-    const PairInfo& info = kPairs[index(pair_)];
-    // An input comes back as given, once the state is known to be computable.
-    if (p == info.first || p == info.second) {
-        const double code = stateCode();
-        if (code != 0.0) return code;
-        return p == info.first ? a_ : b_;
-    }
-    // The library refuses transport properties of wet steam before it looks at the state, so a
-    // state outside the saturation range would show "not available"; its own code comes first.
-    if ((p == Property::M || p == Property::K) && (pair_ == Pair::PQ || pair_ == Pair::TQ)) {
-        const double code = stateCode();
-        if (code != 0.0) return code;
-    }
-    if (const Export f = kExports[index(pair_)][index(p)]) return f(a_, b_, unitSet_);
-    switch (p) {
-    case Property::P: {  // only from (T, Q): the saturation pressure, once the state is computable
-        const double code = stateCode();
-        return code != 0.0 ? code : StmTP(a_, unitSet_);
-    }
-    case Property::M:
-    case Property::K:
-        return transport(p);
-    case Property::Pr:
-        return prandtl();
-    case Property::R:
-        return region();
-    default:
-        return kNotAvailable;
-    }
-}
-
-double StateEvaluator::temperature() noexcept {
-    if (!t_) {
-        switch (pair_) {
-        case Pair::PT: t_ = b_; break;
-        case Pair::TQ: t_ = a_; break;
-        case Pair::PQ: t_ = StmPT(a_, unitSet_); break;
-        case Pair::PH: t_ = StmPHT(a_, b_, unitSet_); break;
-        case Pair::PS: t_ = StmPST(a_, b_, unitSet_); break;
-        }
-        // An input, or the saturation temperature of (p,x), only once the state is known to be computable.
-        if (pair_ == Pair::PT || pair_ == Pair::TQ || pair_ == Pair::PQ) {
-            const double code = stateCode();
-            if (code != 0.0) t_ = code;
-        }
-    }
-    return *t_;
-}
-
-double StateEvaluator::quality() noexcept {
-    if (!x_) {
-        switch (pair_) {
-        case Pair::PT: x_ = kNotAvailable; break;  // single phase: the library has no quality for (p,T)
-        case Pair::PQ:
-        case Pair::TQ: {
-            const double code = stateCode();
-            x_ = code != 0.0 ? code : b_;
-            break;
-        }
-        case Pair::PH: x_ = StmPHQ(a_, b_, unitSet_); break;
-        case Pair::PS: x_ = StmPSQ(a_, b_, unitSet_); break;
-        }
-    }
-    return *x_;
-}
-
-// Transport properties at (p,h) and (p,s): the library computes them from (p,T) or, on the
-// saturation line, from (p,x); none for a wet state. A liquid-like state (x = 0) at the saturation
-// temperature is saturated liquid: (p,T) there would give the vapour, so it goes by (p, x = 0).
-double StateEvaluator::transport(Property p) noexcept {
-    const double t = temperature();
-    if (isCode(t)) return t;
-    const double x = quality();
-    if (isCode(x)) return x;
-    if (strictlyWet(x)) return kNotAvailable;
-    if (saturatedLiquid(t, x)) return p == Property::K ? StmPQK(a_, 0.0, unitSet_) : StmPQM(a_, 0.0, unitSet_);
-    return p == Property::K ? StmPTK(a_, t, unitSet_) : StmPTM(a_, t, unitSet_);
-}
-
-// A liquid-like state (x = 0) found from (p,h) or (p,s) at or above the saturation temperature.
-bool StateEvaluator::saturatedLiquid(double t, double x) noexcept {
-    if (x != 0.0) return false;
-    const double tSat = StmPT(a_, unitSet_);
-    return !isCode(tSat) && t >= tSat;
-}
-
-// Pr = cp * mu / k in the core's units (kJ/(kg K) * 1000, Pa s, W/(m K)).
-double StateEvaluator::prandtl() noexcept {
-    const double c = get(Property::C);
-    const double m = get(Property::M);
-    const double k = get(Property::K);
-    for (double r : {c, m, k}) {
-        if (r == kNotAvailable) return kNotAvailable;
-    }
-    for (double r : {c, m, k}) {
-        if (isCode(r)) return r;
-    }
-    const auto set = static_cast<std::size_t>(unitSet_ & 7);
-    const vaprop::UnitFactors& f = vaprop::kUnitFactors;
-    const double cp = c / f.specificHeat[set];
-    const double mu = m / f.viscosity[set];
-    const double lambda = k / f.conductivity[set];
-    return cp * 1000.0 * mu / lambda;
-}
-
-// The IF97 region: from the library for (p,T) and for single-phase states found from (p,h) and
-// (p,s); 4 for the saturation line and the wet region. The 1967 equations have no IF97 region.
-double StateEvaluator::region() noexcept {
-    if (isIfc67(unitSet_)) {
-        const double code = stateCode();
-        return code != 0.0 ? code : kNotAvailable;
-    }
-    switch (pair_) {
-    case Pair::PT: return StmPTR(a_, b_, unitSet_);
-    case Pair::PQ:
-    case Pair::TQ: {
-        const double code = stateCode();
-        return code != 0.0 ? code : kRegionTwoPhase;
-    }
-    case Pair::PH:
-    case Pair::PS: break;
-    }
-    const double t = temperature();
-    if (isCode(t)) return t;
-    const double x = quality();
-    if (isCode(x)) return x;
-    if (strictlyWet(x) || saturatedLiquid(t, x)) return kRegionTwoPhase;
-    return StmPTR(a_, t, unitSet_);
 }
 
 }  // namespace vapcalc

@@ -1,5 +1,5 @@
 // The properties vapcalc reports, the input pairs it accepts, and their evaluation through the
-// exports of vaprop32 (so every number agrees with the library by construction).
+// library's StmBatch (so every number is the library's by construction).
 #ifndef VAPCALC_PROPERTIES_H
 #define VAPCALC_PROPERTIES_H
 
@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace vapcalc {
@@ -62,11 +63,26 @@ constexpr bool isCode(double r) noexcept { return !(r > -1000.0); }
 // library itself: every export checks the word before it looks at a value.
 bool unitSetAccepted(std::int32_t unitSet) noexcept;
 
-// The properties of one state point. Every value comes from one vaprop32 export called with the
-// state's inputs and UnitSet (or, for the Prandtl number and the region of a wet state, from such
-// values), and is in the set's units or is a code: the library's error code, or kNotAvailable.
-// Values needed twice (temperature and quality for the transport properties at (p,h) and (p,s))
-// are computed once per state.
+// The library's name of a property for StmBatch and StmProp ("P", ..., "PR", "R"), and of a pair
+// ("PT", "PQ", "TQ", "PH", "PS").
+std::string_view libraryName(Property p) noexcept;
+std::string libraryPairName(Pair pair);
+
+// The letter of the cell that tells whether a state of the pair can be computed at all: V for (p,T),
+// (p,x) and (T,x), T for (p,h) and (p,s).
+Property stateProperty(Pair pair) noexcept;
+
+// The properties of one state as vapcalc shows them, from the library's cells of that state: the
+// input cells as given once the state is known to be computable, the state's own code first for the
+// saturation value and the transport properties of (p,x) and (T,x), no quality for (p,T) (a single
+// phase), and no IF97 region under the 1967 equations. `cells` holds the library's cells in the
+// order of Property, the state property's cell among them.
+double shownValue(Property p, Pair pair, double first, double second, std::int32_t unitSet,
+                  const double* cells) noexcept;
+
+// The properties of one state point, all computed by one StmBatch call of the library with the
+// state's inputs and UnitSet: every value is in the set's units or is a code (the library's error
+// code, or kNotAvailable).
 class StateEvaluator {
 public:
     // first and second in the order of the pair (pairInfo(pair).first, .second).
@@ -84,25 +100,18 @@ public:
     bool isWet() noexcept;
 
 private:
-    double compute(Property p) noexcept;
-    double temperature() noexcept;
-    double quality() noexcept;
-    double transport(Property p) noexcept;
-    double prandtl() noexcept;
-    double region() noexcept;
-    bool saturatedLiquid(double t, double x) noexcept;
+    void compute() noexcept;
 
     Pair pair_;
     double a_;
     double b_;
     std::int32_t unitSet_;
-    std::optional<double> state_;
-    std::optional<double> t_;
-    std::optional<double> x_;
-    std::optional<double> c_;
-    std::optional<double> m_;
-    std::optional<double> k_;
+    bool computed_ = false;
+    std::array<double, kPropertyCount> cells_{};
 };
+
+// The comma-separated library names of every property, in the order of Property.
+std::string_view allLibraryNames() noexcept;
 
 }  // namespace vapcalc
 

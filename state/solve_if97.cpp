@@ -1,0 +1,122 @@
+// The IF97 solver of the state layer: the core operation of the pair with the mask of the properties
+// asked for, read back through the core's getters (a getter gives the status code while an error
+// status is set), then the transport step, the Prandtl number and the region.
+#include "composition.h"
+
+#include "if97_state.h"
+#include "properties.h"
+#include "status.h"
+
+namespace steam::detail {
+namespace {
+
+using if97::IF97State;
+
+constexpr double kRegionWet = 4.0;  // the saturation line and the wet region
+
+constexpr bool asks(PropertyMask mask, Property p) noexcept { return (mask & maskOf(p)) != 0; }
+
+// The core mask of the thermodynamic properties in mask: one bit per property, v and w for the
+// isentropic coefficient, and for the transport step v with the saturation value the pair computes
+// (T of (p,x), p of (T,x)), as the conductivity and viscosity calls of the library have always asked.
+int coreMask(Pair pair, PropertyMask mask) noexcept {
+    int bits = 0;
+    if (asks(mask, Property::P)) bits |= if97::kMaskP;
+    if (asks(mask, Property::T)) bits |= if97::kMaskT;
+    if (asks(mask, Property::X)) bits |= if97::kMaskX;
+    if (asks(mask, Property::H)) bits |= if97::kMaskH;
+    if (asks(mask, Property::S)) bits |= if97::kMaskS;
+    if (asks(mask, Property::V)) bits |= if97::kMaskV;
+    if (asks(mask, Property::Cp) || asks(mask, Property::Prandtl)) bits |= if97::kMaskCp;
+    if (asks(mask, Property::W)) bits |= if97::kMaskW;
+    if (asks(mask, Property::Kappa)) bits |= if97::kMaskV | if97::kMaskW;
+    if (mask & kTransportMask) {
+        bits |= if97::kMaskV;
+        if (pair == Pair::PX) bits |= if97::kMaskT;
+        if (pair == Pair::TX) bits |= if97::kMaskP;
+    }
+    return bits;
+}
+
+// The properties of mask from the core's getters (cp as well when the Prandtl number is asked).
+void readBack(const IF97State& core, PropertyMask mask, State& st) noexcept {
+    auto put = [&st](Property p, double value) { st.values[indexOf(p)] = value; };
+    if (asks(mask, Property::P)) put(Property::P, core.pressure());
+    if (asks(mask, Property::T)) put(Property::T, core.temperature());
+    if (asks(mask, Property::X)) put(Property::X, core.quality());
+    if (asks(mask, Property::H)) put(Property::H, core.enthalpy());
+    if (asks(mask, Property::S)) put(Property::S, core.entropy());
+    if (asks(mask, Property::V)) put(Property::V, core.volume());
+    if (asks(mask, Property::Cp) || asks(mask, Property::Prandtl)) put(Property::Cp, core.cp());
+    if (asks(mask, Property::W)) put(Property::W, core.soundSpeed());
+    if (asks(mask, Property::Kappa)) put(Property::Kappa, core.isentropicExponent());
+}
+
+void compute(IF97State& core, Pair pair, double a, double b, int bits, bool backwardOnly) noexcept {
+    const int fast = backwardOnly ? 1 : 0;
+    switch (pair) {
+        case Pair::PT: core.computePT(a, b, bits); return;
+        case Pair::PX: core.computePX(a, b, bits); return;
+        case Pair::TX: core.computeTX(a, b, bits); return;
+        case Pair::PH: core.computePH(a, b, bits, fast); return;
+        case Pair::PS: core.computePS(a, b, bits, fast); return;
+    }
+}
+
+// A (p,h) or (p,s) state found liquid-like at or above the saturation temperature lies on the
+// saturation line as saturated liquid.
+bool saturatedLiquid(double p, double T, double x) noexcept {
+    if (x != 0.0) return false;
+    IF97State sat;
+    sat.computePX(p, 0.0, if97::kMaskT);
+    const double Ts = sat.temperature();
+    return !isCode(Ts) && T >= Ts;
+}
+
+// The IF97 region of a computed state: 4 on the saturation line and in the wet region; for (p,h)
+// and (p,s) states the region of their (p,T).
+double regionOf(Pair pair, const IF97State& core) noexcept {
+    if (if97::isErrorStatus(core.status())) return core.status();
+    if (pair == Pair::PX || pair == Pair::TX) return kRegionWet;
+    const double p = core.pressure();
+    const double T = core.temperature();
+    const double x = core.quality();
+    if (strictlyWet(x) || saturatedLiquid(p, T, x)) return kRegionWet;
+    IF97State single;
+    return single.regionOfPT(p, T);
+}
+
+}  // namespace
+
+void solveIF97(State& st, double a, double b, PropertyMask mask, bool backwardOnly) noexcept {
+    const Pair pair = st.pair;
+    IF97State core;
+    // The region of (p,T) comes from the region test alone (region 3 states whose volume search
+    // fails still have one).
+    if ((mask & maskOf(Property::Region)) && pair == Pair::PT) {
+        st.values[indexOf(Property::Region)] = core.regionOfPT(a, b);
+        mask &= ~maskOf(Property::Region);
+        if (mask == 0) return;
+    }
+    compute(core, pair, a, b, coreMask(pair, mask), backwardOnly);
+    st.status = core.status();
+
+    readBack(core, mask, st);
+
+    if (mask & kTransportMask) {
+        const PropertyMask transport = maskOf(Property::Mu) | maskOf(Property::Lambda);
+        if (refusesTransportBeforeState(pair, b)) {
+            fill(st, transport, if97::kNotDefined);
+        } else if (if97::isErrorStatus(core.status())) {
+            fill(st, transport, core.status());
+        } else if (strictlyWet(core.quality())) {
+            fill(st, transport, if97::kNotDefined);
+        } else {
+            transportAt(core.pressure(), core.temperature(), core.volume(), transport, st);
+        }
+        if (mask & maskOf(Property::Prandtl)) st.values[indexOf(Property::Prandtl)] = prandtlOf(st);
+    }
+    if (mask & maskOf(Property::Region)) st.values[indexOf(Property::Region)] = regionOf(pair, core);
+}
+
+}  // namespace steam::detail

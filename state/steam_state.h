@@ -1,0 +1,73 @@
+// The state layer: a water or steam state as a value.
+//
+// solve() takes a formulation, an input pair and its two values in core units (MPa, K, quality,
+// kJ/kg, kJ/(kg K)) and returns a State that holds its status and every property the mask asked for:
+// each one a value in core units (MPa, K, -, kJ/kg, kJ/(kg K), m3/kg, kJ/(kg K), m/s, -, Pa s,
+// W/(m K), -, -) or a code of the core's numbering (at or below -1000 in the library numbering, e.g.
+// the marker -2000 for the heat capacity of a wet state). Properties the mask did not ask for hold a
+// quiet NaN. Nothing is kept between calls and nothing is allocated: calls may run on any number of
+// threads at once.
+//
+// The rules every front end shares live behind this call once: the input range checks, the region
+// choice and the core operations, the refusal of transport properties for wet states, the Prandtl
+// number, the IF97 region of a state, and the IFC-67 composition (its calls in English units, the
+// heat capacity composed from (p,h) and (p,s) with the saturation-line test, the states handed to the
+// transport equations). Unit sets are not known here: they belong to the front ends.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+namespace steam {
+
+enum class Formulation : std::uint8_t { IF97, IFC67 };
+
+// Input pairs; their descriptors (input properties) are the table of pairs.h.
+enum class Pair : std::uint8_t { PT, PX, TX, PH, PS };
+inline constexpr std::size_t kPairCount = 5;
+
+// The properties of a state, in the order of State::values.
+enum class Property : std::uint8_t {
+    P,        // pressure, MPa
+    T,        // temperature, K
+    X,        // quality; 0 liquid-like, 1 vapour-like single phase
+    H,        // specific enthalpy, kJ/kg
+    S,        // specific entropy, kJ/(kg K)
+    V,        // specific volume, m3/kg
+    Cp,       // isobaric specific heat, kJ/(kg K)
+    W,        // speed of sound, m/s (wet states: the critical flow velocity)
+    Kappa,    // isentropic expansion coefficient w^2/(p v)
+    Mu,       // dynamic viscosity, Pa s
+    Lambda,   // thermal conductivity, W/(m K)
+    Prandtl,  // Prandtl number mu cp / lambda
+    Region,   // IF97 region: 1, 2, 3, 5, or 4 for wet and saturated states; 0 with IFC-67
+};
+inline constexpr std::size_t kPropertyCount = 13;
+
+using PropertyMask = std::uint32_t;
+
+constexpr PropertyMask maskOf(Property p) noexcept { return PropertyMask{1} << static_cast<unsigned>(p); }
+inline constexpr PropertyMask kAllProperties = (PropertyMask{1} << kPropertyCount) - 1;
+
+constexpr std::size_t indexOf(Property p) noexcept { return static_cast<std::size_t>(p); }
+
+struct State {
+    Formulation formulation = Formulation::IF97;
+    Pair pair = Pair::PT;
+    // 0, or the code of the state: an input outside its range, or a failed IF97 operation. With
+    // IFC-67, whose calls report per property, the first code among the properties asked for.
+    int status = 0;
+    std::array<double, kPropertyCount> values{};
+
+    double operator[](Property p) const noexcept { return values[indexOf(p)]; }
+};
+
+// first and second in the order of the pair's inputs (pairs.h): (p,T), (p,x), (T,x), (p,h), (p,s).
+// backwardOnly keeps the IF97 backward temperature of regions 1 and 2 of (p,h) and (p,s) without its
+// refinement (also for the speed of sound and the isentropic coefficient under IFC-67, which the
+// 1967 equations do not give and which come from IF97).
+State solve(Formulation formulation, Pair pair, double first, double second, PropertyMask mask,
+            bool backwardOnly = false) noexcept;
+
+}  // namespace steam
