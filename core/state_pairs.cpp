@@ -28,10 +28,19 @@ SaturatedPhases saturatedAt(double T, int mask) noexcept { return saturatedAtP(s
 
 namespace {
 
+// A quality within this of 0 or 1 is the saturated liquid or vapour: the solvers' rounding (about
+// 1e-13) leaves such states a hair inside the two-phase region, where cp and the transport
+// properties are not defined. The inputs move by at most 1e-12 (h'' - h'), 2.6e-9 kJ/kg.
+constexpr double kQualitySnap = 1e-12;
+
 // A solved state checked against the range of the state: moved onto a limit it lies beyond by no
 // more than the solvers' tolerance, else the code of the limit.
 PairSolution withinRange(PairSolution s) noexcept {
     if (s.code != 0) return s;
+    if (s.region == 4) {
+        if (s.x < kQualitySnap) s.x = 0.0;
+        if (s.x > 1.0 - kQualitySnap) s.x = 1.0;
+    }
     const double pMax = s.region == 5 ? kPairP5Max : kPairPMax;
     if (s.T < kPairTMin) {
         if (s.T < kPairTMin * (1.0 - kPairLimitSlack)) return pairError(status::TemperatureLow);

@@ -61,7 +61,7 @@
  *          forms; to 1173.15 K, -5100 above; -2000 for wet steam, and K11 at the critical point
  *          itself); case ignored.
  *          The pairs HS, TS, PV, TV find the state in every region, wet states included; it reproduces
- *          both inputs within 1e-11 relative (1e-9 within 0.02 K of the critical temperature). Where two
+ *          both inputs within 3e-11 relative (1e-9 within 0.02 K of the critical temperature). Where two
  *          states share the inputs -- liquid water near its density maximum (277.13 K at low pressure,
  *          falling to 273.15 K at 18.94 MPa): one (P,V) below and one above the maximum, or a cold
  *          liquid and a wet state of very small quality; one (T,S) at two pressures up to 110.32 MPa,
