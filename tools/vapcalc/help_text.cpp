@@ -20,8 +20,9 @@ One state point
     V specific volume
   The pairs H,S  T,S  P,V  T,V find the state in every region, wet steam included (IF97
   only: with --ifc67 "not available in the 1967 formulation"). Liquid water near its
-  density maximum (up to 277.13 K) has two states for some T,S and P,V inputs (one of
-  them may be wet steam of very small quality): "ambiguous state".
+  density maximum (4 °C at low pressure) has two states for some T,S and P,V inputs
+  between 0 °C and about 8 °C (one of them may be wet steam of very small quality):
+  "ambiguous state".
   vapcalc prints pressure, temperature, quality, enthalpy, entropy, specific volume,
   isobaric heat capacity, speed of sound (for wet steam: the critical flow velocity),
   isentropic expansion coefficient, dynamic viscosity, thermal conductivity, Prandtl
