@@ -23,6 +23,7 @@
 #include "if97_state.h"
 #include "pair_solvers.h"
 #include "pair_state.h"
+#include "portable_math.h"
 #include "region1.h"
 #include "region2.h"
 #include "region3.h"
@@ -288,7 +289,79 @@ Attempt attempt(int region, double h, double s) noexcept {
     }
 }
 
+PairSolution solveRegions(double h, double s) noexcept;
+
+// Along the isentrope s the enthalpy rises with p (dh = v dp) through every phase, and inside the
+// range lies one stretch of pressures: below it the isentrope is colder than 273.15 K, above it
+// hotter than the range allows (or p above 110.32 MPa). A bisection in ln p with the (p,s) operation
+// finds where h is reached, or which limit h lies beyond: the fall-back when the solves above do not
+// converge, which is where (h,s) lies beyond the range.
+enum class Along { Below, Above, Failed };
+
+struct IsentropePoint {
+    Along side;
+    IF97State state;
+};
+
+IsentropePoint isentropeAt(double p, double h, double s) noexcept {
+    IsentropePoint pt{Along::Failed, IF97State{}};
+    pt.state.computePS(p, s, kMaskT | kMaskH | kMaskV, 0);
+    const int code = pt.state.status();
+    if (code == 0) {
+        pt.side = pt.state.enthalpy() < h ? Along::Below : Along::Above;
+    } else if (code == status::EntropyLow || code == status::EnthalpyLow) {
+        pt.side = Along::Below;  // colder than 273.15 K at this pressure
+    } else if (code == status::EntropyHigh || code == status::TemperatureHigh) {
+        pt.side = Along::Above;  // hotter than the range at this pressure
+    }
+    return pt;
+}
+
+PairSolution alongIsentrope(double h, double s) noexcept {
+    IsentropePoint lo = isentropeAt(kPairPMin, h, s);
+    IsentropePoint hi = isentropeAt(kPairPMax, h, s);
+    if (lo.side == Along::Failed || hi.side == Along::Failed) return pairError(status::IterationConvergence);
+    if (lo.side == Along::Above) return pairError(lo.state.status() == 0 ? status::PressureLow : status::TemperatureHigh);
+    if (hi.side == Along::Below) return pairError(hi.state.status() == 0 ? status::PressureHigh : status::TemperatureLow);
+    double a = portable_math::log(kPairPMin);
+    double b = portable_math::log(kPairPMax);
+    for (int k = 0; k < 200 && b - a > 1e-15 * std::fabs(b) + 1e-300; ++k) {
+        const double m = 0.5 * (a + b);
+        IsentropePoint mid = isentropeAt(portable_math::exp(m), h, s);
+        if (mid.side == Along::Failed) return pairError(status::IterationConvergence);
+        if (mid.side == Along::Below) {
+            a = m;
+            lo = mid;
+        } else {
+            b = m;
+            hi = mid;
+        }
+    }
+    // h is reached between two states of the range: a state; else the limit it lies beyond.
+    if (lo.state.status() != 0) return pairError(status::TemperatureLow);
+    if (hi.state.status() != 0) return pairError(status::TemperatureHigh);
+    const IF97State& st = hi.state;
+    const double x = st.quality();
+    if (x > 0.0 && x < 1.0) return PairSolution{0, kWet, st.pressure(), st.temperature(), 0.0, x};
+    double p = st.pressure();
+    double T = st.temperature();
+    if (T > kT13 && T <= kT25 && (x == 0.0 || p > pB23(T))) {
+        double rho = 1.0 / st.volume();
+        if (solveHelmholtzHS(h, s, rho, T) != 0) return pairError(status::IterationConvergence);
+        const double p3 = helmholtzPoint(rho, T).p;
+        return PairSolution{0, 3, p3, T, 1.0 / rho, region3Quality(p3, T, rho)};
+    }
+    const int region = T > kT25 ? 5 : x == 0.0 ? 1 : 2;
+    if (solveGibbsHS(region, h, s, p, T) != 0) return pairError(status::IterationConvergence);
+    return PairSolution{0, region, p, T, 0.0, region == 1 ? 0.0 : 1.0};
+}
+
 PairSolution solveHS(double h, double s) noexcept {
+    const PairSolution found = solveRegions(h, s);
+    return found.code == status::IterationConvergence ? alongIsentrope(h, s) : found;
+}
+
+PairSolution solveRegions(double h, double s) noexcept {
     int region = firstRegion(h, s);
     int tried = 0;
     for (int k = 0; k < 6; ++k) {

@@ -5,7 +5,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
+#include <random>
 
 #include "b23.h"
 #include "if97_state.h"
@@ -400,6 +402,44 @@ TEST(PairRange, Codes) {
     EXPECT_EQ(st.status(), status::TemperatureHigh);
     st.computeTV(2300.0, 1.0, kProps);
     EXPECT_EQ(st.status(), status::TemperatureHigh);
+}
+
+// Inputs over the whole box the range checks accept (and beyond it for v): every result is a state
+// within the range with finite properties, a range code, or the ambiguous-state code; never a
+// convergence failure.
+TEST(PairRange, EveryInputGivesAStateOrARangeCode) {
+    std::mt19937_64 rng(2026);
+    std::uniform_real_distribution<double> u(0.0, 1.0);
+    const int allowed[] = {0,
+                           status::TemperatureHigh,
+                           status::TemperatureLow,
+                           status::PressureHigh,
+                           status::PressureLow,
+                           status::EnthalpyLow,
+                           status::EnthalpyHigh,
+                           status::EntropyLow,
+                           status::EntropyHigh,
+                           status::AmbiguousState};
+    for (int k = 0; k < 20000; ++k) {
+        IF97State st;
+        const double logV = std::log(1e-4) + u(rng) * std::log(1e12);
+        switch (k % 4) {
+            case 0: st.computeHS(-1.0 + u(rng) * 7400.0, -0.1 + u(rng) * 20.0, kProps); break;
+            case 1: st.computeTS(273.0 + u(rng) * 2001.0, -0.1 + u(rng) * 20.0, kProps); break;
+            case 2: st.computePV(std::exp(std::log(1e-7) + u(rng) * std::log(1.1e9)), std::exp(logV), kProps); break;
+            default: st.computeTV(273.0 + u(rng) * 2001.0, std::exp(logV), kProps); break;
+        }
+        const int code = st.status();
+        EXPECT_NE(std::find(std::begin(allowed), std::end(allowed), code), std::end(allowed)) << k << ": " << code;
+        if (code != 0) continue;
+        for (double value : {st.pressure(), st.temperature(), st.quality(), st.enthalpy(), st.entropy(), st.volume()}) {
+            EXPECT_TRUE(std::isfinite(value)) << k;
+        }
+        EXPECT_GE(st.pressure(), 1e-7);
+        EXPECT_LE(st.pressure(), 110.32);
+        EXPECT_GE(st.temperature(), 273.15);
+        EXPECT_LE(st.temperature(), 2273.15);
+    }
 }
 
 // The limits themselves are in the range: 1e-7 MPa, 110.32 MPa, 273.15 K, 2273.15 K.
