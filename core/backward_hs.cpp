@@ -38,7 +38,12 @@ constexpr std::array<Term, 19> kEq1{{
 static_assert(kEq1.size() == 19);
 
 // SR2-01 Eq. 2: h2ab(s) = n1 + n2 s + n3 s^2 + n4 s^3 (h in kJ/kg, s in kJ/(kg K)).
-constexpr std::array<double, 4> kEq2{{-0.349898083432139e4, 0.257560716905876e4, -0.421073558227969e3, 0.276349063799944e2}};
+constexpr std::array<double, 4> kEq2{{
+    -0.349898083432139e4,
+    0.257560716905876e4,
+    -0.421073558227969e3,
+    0.276349063799944e2,
+}};
 static_assert(kEq2.size() == 4);
 
 // SR2-01 Eq. 3, p2a(h,s): (p/4 MPa)^(1/4) = sum n (eta - 0.5)^I (sigma - 1.2)^J, eta = h/4200, sigma = s/12.

@@ -95,7 +95,12 @@ constexpr std::array<Term, 35> kSR404Eq2{{
 static_assert(kSR404Eq2.size() == 35);
 
 // SR3-03 Eq. 1: h3ab(p) = n1 + n2 p + n3 p^2 + n4 p^3 (h in kJ/kg, p in MPa).
-constexpr std::array<double, 4> kSR303Eq1{{0.201464004206875e4, 0.374696550136983e1, -0.219921901054187e-1, 0.875131686009950e-4}};
+constexpr std::array<double, 4> kSR303Eq1{{
+    0.201464004206875e4,
+    0.374696550136983e1,
+    -0.219921901054187e-1,
+    0.875131686009950e-4,
+}};
 static_assert(kSR303Eq1.size() == 4);
 
 // SR3-03 Eq. 2, T3a(p,h): T/760 K = sum n (pi + 0.240)^I (eta - 0.615)^J, pi = p/100 MPa, eta = h/2300.
@@ -264,13 +269,21 @@ double p3(double h, double s) noexcept { return s <= kSc ? p3a(h, s) : p3b(h, s)
 
 double h3ab(double p) noexcept { return kSR303Eq1[0] + p * (kSR303Eq1[1] + p * (kSR303Eq1[2] + p * kSR303Eq1[3])); }
 
-double T3a(double p, double h) noexcept { return 760.0 * backward::sum<kSR303Eq2>(p / 100.0 + 0.240, h / 2300.0 - 0.615); }
+double T3a(double p, double h) noexcept {
+    return 760.0 * backward::sum<kSR303Eq2>(p / 100.0 + 0.240, h / 2300.0 - 0.615);
+}
 
-double T3b(double p, double h) noexcept { return 860.0 * backward::sum<kSR303Eq3>(p / 100.0 + 0.298, h / 2800.0 - 0.720); }
+double T3b(double p, double h) noexcept {
+    return 860.0 * backward::sum<kSR303Eq3>(p / 100.0 + 0.298, h / 2800.0 - 0.720);
+}
 
-double v3a(double p, double h) noexcept { return 0.0028 * backward::sum<kSR303Eq4>(p / 100.0 + 0.128, h / 2100.0 - 0.727); }
+double v3a(double p, double h) noexcept {
+    return 0.0028 * backward::sum<kSR303Eq4>(p / 100.0 + 0.128, h / 2100.0 - 0.727);
+}
 
-double v3b(double p, double h) noexcept { return 0.0088 * backward::sum<kSR303Eq5>(p / 100.0 + 0.0661, h / 2800.0 - 0.720); }
+double v3b(double p, double h) noexcept {
+    return 0.0088 * backward::sum<kSR303Eq5>(p / 100.0 + 0.0661, h / 2800.0 - 0.720);
+}
 
 double T3(double p, double h) noexcept { return h <= h3ab(p) ? T3a(p, h) : T3b(p, h); }
 

@@ -74,7 +74,8 @@ constexpr std::array<Term, 19> kEq4{{
 // clang-format on
 static_assert(kEq4.size() == 19);
 
-// SR4-04 Eq. 5, h''2ab(s): h/2800 kJ/kg = exp(sum n (1/sigma1 - 0.513)^I (sigma2 - 0.524)^J), sigma1 = s/5.21, sigma2 = s/9.2.
+// SR4-04 Eq. 5, h''2ab(s): h/2800 kJ/kg = exp(sum n (1/sigma1 - 0.513)^I (sigma2 - 0.524)^J),
+// sigma1 = s/5.21, sigma2 = s/9.2.
 // clang-format off
 constexpr std::array<Term, 30> kEq5{{
     {1, 8, -0.524581170928788e3},

@@ -3,7 +3,8 @@
 // Each solver takes its start value(s) in place and iterates the basic equation of one region until
 // the state reproduces the given inputs: relative residual at most kPairTolerance (inputs near zero
 // against the floors kPairFloorH and kPairFloorS), or a last Newton step from a residual of at most
-// kPairFinalStep, or, where the iteration stalls at rounding level, at most kPairAccept. It returns 0, or status::IterationConvergence with the last iterate in place.
+// kPairFinalStep, or, where the iteration stalls at rounding level, at most kPairAccept. It returns 0,
+// or status::IterationConvergence with the last iterate in place.
 // The solvers do not decide the region: the callers' region tests do, and check the result against
 // the region's bounds.
 #pragma once

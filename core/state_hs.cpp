@@ -81,7 +81,9 @@ int clampToRange(double& p, double& T, double pMax, double TMax, int codeTHigh) 
         p = kPairPMin;
     }
     if (p > pMax) {
-        if (p > pMax * (1.0 + kPairLimitSlack)) return pMax == kPairP5Max ? status::TemperatureHigh : status::PressureHigh;
+        if (p > pMax * (1.0 + kPairLimitSlack)) {
+            return pMax == kPairP5Max ? status::TemperatureHigh : status::PressureHigh;
+        }
         p = pMax;
     }
     return 0;
@@ -163,7 +165,9 @@ Attempt region5(double h, double s) noexcept {
     double T = std::clamp(region5StartTph(h), kT25, kPairTMax);
     if (const int rc = solveGibbsHS(5, h, s, p, T); rc != 0) return {pairError(rc), 0};
     if (beyond(kT25, T)) return {PairSolution{0, 5, p, T, 0.0, 1.0}, 2};
-    if (const int rc = clampToRange(p, T, kPairP5Max, kPairTMax, status::TemperatureHigh); rc != 0) return {pairError(rc), 0};
+    if (const int rc = clampToRange(p, T, kPairP5Max, kPairTMax, status::TemperatureHigh); rc != 0) {
+        return {pairError(rc), 0};
+    }
     return {PairSolution{0, 5, p, T, 0.0, 1.0}, 0};
 }
 
@@ -321,8 +325,12 @@ PairSolution alongIsentrope(double h, double s) noexcept {
     IsentropePoint lo = isentropeAt(kPairPMin, h, s);
     IsentropePoint hi = isentropeAt(kPairPMax, h, s);
     if (lo.side == Along::Failed || hi.side == Along::Failed) return pairError(status::IterationConvergence);
-    if (lo.side == Along::Above) return pairError(lo.state.status() == 0 ? status::PressureLow : status::TemperatureHigh);
-    if (hi.side == Along::Below) return pairError(hi.state.status() == 0 ? status::PressureHigh : status::TemperatureLow);
+    if (lo.side == Along::Above) {
+        return pairError(lo.state.status() == 0 ? status::PressureLow : status::TemperatureHigh);
+    }
+    if (hi.side == Along::Below) {
+        return pairError(hi.state.status() == 0 ? status::PressureHigh : status::TemperatureLow);
+    }
     double a = portable_math::log(kPairPMin);
     double b = portable_math::log(kPairPMax);
     for (int k = 0; k < 200 && b - a > 1e-15 * std::fabs(b) + 1e-300; ++k) {

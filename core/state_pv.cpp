@@ -62,8 +62,8 @@ PairSolution vapour(double p, double v, double TLo, double vLo = 0.0) noexcept {
     if (v <= vHot) {
         double T0 = Tideal;
         if (vLo > 0.0 && vLo < vHot) {
-            const double lnT = portable_math::log(TLo) + portable_math::log(kT25 / TLo) *
-                                                            (portable_math::log(v / vLo) / portable_math::log(vHot / vLo));
+            const double share = portable_math::log(v / vLo) / portable_math::log(vHot / vLo);
+            const double lnT = portable_math::log(TLo) + portable_math::log(kT25 / TLo) * share;
             T0 = portable_math::exp(lnT);
         }
         return gibbs(2, p, v, TLo - kAcrossBoundaryK, kT25 + kAcrossBoundaryK, T0);

@@ -113,7 +113,8 @@ const Row kRows[] = {
 
 TEST(BackwardHS, VerificationTables) {
     for (const Row& r : kRows) {
-        EXPECT_TRUE(test::matchesPrinted(r.f(r.a, r.b), r.printed, kTenDigits)) << r.equation << "(" << r.a << ", " << r.b << ")";
+        EXPECT_TRUE(test::matchesPrinted(r.f(r.a, r.b), r.printed, kTenDigits))
+            << r.equation << "(" << r.a << ", " << r.b << ")";
     }
 }
 

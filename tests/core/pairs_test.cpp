@@ -71,7 +71,8 @@ TEST(StateDerived, InternalEnergyTables5And15AndRegion5) {
 // cv against the definition (du/dT)_v, by central differences through the (T,v) operation, in
 // every region; and cv < cp.
 TEST(StateDerived, CvIsTheSlopeOfUAtConstantVolume) {
-    const double states[][2] = {{3, 300}, {80, 500}, {0.0035, 700}, {30, 700}, {25, 650}, {40, 700}, {0.5, 1500}, {8, 2000}};
+    const double states[][2] = {{3, 300},  {80, 500},  {0.0035, 700}, {30, 700},
+                                {25, 650}, {40, 700},  {0.5, 1500},   {8, 2000}};
     for (const auto& s : states) {
         IF97State st;
         st.computePT(s[0], s[1], kMaskAll | kMaskCv);
@@ -118,7 +119,9 @@ void expectSameState(const IF97State& ref, const IF97State& st, Pair pair, const
         const GibbsPoint g = gibbsPoint(1, ref.pressure(), ref.temperature());
         constexpr double kInput = 1e-11;
         if (pair == Pair::HS) tolP = std::max(tolP, kInput * std::max(std::fabs(g.h), 100.0) / (1000.0 * g.v));
-        if (pair == Pair::TS) tolP = std::max(tolP, kInput * std::max(std::fabs(g.s), 1.0) / (1000.0 * std::fabs(g.vT)));
+        if (pair == Pair::TS) {
+            tolP = std::max(tolP, kInput * std::max(std::fabs(g.s), 1.0) / (1000.0 * std::fabs(g.vT)));
+        }
         if (pair == Pair::TV) tolP = std::max(tolP, kInput * g.v / std::fabs(g.vp));
         if (pair == Pair::PV) tolT = std::max(tolT, kInput * g.v / std::fabs(g.vT));
     }

@@ -66,7 +66,8 @@ TEST(NewPairs, GiveTheStateTheyWereTakenFrom) {
                 // The critical flow velocity of a wet state comes from a search of its own (1e-8).
                 const double tol = p == Property::W && ref[Property::X] < 1.0 ? 1e-6 : kSameState;
                 // The region of a saturated state: 4 from (p,x) and (T,x), that of its (p,T) otherwise.
-                if (p == Property::Region && o.pair != Pair::PT && !(ref[Property::X] > 0.0 && ref[Property::X] < 1.0)) continue;
+                const bool wet = ref[Property::X] > 0.0 && ref[Property::X] < 1.0;
+                if (p == Property::Region && o.pair != Pair::PT && !wet) continue;
                 EXPECT_TRUE(near(st[p], ref[p], tol))
                     << o.where << ", pair " << k << ", property " << static_cast<int>(p) << ": " << st[p] << " vs "
                     << ref[p];

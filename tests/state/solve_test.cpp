@@ -141,7 +141,9 @@ TEST(Solve, EveryPropertyIsIndependentOfTheMask) {
                     case Pair::HS: a = u(rng) * 4200.0, b = u(rng) * 10.0; break;
                     case Pair::TS: a = 273.15 + u(rng) * 1900.0, b = u(rng) * 10.0; break;
                     case Pair::PV: b = std::exp(std::log(1e-3) + u(rng) * std::log(1e6)); break;
-                    case Pair::TV: a = 273.15 + u(rng) * 1900.0, b = std::exp(std::log(1e-3) + u(rng) * std::log(1e6)); break;
+                    case Pair::TV:
+                        a = 273.15 + u(rng) * 1900.0, b = std::exp(std::log(1e-3) + u(rng) * std::log(1e6));
+                        break;
                 }
                 const bool fast = k % 2 == 1;
                 const steam::State all = solve(f, info.pair, a, b, kAll, fast);
