@@ -13,6 +13,12 @@ inline constexpr int kNeedD2 = 8;      // gamma_tau (phi_tau)
 inline constexpr int kNeedD22 = 16;    // gamma_tautau (phi_tautau)
 inline constexpr int kNeedD12 = 32;    // gamma_pitau (phi_deltatau)
 inline constexpr int kNeedAll = 63;
+// The derivative sets of the pair solvers (pair_solvers.h): h, s and their slopes in p and T for
+// (h,s); s and ds/dp for (T,s); v and dv/dp for (T,v); v and dv/dT for (p,v).
+inline constexpr int kNeedSlopesHS = kNeedValue | kNeedD1 | kNeedD2 | kNeedD22 | kNeedD12;
+inline constexpr int kNeedSlopesTS = kNeedValue | kNeedD1 | kNeedD2 | kNeedD12;
+inline constexpr int kNeedSlopesTV = kNeedD1 | kNeedD11;
+inline constexpr int kNeedSlopesPV = kNeedD1 | kNeedD12;
 
 // Gibbs free energy gamma(pi, tau) = g/(RT) of regions 1, 2 and 5 and its
 // partial derivatives. For regions 2 and 5 every member is the sum of the

@@ -13,6 +13,8 @@
 
 namespace if97 {
 
+struct PairSolution;
+
 class IF97State {
 public:
     IF97State() noexcept = default;
@@ -34,6 +36,15 @@ public:
     void computePH(double p, double h, int mask, int backwardOnly) noexcept;
     void computePS(double p, double s, int mask, int backwardOnly) noexcept;
 
+    // (h kJ/kg, s kJ/(kg K)), (T K, s kJ/(kg K)), (p MPa, v m3/kg), (T K, v m3/kg): check the inputs,
+    // find the state in any region (wet states included) so that it reproduces both inputs, evaluate.
+    // Inputs beyond the range give the range code of the limit they cross; where two states share
+    // (T,s) or (p,v) (liquid water near its density maximum) the status is status::AmbiguousState.
+    void computeHS(double h, double s, int mask) noexcept;
+    void computeTS(double T, double s, int mask) noexcept;
+    void computePV(double p, double v, int mask) noexcept;
+    void computeTV(double T, double v, int mask) noexcept;
+
     // Checks p and T (their codes go to status and are returned), then returns
     // the IF97 region 1, 2, 3 or 5 of (p, T), or status::TemperatureHigh for
     // T > 1073.15 K above 10 MPa (status stays 0 in that case).
@@ -54,6 +65,20 @@ public:
     double soundSpeed() const noexcept { return get(w_); }
     // w*w/(p*v)*1e-6, or kNotDefined when w holds a marker.
     double isentropicExponent() const noexcept;
+    // Derived from the fields of the last operation, whose mask held kMaskU, kMaskCv or kMaskV:
+    // u = h - p v (kJ/kg), cv (kJ/(kg K); kNotDefined for a wet state), density 1/v (kg/m3).
+    double internalEnergy() const noexcept;
+    double cv() const noexcept;
+    double density() const noexcept;
+    // Surface tension at the state's temperature (N/m), 273.16 K to 647.096 K, else the code of
+    // surfaceTension(T). Needs no mask bit.
+    double surfaceTension() const noexcept;
+    // Viscosity by IAPWS 2008 (Pa s) and thermal conductivity by IAPWS 2011 (W/(m K)), industrial
+    // forms, of a single-phase state (or a saturated one, x = 0 or 1) whose mask held kMaskV:
+    // kNotDefined for a wet state (and for the conductivity at the critical point itself),
+    // status::TransportRange above 1173.15 K.
+    double viscosity08() const noexcept;
+    double conductivity11() const noexcept;
     int status() const noexcept { return status_; }
 
 private:
@@ -71,6 +96,8 @@ private:
     static int regionByPT(double p, double T) noexcept;
     // Copies the members of a region evaluation asked for by mask into the fields.
     void store(const Properties& props, int mask) noexcept;
+    // Writes the state a pair solver found (or its code) and evaluates the properties of mask.
+    void storePair(const PairSolution& solution, int mask) noexcept;
 
     double p_ = 0.0;   // MPa
     double T_ = 0.0;   // K

@@ -13,6 +13,11 @@ inline constexpr int kMaskV = 32;
 inline constexpr int kMaskCp = 64;
 inline constexpr int kMaskW = 128;
 inline constexpr int kMaskAll = 255;
+// Internal energy and isochoric heat capacity, read through IF97State::internalEnergy() and cv().
+// Each mask holds the bits of the fields it is derived from (u = h - p v needs h and v; cv needs v),
+// so that every compute operation evaluates what the getter reads.
+inline constexpr int kMaskU = 256 | kMaskH | kMaskV;
+inline constexpr int kMaskCv = 512 | kMaskV;
 
 // Output places of one region evaluation. The region routines write only the
 // members whose mask bit is set (p only by region 3, whose input is v).

@@ -96,6 +96,14 @@ GibbsDerivatives region2Derivatives(double p, double T, int need) noexcept {
             return evaluate<gibbsNeeds(kMaskH | kMaskV)>(p, T);
         case gibbsNeeds(kMaskH | kMaskS | kMaskV):
             return evaluate<gibbsNeeds(kMaskH | kMaskS | kMaskV)>(p, T);
+        case kNeedSlopesHS:
+            return evaluate<kNeedSlopesHS>(p, T);
+        case kNeedSlopesTS:
+            return evaluate<kNeedSlopesTS>(p, T);
+        case kNeedSlopesTV:
+            return evaluate<kNeedSlopesTV>(p, T);
+        case kNeedSlopesPV:
+            return evaluate<kNeedSlopesPV>(p, T);
         default:
             return evaluate<kNeedAll>(p, T);
     }

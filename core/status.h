@@ -34,6 +34,7 @@ inline constexpr bool kShortNumbering = false;
     X(EntropyLow, -2300, -23)              /* s below the 273.15 K isotherm */       \
     X(EntropyHigh, -2400, -24)             /* s above the 2273.15 K isotherm */      \
     X(IterationConvergence, -2500, -25)    /* region 3 / region 5 T iteration failed */ \
+    X(AmbiguousState, -2600, -26)          /* two states share the inputs (liquid near its density maximum) */ \
     X(WarningBoundary, -5000, -50)         /* codes at or below this are warnings */ \
     X(TransportRange, -5100, -51)          /* outside the transport equations (warning-sized) */
 

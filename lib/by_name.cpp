@@ -6,6 +6,8 @@
 #include "state_call.h"
 #include "vaprop32.h"
 
+#include "status.h"
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -16,6 +18,10 @@
 namespace {
 
 using namespace vaprop;
+
+// The codes the state layer gives for the pairs and names beyond the exports are the table's.
+static_assert(if97::status::AmbiguousState == VAPROP_AMBIGUOUS_STATE);
+static_assert(steam::kNotInIFC67 == VAPROP_NOT_IN_IFC67);
 
 // Names in one list at most.
 constexpr std::size_t kNamesMax = 64;

@@ -29,6 +29,8 @@ constexpr std::array<ErrorEntry, VAPROP_ERROR_COUNT> kErrors{{
     {VAPROP_ENTROPY_TOO_LOW, "entropy too low"},
     {VAPROP_ENTROPY_TOO_HIGH, "entropy too high"},
     {VAPROP_CONVERGENCE_ERROR, "convergence error"},
+    {VAPROP_AMBIGUOUS_STATE, "ambiguous state"},
+    {VAPROP_NOT_IN_IFC67, "not available in the 1967 formulation"},
     {VAPROP_UNKNOWN_PAIR, "unknown input pair"},
     {VAPROP_UNKNOWN_PROPERTY, "unknown property name"},
     {VAPROP_INVALID_COUNT, "invalid count"},

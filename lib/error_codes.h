@@ -32,6 +32,10 @@ enum VapropErrorCode {
     VAPROP_ENTROPY_TOO_LOW = -2300,         /* "entropy too low" */
     VAPROP_ENTROPY_TOO_HIGH = -2400,        /* "entropy too high" */
     VAPROP_CONVERGENCE_ERROR = -2500,       /* "convergence error" */
+    VAPROP_AMBIGUOUS_STATE = -2600,         /* "ambiguous state": two states share the inputs (liquid water near
+                                               its density maximum, (T,s) and (p,v) by name) */
+    VAPROP_NOT_IN_IFC67 = -2700,            /* "not available in the 1967 formulation": the pairs HS, TS, PV,
+                                               TV and the names CV, SIGMA, M08, K11 with bit 8 */
     VAPROP_UNKNOWN_PAIR = -3100,            /* "unknown input pair": StmBatch, StmProp */
     VAPROP_UNKNOWN_PROPERTY = -3200,        /* "unknown property name": StmBatch, StmProp */
     VAPROP_INVALID_COUNT = -3300,           /* "invalid count": StmBatch count or threads below 0 */
@@ -43,7 +47,7 @@ enum VapropErrorCode {
 #define VAPROP_CODE_LIMIT (-1000.0)
 
 /* Number of codes in the table. */
-#define VAPROP_ERROR_COUNT 21
+#define VAPROP_ERROR_COUNT 23
 
 /* The text of a code of the table ("temperature too high" for -1000, ...); NULL for any other value,
    including property values and numbers that are not whole codes of the table. */

@@ -49,6 +49,12 @@ inline constexpr std::array<PropertyName, steam::kPropertyCount> kPropertyNames{
     {"K", steam::Property::Lambda, fromInternalK},
     {"PR", steam::Property::Prandtl, unconverted},
     {"R", steam::Property::Region, unconverted},
+    {"U", steam::Property::U, fromInternalH},
+    {"D", steam::Property::D, fromInternalD},
+    {"CV", steam::Property::Cv, fromInternalC},
+    {"SIGMA", steam::Property::Sigma, fromInternalSigma},
+    {"M08", steam::Property::Mu08, fromInternalM},
+    {"K11", steam::Property::Lambda11, fromInternalK},
 }};
 
 // One row per pair, in the order of steam::Pair.
@@ -58,6 +64,10 @@ inline constexpr std::array<PairName, steam::kPairCount> kPairNames{{
     {"TQ", steam::Pair::TX, toInternalT, toInternalQ},
     {"PH", steam::Pair::PH, toInternalP, toInternalH},
     {"PS", steam::Pair::PS, toInternalP, toInternalS},
+    {"HS", steam::Pair::HS, toInternalH, toInternalS},
+    {"TS", steam::Pair::TS, toInternalT, toInternalS},
+    {"PV", steam::Pair::PV, toInternalP, toInternalV},
+    {"TV", steam::Pair::TV, toInternalT, toInternalV},
 }};
 
 template <typename Table, typename Id>

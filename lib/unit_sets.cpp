@@ -54,6 +54,11 @@ int toInternalT(double u, int set, double& c) noexcept {
 int toInternalQ(double u, int set, double& c) noexcept { return toInternalScaled(u, set, F.quality, kQualityRange, c); }
 int toInternalH(double u, int set, double& c) noexcept { return toInternalScaled(u, set, F.enthalpy, kEnthalpyRange, c); }
 int toInternalS(double u, int set, double& c) noexcept { return toInternalScaled(u, set, F.entropy, kEntropyRange, c); }
+int toInternalV(double u, int set, double& c) noexcept {
+    if (!validSet(set)) return kInvalidUnitSet;
+    c = u / F.volume[at(set)];
+    return 0;
+}
 
 double fromInternalP(double c, int set) noexcept { return fromInternalAffine(c, set, F.pressure, F.pressureOffset); }
 double fromInternalT(double c, int set) noexcept { return fromInternalAffine(c, set, F.temperature, F.temperatureOffset); }
@@ -65,5 +70,7 @@ double fromInternalC(double c, int set) noexcept { return fromInternalScaled(c, 
 double fromInternalW(double c, int set) noexcept { return fromInternalScaled(c, set, F.soundSpeed); }
 double fromInternalK(double c, int set) noexcept { return fromInternalScaled(c, set, F.conductivity); }
 double fromInternalM(double c, int set) noexcept { return fromInternalScaled(c, set, F.viscosity); }
+double fromInternalD(double c, int set) noexcept { return isCode(c) ? c : c / F.volume[at(set)]; }
+double fromInternalSigma(double c, int set) noexcept { return fromInternalScaled(c, set, F.surfaceTension); }
 
 }  // namespace vaprop

@@ -1,5 +1,5 @@
 // The seven unit sets of the property library and the conversions between set units and the core's
-// SI units (MPa, K, kJ/kg, kJ/(kg K), m3/kg, m/s, W/(m K), Pa s).
+// SI units (MPa, K, kJ/kg, kJ/(kg K), m3/kg, m/s, W/(m K), Pa s, kg/m3, N/m).
 //
 // A value u in set units and the core value c are related by u = c * factor - offset (offsets only for
 // pressure and temperature). Input routines convert and range-check one input; output routines
@@ -32,6 +32,7 @@ struct UnitFactors {
     SetRow soundSpeed;         // per m/s
     SetRow conductivity;       // per W/(m K)
     SetRow viscosity;          // per Pa s
+    SetRow surfaceTension;     // per N/m
 };
 
 //                                    Eng                  SI      EngG                 SIF   SIK     MET                  METF
@@ -48,7 +49,11 @@ inline constexpr UnitFactors kUnitFactors{
     /* speed of sound    */ {3.280839895013123,    1.0,    3.280839895013123,    1.0,  1.0,    1.0,                 1.0},
     /* conductivity      */ {0.577789316,          1.0,    0.577789316,          1.0,  1.0,    1.0,                 0.859815228},
     /* viscosity         */ {2419.08831,           1000.0, 2419.08831,           1.0,  1000.0, 1000.0,              1.0},
+    /* surface tension   */ {0.06852176585679176,  1000.0, 0.06852176585679176,  1.0,  1000.0, 1000.0,              1.0},
 };
+// Surface tension by set: lbf/ft in the English sets (0.3048 m/ft over 4.4482216152605 N/lbf), N/m
+// in SIF and METF (whose viscosity is in Pa s), mN/m in the others. The density is the reciprocal of
+// the specific volume in the set's units (lb/ft3 in the English sets, kg/m3 in the others).
 
 // Accepted core ranges of the inputs (a limit itself is accepted) and their codes.
 struct InputRange {
@@ -73,6 +78,9 @@ int toInternalT(double u, int set, double& c) noexcept;
 int toInternalQ(double u, int set, double& c) noexcept;
 int toInternalH(double u, int set, double& c) noexcept;
 int toInternalS(double u, int set, double& c) noexcept;
+// The specific volume has no range of its own: only -1099 for an invalid set; the (p,v) and (T,v)
+// states give the code of the limit a volume crosses.
+int toInternalV(double u, int set, double& c) noexcept;
 
 // Output routines: convert a core value to set units; values at or below -1000 are codes and come
 // back unchanged. The set index is not checked (the call's input routine has done so).
@@ -86,6 +94,8 @@ double fromInternalC(double c, int set) noexcept;
 double fromInternalW(double c, int set) noexcept;
 double fromInternalK(double c, int set) noexcept;
 double fromInternalM(double c, int set) noexcept;
+double fromInternalD(double c, int set) noexcept;      // density, from kg/m3
+double fromInternalSigma(double c, int set) noexcept;  // surface tension, from N/m
 
 }  // namespace vaprop
 

@@ -21,10 +21,21 @@
  *   5 MET               bar      C    kcal/kg  kcal/(kg K)     m3/kg   m/s   W/(m K)         mPa s
  *   6 METF              kgf/cm2  C    kcal/kg  kcal/(kg K)     m3/kg   m/s   kcal/(h m C)    Pa s
  *   Q (quality, 0..1), G (isentropic expansion coefficient w^2/(p v)) and R (IF97 region) have no unit.
+ *   By name only: U (internal energy) in the unit of H, CV (isochoric heat) in that of C, M08 in that
+ *   of M, K11 in that of K, and
+ *                       D (density)   SIGMA (surface tension)
+ *   0 Eng, 2 EngG       lb/ft3        lbf/ft
+ *   1 SI, 4 SIK, 5 MET  kg/m3         mN/m
+ *   3 SIF, 6 METF       kg/m3         N/m
+ *   V as an input (pairs PV, TV) in the unit of V.
  *
  * Accepted inputs (after conversion; a limit itself is accepted, NaN fails the lower test):
  *   p 1e-7..110.32 MPa (-1300 / -1200)    T 273.15..2273.15 K on ITS-90 (-1100 / -1000)
  *   Q 0..1 (-1700)    h -0.05..7377 kJ/kg (-2100 / -2200)    s -0.011..111.45 kJ/(kg K) (-2300 / -2400)
+ *   V (pairs PV, TV) has no range of its own: a state beyond the range gives the code of the limit
+ *   it crosses (so do the pairs HS and TS beyond the h and s checks): -1000/-1100 for (P,V), and
+ *   -1200/-1300 for (T,V) and (T,S), -1000 for T > 1073.15 K above 10 MPa; a V that is not positive
+ *   (or a NaN) is the lowest volume: -1100 with P, -1200 with T.
  * Every export checks UnitSet first, then its first input, then its second; the first failure is the
  * result. "codes" below lists what each call can add to those input codes.
  *
@@ -41,10 +52,23 @@
  * (vaprop67, which the IFC-67 route uses, is thread-safe as well).
  *
  * The by-name calls StmBatch and StmProp name the input pair and the properties by their letters:
- *   pair   "PT", "PQ", "TQ", "PH" or "PS", case ignored; the other order ("TP") is the same pair
- *          with its two inputs swapped;
+ *   pair   "PT", "PQ", "TQ", "PH", "PS", and (by name only) "HS", "TS", "PV", "TV", case ignored; the
+ *          other order ("TP") is the same pair with its two inputs swapped;
  *   names  the result letters of the exports: P, T, Q, H, S, V, C, W, G, K, M, R, and PR for the
- *          Prandtl number (no unit); case ignored. A letter of a pair that has an export for it gives
+ *          Prandtl number (no unit); U internal energy, D density, CV isochoric heat capacity, SIGMA
+ *          surface tension at the state's temperature (273.16 K to 647.096 K: -1100 below, -1900
+ *          above), M08 viscosity by IAPWS 2008 and K11 thermal conductivity by IAPWS 2011 (industrial
+ *          forms; to 1173.15 K, -5100 above; -2000 for wet steam, and K11 at the critical point
+ *          itself); case ignored.
+ *          The pairs HS, TS, PV, TV find the state in every region, wet states included; it reproduces
+ *          both inputs within 3e-11 relative (1e-9 within 0.02 K of the critical temperature). Where two
+ *          states share the inputs -- liquid water near its density maximum (277.13 K at low pressure,
+ *          falling to 273.15 K at 18.94 MPa): one (P,V) below and one above the maximum, or a cold
+ *          liquid and a wet state of very small quality; one (T,S) at two pressures up to 110.32 MPa,
+ *          and the wet state -- the result is -2600 (ambiguous state).
+ *          With bit 8: U and D from the IFC-67 state; the pairs HS, TS, PV, TV and the names CV, SIGMA,
+ *          M08, K11 give -2700 (not available in the 1967 formulation).
+ *          A letter of a pair that has an export for it gives
  *          exactly the bits of that export (value or code); any other combination (K of (P,H), Q of
  *          (P,T), T of (P,Q), ...) the value of the same state in the same units, with the same codes:
  *          -2000 for what is not defined for the state (K, M and PR of wet steam). An input letter gives the input as passed once the state

@@ -12,8 +12,10 @@
 namespace steam::detail {
 namespace {
 
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+
 // Accepted input ranges (core units) and the codes of their two sides, indexed by the input
-// property (P, T, X, H, S are the first five properties).
+// property (P, T, X, H, S, V are the first six properties).
 struct InputRange {
     Property property;
     double low;
@@ -28,6 +30,9 @@ constexpr InputRange kInputRanges[] = {
     {Property::X, 0.0, 1.0, if97::status::QualityRange, if97::status::QualityRange},
     {Property::H, -0.05, 7377.0, if97::status::EnthalpyLow, if97::status::EnthalpyHigh},         // kJ/kg
     {Property::S, -0.011, 111.45, if97::status::EntropyLow, if97::status::EntropyHigh},          // kJ/(kg K)
+    // The specific volume has no range of its own: the (p,v) and (T,v) operations give the code of the
+    // limit a volume crosses (a volume that is not positive, or a NaN, as the lowest volumes).
+    {Property::V, -kInfinity, kInfinity, 0, 0},                                                  // m3/kg
 };
 
 constexpr bool rangesInOrder() noexcept {

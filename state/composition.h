@@ -27,6 +27,8 @@ bool isCode(double value) noexcept;
 
 inline constexpr PropertyMask kTransportMask =
     maskOf(Property::Mu) | maskOf(Property::Lambda) | maskOf(Property::Prandtl);
+// The IAPWS 2008 viscosity and 2011 conductivity, which the IF97 core gives from its state.
+inline constexpr PropertyMask kTransport0811Mask = maskOf(Property::Mu08) | maskOf(Property::Lambda11);
 
 // The pairs whose second input is the quality: a wet quality refuses the transport properties before
 // anything is computed.

@@ -20,6 +20,10 @@ inline constexpr std::array<PairInfo, kPairCount> kPairs{{
     {Pair::TX, Property::T, Property::X},
     {Pair::PH, Property::P, Property::H},
     {Pair::PS, Property::P, Property::S},
+    {Pair::HS, Property::H, Property::S},
+    {Pair::TS, Property::T, Property::S},
+    {Pair::PV, Property::P, Property::V},
+    {Pair::TV, Property::T, Property::V},
 }};
 
 constexpr bool pairsInOrder() noexcept {

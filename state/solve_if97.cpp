@@ -35,6 +35,11 @@ int coreMask(Pair pair, PropertyMask mask) noexcept {
         if (pair == Pair::PX) bits |= if97::kMaskT;
         if (pair == Pair::TX) bits |= if97::kMaskP;
     }
+    // The properties the core derives from its fields: u from h and v, the density, cv and the 2008/2011
+    // transport properties from v (the surface tension needs only T, which every operation sets).
+    if (asks(mask, Property::U)) bits |= if97::kMaskU;
+    if (asks(mask, Property::Cv)) bits |= if97::kMaskCv;
+    if (mask & (maskOf(Property::D) | kTransport0811Mask)) bits |= if97::kMaskV;
     return bits;
 }
 
@@ -50,6 +55,12 @@ void readBack(const IF97State& core, PropertyMask mask, State& st) noexcept {
     if (asks(mask, Property::Cp) || asks(mask, Property::Prandtl)) put(Property::Cp, core.cp());
     if (asks(mask, Property::W)) put(Property::W, core.soundSpeed());
     if (asks(mask, Property::Kappa)) put(Property::Kappa, core.isentropicExponent());
+    if (asks(mask, Property::U)) put(Property::U, core.internalEnergy());
+    if (asks(mask, Property::D)) put(Property::D, core.density());
+    if (asks(mask, Property::Cv)) put(Property::Cv, core.cv());
+    if (asks(mask, Property::Sigma)) put(Property::Sigma, core.surfaceTension());
+    if (asks(mask, Property::Mu08)) put(Property::Mu08, core.viscosity08());
+    if (asks(mask, Property::Lambda11)) put(Property::Lambda11, core.conductivity11());
 }
 
 void compute(IF97State& core, Pair pair, double a, double b, int bits, bool backwardOnly) noexcept {
@@ -60,6 +71,10 @@ void compute(IF97State& core, Pair pair, double a, double b, int bits, bool back
         case Pair::TX: core.computeTX(a, b, bits); return;
         case Pair::PH: core.computePH(a, b, bits, fast); return;
         case Pair::PS: core.computePS(a, b, bits, fast); return;
+        case Pair::HS: core.computeHS(a, b, bits); return;
+        case Pair::TS: core.computeTS(a, b, bits); return;
+        case Pair::PV: core.computePV(a, b, bits); return;
+        case Pair::TV: core.computeTV(a, b, bits); return;
     }
 }
 
@@ -115,6 +130,10 @@ void solveIF97(State& st, double a, double b, PropertyMask mask, bool backwardOn
             transportAt(core.pressure(), core.temperature(), core.volume(), transport, st);
         }
         if (mask & maskOf(Property::Prandtl)) st.values[indexOf(Property::Prandtl)] = prandtlOf(st);
+    }
+    // The 2008/2011 transport properties of wet steam are refused like the 1985 ones.
+    if ((mask & kTransport0811Mask) && refusesTransportBeforeState(pair, b)) {
+        fill(st, mask & kTransport0811Mask, if97::kNotDefined);
     }
     if (mask & maskOf(Property::Region)) st.values[indexOf(Property::Region)] = regionOf(pair, core);
 }

@@ -76,6 +76,10 @@ Inputs67 toLibrary(Pair pair, double a, double b) noexcept {
         case Pair::TX: return {fahrenheit(a), b};
         case Pair::PH: return {psia(a), btuPerLb(b)};
         case Pair::PS: return {psia(a), btuPerLbR(b)};
+        case Pair::HS:
+        case Pair::TS:
+        case Pair::PV:
+        case Pair::TV: break;  // no 1967 calls (has1967Calls)
     }
     return {a, b};
 }
@@ -143,8 +147,25 @@ double property67(Pair pair, Property prop, const Inputs67& in) noexcept {
                 default: break;
             }
             break;
+        case Pair::HS:
+        case Pair::TS:
+        case Pair::PV:
+        case Pair::TV: break;  // no 1967 calls (has1967Calls)
     }
     return if97::kNotDefined;
+}
+
+// The pairs that have calls in vaprop67; (h,s), (T,s), (p,v) and (T,v) have none.
+constexpr bool has1967Calls(Pair pair) noexcept {
+    return pair == Pair::PT || pair == Pair::PX || pair == Pair::TX || pair == Pair::PH || pair == Pair::PS;
+}
+
+// Writes a property asked for; its code becomes the status when none is set yet.
+void setFrom67(State& st, PropertyMask mask, Property prop, double value) noexcept {
+    st.values[indexOf(prop)] = value;
+    if (st.status == 0 && (mask & maskOf(prop)) && isCode67(value) && value != if97::kNotDefined) {
+        st.status = static_cast<int>(value);
+    }
 }
 
 constexpr Property kThermodynamic[] = {Property::P, Property::T, Property::X, Property::H,
@@ -183,10 +204,16 @@ void transport67(State& st, double a, double b, const Inputs67& in, PropertyMask
 
 void solveIFC67(State& st, double a, double b, PropertyMask mask, bool backwardOnly) noexcept {
     const Pair pair = st.pair;
+    if (!has1967Calls(pair)) {
+        fail(st, mask, kNotInIFC67);
+        return;
+    }
     const Inputs67 in = toLibrary(pair, a, b);
 
-    // What the transport step and the Prandtl number read from the state.
+    // What the transport step, the Prandtl number, u and the density read from the state.
     PropertyMask wanted = mask;
+    if (mask & maskOf(Property::U)) wanted |= maskOf(Property::P) | maskOf(Property::H) | maskOf(Property::V);
+    if (mask & maskOf(Property::D)) wanted |= maskOf(Property::V);
     if (mask & kTransportMask) {
         if (pair == Pair::PT) wanted |= maskOf(Property::V);
         if (pair == Pair::PH || pair == Pair::PS) {
@@ -205,10 +232,7 @@ void solveIFC67(State& st, double a, double b, PropertyMask mask, bool backwardO
         } else {
             value = property67(pair, prop, in);
         }
-        st.values[indexOf(prop)] = value;
-        if (st.status == 0 && (mask & maskOf(prop)) && isCode67(value) && value != if97::kNotDefined) {
-            st.status = static_cast<int>(value);
-        }
+        setFrom67(st, mask, prop, value);
     }
     if (mask & kTransportMask) transport67(st, a, b, in, mask);
 
@@ -220,6 +244,28 @@ void solveIFC67(State& st, double a, double b, PropertyMask mask, bool backwardO
         for (const Property prop : {Property::W, Property::Kappa}) {
             if (fromIF97 & maskOf(prop)) st.values[indexOf(prop)] = if97[prop];
         }
+    }
+    // u = h - p v and the density of the 1967 state; a code among p, h, v passes on.
+    if (mask & maskOf(Property::U)) {
+        const double p = st[Property::P];
+        const double h = st[Property::H];
+        const double v = st[Property::V];
+        double u = h - 1000.0 * p * v;  // MPa m3/kg = 1000 kJ/kg
+        for (const double r : {p, h, v}) {
+            if (isCode67(r)) {
+                u = r;
+                break;
+            }
+        }
+        setFrom67(st, mask, Property::U, u);
+    }
+    if (mask & maskOf(Property::D)) {
+        const double v = st[Property::V];
+        setFrom67(st, mask, Property::D, isCode67(v) ? v : 1.0 / v);
+    }
+    // What the 1967 formulation does not give: the code in the property, the state's status untouched.
+    for (const Property prop : {Property::Cv, Property::Sigma, Property::Mu08, Property::Lambda11}) {
+        if (mask & maskOf(prop)) st.values[indexOf(prop)] = kNotInIFC67;
     }
     // The 1967 equations have no IF97 region.
     if (mask & maskOf(Property::Region)) st.values[indexOf(Property::Region)] = 0.0;

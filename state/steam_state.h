@@ -24,8 +24,8 @@ namespace steam {
 enum class Formulation : std::uint8_t { IF97, IFC67 };
 
 // Input pairs; their descriptors (input properties) are the table of pairs.h.
-enum class Pair : std::uint8_t { PT, PX, TX, PH, PS };
-inline constexpr std::size_t kPairCount = 5;
+enum class Pair : std::uint8_t { PT, PX, TX, PH, PS, HS, TS, PV, TV };
+inline constexpr std::size_t kPairCount = 9;
 
 // The properties of a state, in the order of State::values.
 enum class Property : std::uint8_t {
@@ -42,8 +42,14 @@ enum class Property : std::uint8_t {
     Lambda,   // thermal conductivity, W/(m K)
     Prandtl,  // Prandtl number mu cp / lambda
     Region,   // IF97 region: 1, 2, 3, 5, or 4 for wet and saturated states; 0 with IFC-67
+    U,        // specific internal energy, kJ/kg
+    D,        // density, kg/m3
+    Cv,       // isochoric specific heat, kJ/(kg K)
+    Sigma,    // surface tension at the state's temperature, N/m (273.16 K to 647.096 K)
+    Mu08,     // dynamic viscosity by IAPWS 2008 (industrial form), Pa s
+    Lambda11, // thermal conductivity by IAPWS 2011 (industrial form), W/(m K)
 };
-inline constexpr std::size_t kPropertyCount = 13;
+inline constexpr std::size_t kPropertyCount = 19;
 
 using PropertyMask = std::uint32_t;
 
@@ -51,6 +57,9 @@ constexpr PropertyMask maskOf(Property p) noexcept { return PropertyMask{1} << s
 inline constexpr PropertyMask kAllProperties = (PropertyMask{1} << kPropertyCount) - 1;
 
 constexpr std::size_t indexOf(Property p) noexcept { return static_cast<std::size_t>(p); }
+
+// The code of a pair or property the 1967 formulation does not give (the library's error table).
+inline constexpr int kNotInIFC67 = -2700;
 
 struct State {
     Formulation formulation = Formulation::IF97;
@@ -63,7 +72,9 @@ struct State {
     double operator[](Property p) const noexcept { return values[indexOf(p)]; }
 };
 
-// first and second in the order of the pair's inputs (pairs.h): (p,T), (p,x), (T,x), (p,h), (p,s).
+// first and second in the order of the pair's inputs (pairs.h): (p,T), (p,x), (T,x), (p,h), (p,s),
+// (h,s), (T,s), (p,v), (T,v). The pairs (h,s), (T,s), (p,v), (T,v) and the properties Cv, Sigma,
+// Mu08 and Lambda11 are IF97's only: with IFC-67 they give the code kNotInIFC67.
 // backwardOnly keeps the IF97 backward temperature of regions 1 and 2 of (p,h) and (p,s) without its
 // refinement (also for the speed of sound and the isentropic coefficient under IFC-67, which the
 // 1967 equations do not give and which come from IF97).

@@ -31,6 +31,7 @@ TEST(StatusCodes, FollowTheNumberingOfTheBuild) {
         {status::EntropyLow, -2300, -23},
         {status::EntropyHigh, -2400, -24},
         {status::IterationConvergence, -2500, -25},
+        {status::AmbiguousState, -2600, -26},
         {status::WarningBoundary, -5000, -50},
         {status::TransportRange, -5100, -51},
     };

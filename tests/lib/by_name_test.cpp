@@ -155,7 +155,7 @@ const Refusal kRefusals[] = {
     {"PP", "H", 1, 2, false, false, 1, -3100, "one letter twice"},
     {"PTH", "H", 1, 2, false, false, 1, -3100, "three letters"},
     {"", "H", 1, 2, false, false, 1, -3100, "empty pair"},
-    {"HS", "T", 1, 2, false, false, 1, -3100, "a pair without calls"},
+    {"HT", "T", 1, 2, false, false, 1, -3100, "a pair without calls"},
     {"PT", "X", 1, 2, false, false, 1, -3200, "unknown name"},
     {"PT", "H,,S", 1, 2, false, false, 1, -3200, "empty name"},
     {"PT", "", 1, 2, false, false, 1, -3200, "no names"},

@@ -33,6 +33,8 @@ const CodeRow kCodes[] = {
     {-2300, "entropy too low"},
     {-2400, "entropy too high"},
     {-2500, "convergence error"},
+    {-2600, "ambiguous state"},
+    {-2700, "not available in the 1967 formulation"},
     {-3100, "unknown input pair"},
     {-3200, "unknown property name"},
     {-3300, "invalid count"},
@@ -57,7 +59,7 @@ TEST(ErrorCodes, TableOrderMatches) {
 }
 
 TEST(ErrorCodes, NonCodesHaveNoText) {
-    const double others[] = {0.0,     1.0,     -1.0,    -999.0,  -1000.5, -1001.0, -1400.0, -2600.0,
+    const double others[] = {0.0,     1.0,     -1.0,    -999.0,  -1000.5, -1001.0, -1400.0, -2800.0,
                              -5000.0, -5100.1, 2675.0,  -0.04,   std::numeric_limits<double>::quiet_NaN(),
                              std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()};
     for (double v : others) {
@@ -72,6 +74,8 @@ TEST(ErrorCodes, EnumMatchesTable) {
     EXPECT_EQ(VAPROP_INPUT_OUT_OF_RANGE, -1500);
     EXPECT_EQ(VAPROP_PROPERTY_UNDEFINED, -2000);
     EXPECT_EQ(VAPROP_CONVERGENCE_ERROR, -2500);
+    EXPECT_EQ(VAPROP_AMBIGUOUS_STATE, -2600);
+    EXPECT_EQ(VAPROP_NOT_IN_IFC67, -2700);
     EXPECT_EQ(VAPROP_TRANSPORT_UNAVAILABLE, -5100);
     EXPECT_EQ(VAPROP_CODE_LIMIT, -1000.0);
 }

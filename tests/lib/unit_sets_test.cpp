@@ -33,6 +33,7 @@ TEST(UnitFactors, RowsAreStoredExactly) {
     const SetRow soundSpeed{3.280839895013123, 1, 3.280839895013123, 1, 1, 1, 1};
     const SetRow conductivity{0.577789316, 1, 0.577789316, 1, 1, 1, 0.859815228};
     const SetRow viscosity{2419.08831, 1000, 2419.08831, 1, 1000, 1000, 1};
+    const SetRow surfaceTension{0.06852176585679176, 1000, 0.06852176585679176, 1, 1000, 1000, 1};
     EXPECT_EQ(kUnitFactors.pressure, pressure);
     EXPECT_EQ(kUnitFactors.pressureOffset, pressureOffset);
     EXPECT_EQ(kUnitFactors.temperature, temperature);
@@ -45,6 +46,7 @@ TEST(UnitFactors, RowsAreStoredExactly) {
     EXPECT_EQ(kUnitFactors.soundSpeed, soundSpeed);
     EXPECT_EQ(kUnitFactors.conductivity, conductivity);
     EXPECT_EQ(kUnitFactors.viscosity, viscosity);
+    EXPECT_EQ(kUnitFactors.surfaceTension, surfaceTension);
 }
 
 // The long factors are the reciprocals of the exact unit definitions (1 Btu/lb = 2.326 kJ/kg,

@@ -138,6 +138,12 @@ TEST(Solve, EveryPropertyIsIndependentOfTheMask) {
                     case Pair::TX: a = 273.15 + u(rng) * 380.0, b = k % 3 == 0 ? (k % 2) * 1.0 : u(rng); break;
                     case Pair::PH: b = u(rng) * 4200.0; break;
                     case Pair::PS: b = u(rng) * 10.0; break;
+                    case Pair::HS: a = u(rng) * 4200.0, b = u(rng) * 10.0; break;
+                    case Pair::TS: a = 273.15 + u(rng) * 1900.0, b = u(rng) * 10.0; break;
+                    case Pair::PV: b = std::exp(std::log(1e-3) + u(rng) * std::log(1e6)); break;
+                    case Pair::TV:
+                        a = 273.15 + u(rng) * 1900.0, b = std::exp(std::log(1e-3) + u(rng) * std::log(1e6));
+                        break;
                 }
                 const bool fast = k % 2 == 1;
                 const steam::State all = solve(f, info.pair, a, b, kAll, fast);
@@ -152,7 +158,7 @@ TEST(Solve, EveryPropertyIsIndependentOfTheMask) {
             }
         }
     }
-    EXPECT_EQ(compared, 2 * 5 * 300 * 13);
+    EXPECT_EQ(compared, 2 * 9 * 300 * 19);
 }
 
 }  // namespace

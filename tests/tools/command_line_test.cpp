@@ -24,7 +24,7 @@ TEST(CommandLine, NoArgumentsIsTheBuiltInStatePointInSI) {
     EXPECT_EQ(cl.options.format, Format::Table);
     EXPECT_EQ(cl.options.digits, 0);
     EXPECT_EQ(cl.options.props, defaultPointProperties());
-    EXPECT_EQ(cl.options.props.size(), kPropertyCount);
+    EXPECT_EQ(cl.options.props.size(), kDefaultPropertyCount);
 }
 
 struct PointRow {
@@ -74,7 +74,7 @@ TEST(CommandLine, FormatsDigitsAndProperties) {
     cl = parse({"--format=csv", "--props=all"});
     ASSERT_TRUE(cl.ok) << cl.error;
     EXPECT_EQ(cl.options.format, Format::Csv);
-    EXPECT_EQ(cl.options.props, defaultPointProperties());
+    EXPECT_EQ(cl.options.props, allProperties());  // every property, the new letters as well
     cl = parse({"--format", "table", "--digits", "17"});
     ASSERT_TRUE(cl.ok) << cl.error;
     EXPECT_EQ(cl.options.format, Format::Table);
@@ -149,7 +149,8 @@ const ErrorRow kErrorRows[] = {
     {{"T=1", "H=2"}, "no calculation from T and H"},
     {{"Q=1", "S=2"}, "no calculation from Q and S"},
     {{"X=1", "T=2"}, "unknown input 'X'"},
-    {{"V=1", "T=2"}, "unknown input 'V'"},
+    {{"V=1", "H=2"}, "no calculation from V and H"},
+    {{"Z=1", "T=2"}, "unknown input 'Z'"},
     {{"--units"}, "--units needs a value"},
     {{"--units", "XY"}, "unknown unit set 'XY'"},
     {{"--units", "128"}, "unknown unit set '128'"},

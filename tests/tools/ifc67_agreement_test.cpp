@@ -46,6 +46,10 @@ std::vector<Direct67> directCalls67(Pair pair) {
     case Pair::TQ: return {{P::H, Stm67TQH}, {P::S, Stm67TQS}, {P::V, Stm67TQV}};
     case Pair::PH: return {{P::T, Stm67PHT}, {P::Q, Stm67PHQ}, {P::S, Stm67PHS}, {P::V, Stm67PHV}};
     case Pair::PS: return {{P::T, Stm67PST}, {P::Q, Stm67PSQ}, {P::H, Stm67PSH}, {P::V, Stm67PSV}};
+    case Pair::HS:
+    case Pair::TS:
+    case Pair::PV:
+    case Pair::TV: break;  // no 1967 calls
     }
     return {};
 }

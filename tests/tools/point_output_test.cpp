@@ -32,11 +32,11 @@ std::vector<std::string> lines(const std::string& text) {
 
 TEST(PointOutput, EveryPropertyInOrderWithItsValue) {
     const PointReport r = evaluatePoint(pointOptions(Pair::PT, 10.0, 500.0, 1));
-    ASSERT_EQ(r.rows.size(), kPropertyCount);
+    ASSERT_EQ(r.rows.size(), kDefaultPropertyCount);
     const char* names[] = {"pressure", "temperature", "quality", "enthalpy", "entropy", "specific volume",
                            "isobaric heat capacity", "speed of sound", "isentropic expansion coefficient",
                            "dynamic viscosity", "thermal conductivity", "Prandtl number", "IF97 region"};
-    for (std::size_t i = 0; i < kPropertyCount; ++i) EXPECT_EQ(r.rows[i].name, names[i]);
+    for (std::size_t i = 0; i < kDefaultPropertyCount; ++i) EXPECT_EQ(r.rows[i].name, names[i]);
     EXPECT_EQ(r.rows[0].value, 10.0);
     EXPECT_EQ(r.rows[1].value, 500.0);
     EXPECT_EQ(r.rows[2].value, kNotAvailable);
@@ -64,7 +64,7 @@ TEST(PointOutput, TableShowsUnitTextsOfTheSet) {
     const double t[] = {440.33, 226.85, 440.33, 500.0, 226.85, 226.85, 226.85};
     for (const Row& row : rows) {
         const std::vector<std::string> out = lines(formatTable(evaluatePoint(pointOptions(Pair::PT, p[row.set], t[row.set], row.set)), 0));
-        ASSERT_EQ(out.size(), kPropertyCount + 1);
+        ASSERT_EQ(out.size(), kDefaultPropertyCount + 1);
         const int lineOf[] = {1, 2, 4, 5, 6, 7, 8, 10, 11};  // rows of P, T, H, S, V, C, W, M, K
         for (std::size_t i = 0; i < row.units.size(); ++i) {
             const std::string& line = out[static_cast<std::size_t>(lineOf[i])];
@@ -99,7 +99,7 @@ TEST(PointOutput, WetSteamHasCriticalFlowVelocityAndNotAvailableRows) {
 TEST(PointOutput, CsvHasOneRowPerProperty) {
     const std::string csv = formatCsv(evaluatePoint(pointOptions(Pair::PT, 10.0, 500.0, 1)), 0);
     const std::vector<std::string> out = lines(csv);
-    ASSERT_EQ(out.size(), kPropertyCount + 1);
+    ASSERT_EQ(out.size(), kDefaultPropertyCount + 1);
     EXPECT_EQ(out[0], "property,value,unit");
     EXPECT_EQ(out[1], "pressure,10,bar");
     EXPECT_EQ(out[2], "temperature,500,°C");

@@ -52,8 +52,13 @@ const std::vector<Direct>& directCalls(Pair pair) {
     case Pair::TQ: return tq;
     case Pair::PH: return ph;
     case Pair::PS: return ps;
+    case Pair::HS:
+    case Pair::TS:
+    case Pair::PV:
+    case Pair::TV: break;  // by name only: no exports
     }
-    return pt;
+    static const std::vector<Direct> none;
+    return none;
 }
 
 // Physical states in core units, one list per pair; (p,h) and (p,s) states are made from (p,T)

@@ -12,9 +12,9 @@
 namespace vapcalc {
 namespace {
 
-constexpr std::string_view kPairList = "P,T  P,Q  T,Q  P,H  P,S";
+constexpr std::string_view kPairList = "P,T  P,Q  T,Q  P,H  P,S  H,S  T,S  P,V  T,V";
 
-// Letters that can be inputs: P, T, Q, H, S.
+// Letters that can be inputs: P, T, Q, H, S, V.
 std::optional<Property> inputLetter(std::string_view letter) {
     const std::optional<Property> p = propertyFromLetter(letter);
     if (!p) return std::nullopt;
@@ -23,7 +23,8 @@ std::optional<Property> inputLetter(std::string_view letter) {
     case Property::T:
     case Property::Q:
     case Property::H:
-    case Property::S: return p;
+    case Property::S:
+    case Property::V: return p;
     default: return std::nullopt;
     }
 }
@@ -164,7 +165,7 @@ private:
         propsGiven_ = true;
         result_.options.props.clear();
         if (v == "all") {
-            result_.options.props = defaultPointProperties();
+            result_.options.props = allProperties();
             return;
         }
         std::size_t start = 0;
@@ -173,7 +174,8 @@ private:
             const std::string_view item = v.substr(start, comma == std::string_view::npos ? v.npos : comma - start);
             const std::optional<Property> p = propertyFromLetter(item);
             if (!p) {
-                fail("unknown property " + quotedForMessage(item) + " in --props (letters P T Q H S V C W G M K Pr R, or all)");
+                fail("unknown property " + quotedForMessage(item) +
+                     " in --props (letters P T Q H S V C W G M K Pr R U D CV SIGMA M08 K11, or all)");
                 return;
             }
             result_.options.props.push_back(*p);
@@ -196,7 +198,8 @@ private:
         const std::string_view text = arg.substr(eq + 1);
         const std::optional<Property> p = inputLetter(letter);
         if (!p) {
-            fail("unknown input " + quotedForMessage(letter) + " in " + quotedForMessage(arg) + " (inputs are P, T, Q, H and S)");
+            fail("unknown input " + quotedForMessage(letter) + " in " + quotedForMessage(arg) +
+                 " (inputs are P, T, Q, H, S and V)");
             return;
         }
         if (text.empty()) {
@@ -322,6 +325,12 @@ std::vector<std::string> splitSingleWord(std::vector<std::string> args) {
 }
 
 std::vector<Property> defaultPointProperties() {
+    std::vector<Property> props;
+    for (std::size_t i = 0; i < kDefaultPropertyCount; ++i) props.push_back(static_cast<Property>(i));
+    return props;
+}
+
+std::vector<Property> allProperties() {
     std::vector<Property> all;
     for (std::size_t i = 0; i < kPropertyCount; ++i) all.push_back(static_cast<Property>(i));
     return all;

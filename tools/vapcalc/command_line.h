@@ -56,10 +56,12 @@ CommandLine parseCommandLine(const std::vector<std::string_view>& args);
 // batch mode needs --batch beside it.)
 std::vector<std::string> splitSingleWord(std::vector<std::string> args);
 
-// Default property lists: every property for one point; for batch mode the state properties P, T,
-// Q, H, S, V that are not inputs (no Q for (p,T), which has none).
+// Default property lists: for one point the properties P to R (U, D, CV, SIGMA, M08, K11 when
+// --props names them); for batch mode the state properties P, T, Q, H, S, V that are not inputs (no Q
+// for (p,T), which has none). allProperties: every property, for --props all.
 std::vector<Property> defaultPointProperties();
 std::vector<Property> defaultBatchProperties(Pair pair);
+std::vector<Property> allProperties();
 
 // The text of --help.
 std::string_view helpText() noexcept;

@@ -14,8 +14,15 @@ Usage:
   vapcalc --help | --version
 
 One state point
-  Give two inputs, in any order, as one of the pairs P,T  P,Q  T,Q  P,H  P,S:
+  Give two inputs, in any order, as one of the pairs P,T  P,Q  T,Q  P,H  P,S  H,S  T,S
+  P,V  T,V:
     P pressure   T temperature   Q quality (0 to 1)   H enthalpy   S entropy
+    V specific volume
+  The pairs H,S  T,S  P,V  T,V find the state in every region, wet steam included (IF97
+  only: with --ifc67 "not available in the 1967 formulation"). Liquid water near its
+  density maximum (4 °C at low pressure) has two states for some T,S and P,V inputs
+  between 0 °C and about 8 °C (one of them may be wet steam of very small quality):
+  "ambiguous state".
   vapcalc prints pressure, temperature, quality, enthalpy, entropy, specific volume,
   isobaric heat capacity, speed of sound (for wet steam: the critical flow velocity),
   isentropic expansion coefficient, dynamic viscosity, thermal conductivity, Prandtl
@@ -50,12 +57,21 @@ Options
                    P T Q H S V C (heat capacity) W (speed of sound) G (expansion
                    coefficient) M (viscosity) K (conductivity) Pr (Prandtl number)
                    R (IF97 region)
-                 default: all for one point; for --batch the properties among
-                 P,T,Q,H,S,V that are not inputs (no Q for P,T)
+                   U  internal energy, unit of H
+                   D  density: lb/ft3 in Eng and EngG, kg/m3 in the others
+                   CV isochoric heat capacity, unit of C
+                   SIGMA surface tension at the state's temperature (273.16 K to
+                      647.096 K): lbf/ft in Eng and EngG, N/m in SIF and METF, mN/m
+                      in SI, SIK and MET
+                   M08 viscosity by IAPWS 2008, unit of M (to 1173.15 K)
+                   K11 thermal conductivity by IAPWS 2011, unit of K (to 1173.15 K)
+                 default: P to R for one point; for --batch the properties among
+                 P,T,Q,H,S,V that are not inputs (no Q for P,T); U, D and the other
+                 new letters are IF97's (U and D also with --ifc67)
 
 Batch mode
   --batch        read one state per line from FILE (or standard input for - or no FILE)
-  --pair XY      the two columns of the file, e.g. PT, PH or HP (columns H then P)
+  --pair XY      the two columns of the file, e.g. PT, PH, HP (columns H then P), HS or TV
   --threads N    compute on N threads (default 0: one per processor); the output is the
                  same for every N
   A line holds two numbers separated by a comma or blanks; "#" starts a comment; blank
@@ -81,6 +97,9 @@ Examples
   vapcalc P=1 T=773.15 --units SIF --digits 8
   vapcalc P=10 T=500 --units SIo             the same state by IFC-67
   vapcalc P=50 S=6.5 --units SI --props T,Q,H
+  vapcalc H=2800 S=6.5 --units SI            a turbine stage on the Mollier chart
+  vapcalc T=500 V=0.2 --units SI --props P,Q,U,D,CV
+  vapcalc P=10 T=300 --props M,M08,K,K11,SIGMA
   vapcalc --batch --pair PH --units SI --props T,Q,S,V states.csv > out.csv
   printf '1 200\n10 300\n' | vapcalc --batch --pair PT --units SI -
 )";

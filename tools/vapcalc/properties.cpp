@@ -24,6 +24,12 @@ constexpr std::array<PropertyInfo, kPropertyCount> kProperties{{
     {Property::K, "K", "thermal conductivity", "conductivity", Quantity::Conductivity},
     {Property::Pr, "Pr", "Prandtl number", "prandtl_number", Quantity::Dimensionless},
     {Property::R, "R", "IF97 region", "region", Quantity::Dimensionless},
+    {Property::U, "U", "internal energy", "internal_energy", Quantity::Enthalpy},
+    {Property::D, "D", "density", "density", Quantity::Density},
+    {Property::CV, "CV", "isochoric heat capacity", "isochoric_heat_capacity", Quantity::SpecificHeat},
+    {Property::Sigma, "SIGMA", "surface tension", "surface_tension", Quantity::SurfaceTension},
+    {Property::M08, "M08", "dynamic viscosity (IAPWS 2008)", "viscosity_2008", Quantity::Viscosity},
+    {Property::K11, "K11", "thermal conductivity (IAPWS 2011)", "conductivity_2011", Quantity::Conductivity},
 }};
 
 constexpr bool propertiesInOrder() {
@@ -34,7 +40,7 @@ constexpr bool propertiesInOrder() {
 }
 static_assert(propertiesInOrder(), "property table must follow the Property enumeration");
 
-constexpr std::size_t kQuantityCount = 10;
+constexpr std::size_t kQuantityCount = 12;
 constexpr std::size_t kSets = 7;
 
 // Unit texts per quantity, indexed by set: Eng, SI, EngG, SIF, SIK, MET, METF.
@@ -52,21 +58,27 @@ constexpr std::array<std::array<std::string_view, kSets>, kQuantityCount> kUnitT
     /* viscosity     */ {"lb/(ft h)", "mPa s", "lb/(ft h)", "Pa s", "mPa s", "mPa s", "Pa s"},
     /* conductivity  */ {"Btu/(h ft °F)", "W/(m K)", "Btu/(h ft °F)", "W/(m K)", "W/(m K)", "W/(m K)",
                          "kcal/(h m °C)"},
+    /* density       */ {"lb/ft3", "kg/m3", "lb/ft3", "kg/m3", "kg/m3", "kg/m3", "kg/m3"},
+    /* surface tens. */ {"lbf/ft", "mN/m", "lbf/ft", "N/m", "mN/m", "mN/m", "N/m"},
 }};
-static_assert(static_cast<std::size_t>(Quantity::Conductivity) + 1 == kQuantityCount);
+static_assert(static_cast<std::size_t>(Quantity::SurfaceTension) + 1 == kQuantityCount);
 
-constexpr std::array<PairInfo, 5> kPairs{{
+constexpr std::array<PairInfo, 9> kPairs{{
     {Pair::PT, Property::P, Property::T},
     {Pair::PQ, Property::P, Property::Q},
     {Pair::TQ, Property::T, Property::Q},
     {Pair::PH, Property::P, Property::H},
     {Pair::PS, Property::P, Property::S},
+    {Pair::HS, Property::H, Property::S},
+    {Pair::TS, Property::T, Property::S},
+    {Pair::PV, Property::P, Property::V},
+    {Pair::TV, Property::T, Property::V},
 }};
 
 // The library's names, in the order of Property.
-constexpr std::array<std::string_view, kPropertyCount> kLibraryNames{"P", "T", "Q",  "H", "S",  "V", "C",
-                                                                     "W", "G", "M",  "K", "PR", "R"};
-constexpr std::string_view kAllLibraryNames = "P,T,Q,H,S,V,C,W,G,M,K,PR,R";
+constexpr std::array<std::string_view, kPropertyCount> kLibraryNames{
+    "P", "T", "Q", "H", "S", "V", "C", "W", "G", "M", "K", "PR", "R", "U", "D", "CV", "SIGMA", "M08", "K11"};
+constexpr std::string_view kAllLibraryNames = "P,T,Q,H,S,V,C,W,G,M,K,PR,R,U,D,CV,SIGMA,M08,K11";
 
 constexpr std::size_t index(Pair p) { return static_cast<std::size_t>(p); }
 constexpr std::size_t index(Property p) { return static_cast<std::size_t>(p); }
@@ -115,7 +127,15 @@ std::string libraryPairName(Pair pair) {
 std::string_view allLibraryNames() noexcept { return kAllLibraryNames; }
 
 Property stateProperty(Pair pair) noexcept {
-    return pair == Pair::PH || pair == Pair::PS ? Property::T : Property::V;
+    switch (pair) {
+    case Pair::PH:
+    case Pair::PS:
+    case Pair::HS:
+    case Pair::PV: return Property::T;
+    case Pair::TS:
+    case Pair::TV: return Property::P;
+    default: return Property::V;
+    }
 }
 
 double shownValue(Property p, Pair pair, double first, double second, std::int32_t unitSet,
@@ -131,7 +151,7 @@ double shownValue(Property p, Pair pair, double first, double second, std::int32
     // first.
     const bool saturationPair = pair == Pair::PQ || pair == Pair::TQ;
     const bool stateFirst = p == Property::T || p == Property::P || p == Property::M || p == Property::K ||
-                            p == Property::Pr;
+                            p == Property::Pr || p == Property::M08 || p == Property::K11;
     if (saturationPair && stateFirst && code != 0.0) {
         return code;
     }

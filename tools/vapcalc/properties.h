@@ -12,14 +12,16 @@
 
 namespace vapcalc {
 
-// In the order of the one-point output.
-enum class Property : std::uint8_t { P, T, Q, H, S, V, C, W, G, M, K, Pr, R };
-inline constexpr std::size_t kPropertyCount = 13;
+// In the order of the one-point output. The first kDefaultPropertyCount (P to R) are the one-point
+// output without --props; U, D, CV, SIGMA, M08 and K11 are reported when --props names them.
+enum class Property : std::uint8_t { P, T, Q, H, S, V, C, W, G, M, K, Pr, R, U, D, CV, Sigma, M08, K11 };
+inline constexpr std::size_t kPropertyCount = 19;
+inline constexpr std::size_t kDefaultPropertyCount = 13;
 
 // The unit family of a property, for its unit text in each set.
 enum class Quantity : std::uint8_t {
     Pressure, Temperature, Dimensionless, Enthalpy, Entropy, Volume, SpecificHeat, SoundSpeed, Viscosity,
-    Conductivity
+    Conductivity, Density, SurfaceTension
 };
 
 struct PropertyInfo {
@@ -40,8 +42,8 @@ std::optional<Property> propertyFromLetter(std::string_view letter) noexcept;
 std::string_view unitText(Quantity q, std::int32_t unitSet) noexcept;
 
 // The pairs of independent variables the library computes from, with their inputs in the order of
-// the export names (P before T, Q, H, S; T before Q).
-enum class Pair : std::uint8_t { PT, PQ, TQ, PH, PS };
+// the library's pair names (P before T, Q, H, S, V; T before Q, S, V; H before S).
+enum class Pair : std::uint8_t { PT, PQ, TQ, PH, PS, HS, TS, PV, TV };
 
 struct PairInfo {
     Pair id;
@@ -63,13 +65,13 @@ constexpr bool isCode(double r) noexcept { return !(r > -1000.0); }
 // library itself: every export checks the word before it looks at a value.
 bool unitSetAccepted(std::int32_t unitSet) noexcept;
 
-// The library's name of a property for StmBatch and StmProp ("P", ..., "PR", "R"), and of a pair
-// ("PT", "PQ", "TQ", "PH", "PS").
+// The library's name of a property for StmBatch and StmProp ("P", ..., "PR", "R", "U", ..., "K11"),
+// and of a pair ("PT", "PQ", "TQ", "PH", "PS", "HS", "TS", "PV", "TV").
 std::string_view libraryName(Property p) noexcept;
 std::string libraryPairName(Pair pair);
 
 // The letter of the cell that tells whether a state of the pair can be computed at all: V for (p,T),
-// (p,x) and (T,x), T for (p,h) and (p,s).
+// (p,x) and (T,x), T for (p,h), (p,s), (h,s) and (p,v), P for (T,s) and (T,v).
 Property stateProperty(Pair pair) noexcept;
 
 // The properties of one state as vapcalc shows them, from the library's cells of that state: the
