@@ -53,14 +53,6 @@ int inputCode(Pair pair, double first, double second) noexcept {
     return rangeCode(info.second, second);
 }
 
-State blankState(Formulation formulation, Pair pair) noexcept {
-    State st;
-    st.formulation = formulation;
-    st.pair = pair;
-    st.values.fill(std::numeric_limits<double>::quiet_NaN());
-    return st;
-}
-
 void fill(State& st, PropertyMask mask, double value) noexcept {
     for (std::size_t i = 0; i < kPropertyCount; ++i) {
         if (mask & (PropertyMask{1} << i)) st.values[i] = value;
@@ -114,3 +106,14 @@ double prandtlOf(const State& st) noexcept {
 }
 
 }  // namespace steam::detail
+
+namespace steam {
+
+Transport transportOf(double p, double T, double v, double cp) noexcept {
+    State st = detail::blankState(Formulation::IF97, Pair::PT);
+    st.values[indexOf(Property::Cp)] = cp;
+    detail::transportAt(p, T, v, maskOf(Property::Mu) | maskOf(Property::Lambda), st);
+    return {st[Property::Mu], st[Property::Lambda], detail::prandtlOf(st)};
+}
+
+}  // namespace steam

@@ -4,6 +4,9 @@
 
 #include "steam_state.h"
 
+#include <limits>
+#include <tuple>
+
 namespace steam::detail {
 
 // 0 when both inputs of the pair lie in their accepted ranges, else the code of the first that does
@@ -11,7 +14,12 @@ namespace steam::detail {
 int inputCode(Pair pair, double first, double second) noexcept;
 
 // A state that starts a solve: formulation and pair set, every property a quiet NaN.
-State blankState(Formulation formulation, Pair pair) noexcept;
+inline State blankState(Formulation formulation, Pair pair) noexcept {
+    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+    State st{formulation, pair, 0, {kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, kNaN}};
+    static_assert(std::tuple_size_v<decltype(st.values)> == 13, "one NaN per property");
+    return st;
+}
 
 // Writes value into every property of mask.
 void fill(State& st, PropertyMask mask, double value) noexcept;
@@ -27,6 +35,13 @@ bool isCode(double value) noexcept;
 
 inline constexpr PropertyMask kTransportMask =
     maskOf(Property::Mu) | maskOf(Property::Lambda) | maskOf(Property::Prandtl);
+
+// The transport properties the transport step must compute for mask: those asked for, and both for
+// the Prandtl number.
+constexpr PropertyMask transportNeeds(PropertyMask mask) noexcept {
+    const PropertyMask both = maskOf(Property::Mu) | maskOf(Property::Lambda);
+    return (mask & maskOf(Property::Prandtl)) ? both : (mask & both);
+}
 
 // The pairs whose second input is the quality: a wet quality refuses the transport properties before
 // anything is computed.

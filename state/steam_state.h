@@ -70,4 +70,16 @@ struct State {
 State solve(Formulation formulation, Pair pair, double first, double second, PropertyMask mask,
             bool backwardOnly = false) noexcept;
 
+// The transport properties of a state given by (p MPa, T K, v m3/kg), as the transport step of
+// solve() forms them for a single-phase or saturated state: viscosity (Pa s) and conductivity
+// (W/(m K)) from the transport equations, or their codes (a code in p, T or v is passed on), and the
+// Prandtl number mu cp / lambda * 1000 with cp in kJ/(kg K) (the not-defined marker or the first code
+// among cp, mu and lambda when one of them is not a value).
+struct Transport {
+    double viscosity;
+    double conductivity;
+    double prandtl;
+};
+Transport transportOf(double p, double T, double v, double cp) noexcept;
+
 }  // namespace steam
