@@ -105,9 +105,13 @@ void solveIF97(State& st, double a, double b, PropertyMask mask, bool backwardOn
     // The region of (p,T) comes from the region test alone (region 3 states whose volume search
     // fails still have one).
     if ((mask & maskOf(Property::Region)) && pair == Pair::PT) {
-        st.values[indexOf(Property::Region)] = core.regionOfPT(a, b);
+        const int region = core.regionOfPT(a, b);
+        st.values[indexOf(Property::Region)] = region;
         mask &= ~maskOf(Property::Region);
-        if (mask == 0) return;
+        if (mask == 0) {
+            st.status = region < 0 ? region : 0;  // a range code, or the region test's own
+            return;
+        }
     }
     compute(core, pair, a, b, coreMask(pair, mask), backwardOnly);
     st.status = core.status();

@@ -55,8 +55,10 @@ constexpr std::size_t indexOf(Property p) noexcept { return static_cast<std::siz
 struct State {
     Formulation formulation = Formulation::IF97;
     Pair pair = Pair::PT;
-    // 0, or the code of the state: an input outside its range, or a failed IF97 operation. With
-    // IFC-67, whose calls report per property, the first code among the properties asked for.
+    // 0, or the code of the state: an input outside its range (checked by the IF97 core itself, in
+    // its order; with IFC-67 by the same ranges before any call of the 1967 library), or a failed IF97
+    // operation. With IFC-67, whose calls report per property, the first code among the properties
+    // asked for.
     int status = 0;
     std::array<double, kPropertyCount> values{};
 
