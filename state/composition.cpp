@@ -38,7 +38,9 @@ constexpr bool rangesInOrder() noexcept {
 }
 static_assert(rangesInOrder(), "input ranges are indexed by the input property");
 
+// 0 for an input without a range of its own.
 int rangeCode(Property p, double value) noexcept {
+    if (indexOf(p) >= std::size(kInputRanges)) return 0;
     const InputRange& r = kInputRanges[indexOf(p)];
     if (!(value >= r.low)) return r.below;  // NaN fails here
     if (value > r.high) return r.above;

@@ -5,7 +5,6 @@
 #include "steam_state.h"
 
 #include <limits>
-#include <tuple>
 
 namespace steam::detail {
 
@@ -14,10 +13,16 @@ namespace steam::detail {
 int inputCode(Pair pair, double first, double second) noexcept;
 
 // A state that starts a solve: formulation and pair set, every property a quiet NaN.
+inline constexpr State kBlankState = [] {
+    State st{};
+    for (double& v : st.values) v = std::numeric_limits<double>::quiet_NaN();
+    return st;
+}();
+
 inline State blankState(Formulation formulation, Pair pair) noexcept {
-    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-    State st{formulation, pair, 0, {kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, kNaN}};
-    static_assert(std::tuple_size_v<decltype(st.values)> == 13, "one NaN per property");
+    State st = kBlankState;
+    st.formulation = formulation;
+    st.pair = pair;
     return st;
 }
 
