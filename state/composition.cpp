@@ -43,7 +43,9 @@ constexpr bool rangesInOrder() noexcept {
 }
 static_assert(rangesInOrder(), "input ranges are indexed by the input property");
 
+// 0 for an input without a range of its own.
 int rangeCode(Property p, double value) noexcept {
+    if (indexOf(p) >= std::size(kInputRanges)) return 0;
     const InputRange& r = kInputRanges[indexOf(p)];
     if (!(value >= r.low)) return r.below;  // NaN fails here
     if (value > r.high) return r.above;
@@ -56,14 +58,6 @@ int inputCode(Pair pair, double first, double second) noexcept {
     const PairInfo& info = pairInfo(pair);
     if (const int code = rangeCode(info.first, first); code != 0) return code;
     return rangeCode(info.second, second);
-}
-
-State blankState(Formulation formulation, Pair pair) noexcept {
-    State st;
-    st.formulation = formulation;
-    st.pair = pair;
-    st.values.fill(std::numeric_limits<double>::quiet_NaN());
-    return st;
 }
 
 void fill(State& st, PropertyMask mask, double value) noexcept {
@@ -119,3 +113,14 @@ double prandtlOf(const State& st) noexcept {
 }
 
 }  // namespace steam::detail
+
+namespace steam {
+
+Transport transportOf(double p, double T, double v, double cp) noexcept {
+    State st = detail::blankState(Formulation::IF97, Pair::PT);
+    st.values[indexOf(Property::Cp)] = cp;
+    detail::transportAt(p, T, v, maskOf(Property::Mu) | maskOf(Property::Lambda), st);
+    return {st[Property::Mu], st[Property::Lambda], detail::prandtlOf(st)};
+}
+
+}  // namespace steam

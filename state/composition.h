@@ -4,6 +4,8 @@
 
 #include "steam_state.h"
 
+#include <limits>
+
 namespace steam::detail {
 
 // 0 when both inputs of the pair lie in their accepted ranges, else the code of the first that does
@@ -11,7 +13,18 @@ namespace steam::detail {
 int inputCode(Pair pair, double first, double second) noexcept;
 
 // A state that starts a solve: formulation and pair set, every property a quiet NaN.
-State blankState(Formulation formulation, Pair pair) noexcept;
+inline constexpr State kBlankState = [] {
+    State st{};
+    for (double& v : st.values) v = std::numeric_limits<double>::quiet_NaN();
+    return st;
+}();
+
+inline State blankState(Formulation formulation, Pair pair) noexcept {
+    State st = kBlankState;
+    st.formulation = formulation;
+    st.pair = pair;
+    return st;
+}
 
 // Writes value into every property of mask.
 void fill(State& st, PropertyMask mask, double value) noexcept;
@@ -29,6 +42,13 @@ inline constexpr PropertyMask kTransportMask =
     maskOf(Property::Mu) | maskOf(Property::Lambda) | maskOf(Property::Prandtl);
 // The IAPWS 2008 viscosity and 2011 conductivity, which the IF97 core gives from its state.
 inline constexpr PropertyMask kTransport0811Mask = maskOf(Property::Mu08) | maskOf(Property::Lambda11);
+
+// The transport properties the transport step must compute for mask: those asked for, and both for
+// the Prandtl number.
+constexpr PropertyMask transportNeeds(PropertyMask mask) noexcept {
+    const PropertyMask both = maskOf(Property::Mu) | maskOf(Property::Lambda);
+    return (mask & maskOf(Property::Prandtl)) ? both : (mask & both);
+}
 
 // The pairs whose second input is the quality: a wet quality refuses the transport properties before
 // anything is computed.

@@ -7,6 +7,8 @@
 #include "properties.h"
 #include "status.h"
 
+#include <bit>
+
 namespace steam::detail {
 namespace {
 
@@ -16,20 +18,21 @@ constexpr double kRegionWet = 4.0;  // the saturation line and the wet region
 
 constexpr bool asks(PropertyMask mask, Property p) noexcept { return (mask & maskOf(p)) != 0; }
 
-// The core mask of the thermodynamic properties in mask: one bit per property, v and w for the
-// isentropic coefficient, and for the transport step v with the saturation value the pair computes
-// (T of (p,x), p of (T,x)), as the conductivity and viscosity calls of the library have always asked.
+// The first eight properties (p, T, x, h, s, v, cp, w) have the bits of the core's property mask.
+constexpr PropertyMask kCoreProperties = 0xFF;
+static_assert(maskOf(Property::P) == if97::kMaskP && maskOf(Property::T) == if97::kMaskT &&
+              maskOf(Property::X) == if97::kMaskX && maskOf(Property::H) == if97::kMaskH &&
+              maskOf(Property::S) == if97::kMaskS && maskOf(Property::V) == if97::kMaskV &&
+              maskOf(Property::Cp) == if97::kMaskCp && maskOf(Property::W) == if97::kMaskW,
+              "the state layer's first properties are the core's mask bits");
+
+// The core mask of the properties in mask: their own bits, v and w for the isentropic coefficient,
+// cp for the Prandtl number, and for the transport step v with the saturation value the pair
+// computes (T of (p,x), p of (T,x)), as the conductivity and viscosity calls have always asked.
 int coreMask(Pair pair, PropertyMask mask) noexcept {
-    int bits = 0;
-    if (asks(mask, Property::P)) bits |= if97::kMaskP;
-    if (asks(mask, Property::T)) bits |= if97::kMaskT;
-    if (asks(mask, Property::X)) bits |= if97::kMaskX;
-    if (asks(mask, Property::H)) bits |= if97::kMaskH;
-    if (asks(mask, Property::S)) bits |= if97::kMaskS;
-    if (asks(mask, Property::V)) bits |= if97::kMaskV;
-    if (asks(mask, Property::Cp) || asks(mask, Property::Prandtl)) bits |= if97::kMaskCp;
-    if (asks(mask, Property::W)) bits |= if97::kMaskW;
+    int bits = static_cast<int>(mask & kCoreProperties);
     if (asks(mask, Property::Kappa)) bits |= if97::kMaskV | if97::kMaskW;
+    if (asks(mask, Property::Prandtl)) bits |= if97::kMaskCp;
     if (mask & kTransportMask) {
         bits |= if97::kMaskV;
         if (pair == Pair::PX) bits |= if97::kMaskT;
@@ -109,9 +112,13 @@ void solveIF97(State& st, double a, double b, PropertyMask mask, bool backwardOn
     // The region of (p,T) comes from the region test alone (region 3 states whose volume search
     // fails still have one).
     if ((mask & maskOf(Property::Region)) && pair == Pair::PT) {
-        st.values[indexOf(Property::Region)] = core.regionOfPT(a, b);
+        const int region = core.regionOfPT(a, b);
+        st.values[indexOf(Property::Region)] = region;
         mask &= ~maskOf(Property::Region);
-        if (mask == 0) return;
+        if (mask == 0) {
+            st.status = region < 0 ? region : 0;  // a range code, or the region test's own
+            return;
+        }
     }
     compute(core, pair, a, b, coreMask(pair, mask), backwardOnly);
     st.status = core.status();
@@ -119,8 +126,9 @@ void solveIF97(State& st, double a, double b, PropertyMask mask, bool backwardOn
     readBack(core, mask, st);
 
     if (mask & kTransportMask) {
-        const PropertyMask transport = maskOf(Property::Mu) | maskOf(Property::Lambda);
-        if (refusesTransportBeforeState(pair, b)) {
+        const PropertyMask transport = transportNeeds(mask);
+        // The first input must be in its range for the refusal (the core reports a wrong quality).
+        if (refusesTransportBeforeState(pair, b) && inputCode(pair, a, b) == 0) {
             fill(st, transport, if97::kNotDefined);
         } else if (if97::isErrorStatus(core.status())) {
             fill(st, transport, core.status());

@@ -174,7 +174,7 @@ constexpr Property kThermodynamic[] = {Property::P, Property::T, Property::X, Pr
 // The transport step: for (p,x) and (T,x) the saturation value and v of the pair's calls, for the
 // others the state's own T, quality and v.
 void transport67(State& st, double a, double b, const Inputs67& in, PropertyMask mask) noexcept {
-    const PropertyMask transport = maskOf(Property::Mu) | maskOf(Property::Lambda);
+    const PropertyMask transport = transportNeeds(mask);
     const Pair pair = st.pair;
     if (refusesTransportBeforeState(pair, b)) {
         fill(st, transport, if97::kNotDefined);

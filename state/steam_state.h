@@ -64,8 +64,10 @@ inline constexpr int kNotInIFC67 = -2700;
 struct State {
     Formulation formulation = Formulation::IF97;
     Pair pair = Pair::PT;
-    // 0, or the code of the state: an input outside its range, or a failed IF97 operation. With
-    // IFC-67, whose calls report per property, the first code among the properties asked for.
+    // 0, or the code of the state: an input outside its range (checked by the IF97 core itself, in
+    // its order; with IFC-67 by the same ranges before any call of the 1967 library), or a failed IF97
+    // operation. With IFC-67, whose calls report per property, the first code among the properties
+    // asked for.
     int status = 0;
     std::array<double, kPropertyCount> values{};
 
@@ -80,5 +82,17 @@ struct State {
 // 1967 equations do not give and which come from IF97).
 State solve(Formulation formulation, Pair pair, double first, double second, PropertyMask mask,
             bool backwardOnly = false) noexcept;
+
+// The transport properties of a state given by (p MPa, T K, v m3/kg), as the transport step of
+// solve() forms them for a single-phase or saturated state: viscosity (Pa s) and conductivity
+// (W/(m K)) from the transport equations, or their codes (a code in p, T or v is passed on), and the
+// Prandtl number mu cp / lambda * 1000 with cp in kJ/(kg K) (the not-defined marker or the first code
+// among cp, mu and lambda when one of them is not a value).
+struct Transport {
+    double viscosity;
+    double conductivity;
+    double prandtl;
+};
+Transport transportOf(double p, double T, double v, double cp) noexcept;
 
 }  // namespace steam

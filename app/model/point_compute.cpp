@@ -4,13 +4,32 @@
 #include <limits>
 
 #include "display_format.h"
+#include "status.h"
 #include "vaprop67.h"
 
 namespace calvex {
 namespace {
 
-// Mask of every property of the core's state object.
-constexpr int kAllProperties = 255;
+// The properties of a form point: all but the IF97 region.
+constexpr steam::PropertyMask kFormProperties = steam::kAllProperties & ~steam::maskOf(steam::Property::Region);
+
+// The state layer's pair of an input selection.
+steam::Pair steamPair(InputPair pair) noexcept
+{
+    switch (pair) {
+    case InputPair::PX: return steam::Pair::PX;
+    case InputPair::TX: return steam::Pair::TX;
+    case InputPair::PH: return steam::Pair::PH;
+    case InputPair::PS: return steam::Pair::PS;
+    default: return steam::Pair::PT;
+    }
+}
+
+// The form shows a Prandtl number only when it is a positive value.
+double shownPrandtl(double pr) noexcept
+{
+    return pr > 0.0 ? pr : NotAvailableMarker;
+}
 
 // The IFC-67 library's critical pressure (psia) and temperature (deg F).
 constexpr double kPc67 = 3208.234758592228;
@@ -105,52 +124,59 @@ ComputeReport PointCalculator::compute(std::uint32_t mask, const FormValues& box
 
 ComputeReport PointCalculator::computeIF97(InputPair pair, const FormValues& boxes)
 {
+    using steam::Property;
     ComputeReport r;
     r.values = boxes;
     const auto in = [&boxes](int p) { return boxes[static_cast<std::size_t>(p)]; };
+    double first = in(kPressure);
+    double second = in(kTemperature);
     switch (pair) {
-    case InputPair::PT: state_.computePT(in(kPressure), in(kTemperature), kAllProperties); break;
-    case InputPair::PX: state_.computePX(in(kPressure), in(kQuality), kAllProperties); break;
-    case InputPair::TX: state_.computeTX(in(kTemperature), in(kQuality), kAllProperties); break;
-    case InputPair::PH: state_.computePH(in(kPressure), in(kEnthalpy), kAllProperties, 0); break;
-    case InputPair::PS: state_.computePS(in(kPressure), in(kEntropy), kAllProperties, 0); break;
-    case InputPair::None: break;
+    case InputPair::PX: second = in(kQuality); break;
+    case InputPair::TX: first = in(kTemperature), second = in(kQuality); break;
+    case InputPair::PH: second = in(kEnthalpy); break;
+    case InputPair::PS: second = in(kEntropy); break;
+    default: break;
     }
-    r.status = state_.status();
+    state_ = steam::solve(steam::Formulation::IF97, steamPair(pair), first, second, kFormProperties);
+    const steam::State& st = state_;
+    r.status = st.status;
     if (if97::isErrorStatus(r.status)) {
         r.outcome = ComputeOutcome::Error;
         r.values = boxes;
         return r;
     }
     restoreInputs(r, pair);
-    put(r, kVolume, state_.volume());
+    put(r, kVolume, st[Property::V]);
     if (pair == InputPair::TX) {
-        put(r, kPressure, state_.pressure());
+        put(r, kPressure, st[Property::P]);
     }
     if (pair == InputPair::PX || pair == InputPair::PH || pair == InputPair::PS) {
-        put(r, kTemperature, state_.temperature());
+        put(r, kTemperature, st[Property::T]);
     }
     if (pair == InputPair::PT || pair == InputPair::PH || pair == InputPair::PS) {
-        put(r, kQuality, state_.quality());
+        put(r, kQuality, st[Property::X]);
     }
     if (pair != InputPair::PH) {
-        put(r, kEnthalpy, state_.enthalpy());
+        put(r, kEnthalpy, st[Property::H]);
     }
     if (pair != InputPair::PS) {
-        put(r, kEntropy, state_.entropy());
+        put(r, kEntropy, st[Property::S]);
     }
-    put(r, kSpecificHeat, state_.cp());
-    put(r, kCriticalVelocity, state_.soundSpeed());
+    put(r, kSpecificHeat, st[Property::Cp]);
+    put(r, kCriticalVelocity, st[Property::W]);
 
     if (pair == InputPair::PT && r.status <= if97::status::WarningBoundary) {
-        // A warning of the state object: the transport equations are not applied to it.
+        // A warning of the state: the transport equations are not applied to it.
         const auto code = static_cast<double>(r.status);
         put(r, kViscosity, code);
         put(r, kConductivity, code);
         put(r, kPrandtl, code);
         return r;
     }
-    transportStep(pair, r);
+    // Transport properties of a wet state are not defined: the state layer gives the marker.
+    put(r, kConductivity, st[Property::Lambda]);
+    put(r, kViscosity, st[Property::Mu]);
+    put(r, kPrandtl, shownPrandtl(st[Property::Prandtl]));
     return r;
 }
 
@@ -255,11 +281,10 @@ void PointCalculator::transportStep(InputPair pair, ComputeReport& r)
         put(r, kPrandtl, NotAvailableMarker);
         return;
     }
-    transport_.computeConductivity(v(kPressure), v(kTemperature), v(kVolume));
-    put(r, kConductivity, transport_.conductivity());
-    transport_.computeViscosity(v(kPressure), v(kTemperature), v(kVolume));
-    put(r, kViscosity, transport_.viscosity());
-    put(r, kPrandtl, prandtlNumber(v(kViscosity), v(kSpecificHeat), v(kConductivity)));
+    const steam::Transport t = steam::transportOf(v(kPressure), v(kTemperature), v(kVolume), v(kSpecificHeat));
+    put(r, kConductivity, t.conductivity);
+    put(r, kViscosity, t.viscosity);
+    put(r, kPrandtl, shownPrandtl(t.prandtl));
 }
 
 }  // namespace calvex

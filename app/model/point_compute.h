@@ -3,19 +3,21 @@
 // The caller passes the eleven values of the form's boxes (internal units) and the input
 // selection; the calculator returns the values the boxes take and which boxes take them, in the
 // order of the form's Compute command:
-//   IF97    the program's own core (short status numbering) with the mask of all properties;
+//   IF97    one solve of the state layer over the program's own core (short status numbering),
+//           every property of the pair at once, transport properties and Prandtl number included;
 //   IFC-67  the vaprop67 library in its English units (the boxes' unit 1): inputs are read in
-//           unit 1 and every result above -1 is converted back from unit 1;
-// then, in both, the transport properties and the Prandtl number.
+//           unit 1 and every result above -1 is converted back from unit 1; then the state layer's
+//           transport step at the boxes' pressure, temperature and volume.
+// The program's own presentation stays here: which boxes a pair sets, the not-available marker for
+// a Prandtl number that is not positive, the codes of the short numbering and their messages.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
-#include "if97_state.h"
-#include "if97_transport.h"
 #include "input_pair.h"
 #include "property_table.h"
+#include "steam_state.h"
 
 namespace calvex {
 
@@ -52,17 +54,16 @@ class PointCalculator {
 public:
     ComputeReport compute(std::uint32_t mask, const FormValues& boxes);
 
-    const if97::IF97State& state() const noexcept { return state_; }
-    const if97::IF97Transport& transport() const noexcept { return transport_; }
+    // The state of the last IF97 computation.
+    const steam::State& state() const noexcept { return state_; }
 
 private:
     ComputeReport computeIF97(InputPair pair, const FormValues& boxes);
     ComputeReport computeIFC67(InputPair pair, const FormValues& boxes);
-    // Viscosity, conductivity and Prandtl number from p, T, v and cp of `r.values`.
+    // Viscosity, conductivity and Prandtl number from p, T, v and cp of `r.values` (IFC-67).
     void transportStep(InputPair pair, ComputeReport& r);
 
-    if97::IF97State state_;
-    if97::IF97Transport transport_;
+    steam::State state_;
 };
 
 }  // namespace calvex

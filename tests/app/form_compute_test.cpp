@@ -208,7 +208,7 @@ TEST(ComputeIF97, WetPressureEnthalpyHasNoTransport)
     EXPECT_EQ(r.values[kPrandtl], NotAvailableMarker);
     EXPECT_EQ(r.values[kSpecificHeat], NotAvailableMarker);  // cp of a wet state
     // The critical velocity is the core's wet-state value.
-    EXPECT_EQ(r.values[kCriticalVelocity], calc.state().soundSpeed());
+    EXPECT_EQ(r.values[kCriticalVelocity], calc.state()[steam::Property::W]);
     EXPECT_TRUE(r.set[kCriticalVelocity]);
 }
 
