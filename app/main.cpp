@@ -4,8 +4,7 @@
 #include "calvex_app.h"
 #include "command_line.h"
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
         arguments.append(QString::fromLocal8Bit(argv[i]));

@@ -11,13 +11,13 @@
 namespace if97::hs {
 
 // Characteristic states of the releases (IAPWS SR4-04 and SR2-01), printed values.
-inline constexpr double kSc = 4.41202148223476;    // critical entropy, 3a/3b boundary
-inline constexpr double kS2bc = 5.85;              // 2b/2c boundary
+inline constexpr double kSc = 4.41202148223476;      // critical entropy, 3a/3b boundary
+inline constexpr double kS2bc = 5.85;                // 2b/2c boundary
 inline constexpr double kSLiq273 = -1.545495919e-4;  // s'(273.15 K)
-inline constexpr double kSLiq623 = 3.778281340;    // s'(623.15 K)
-inline constexpr double kSVap623 = 5.210887825;    // s''(623.15 K)
-inline constexpr double kSVap273 = 9.155759395;    // s''(273.15 K)
-inline constexpr double kS13Top = 3.397782955;     // s(100 MPa, 623.15 K)
+inline constexpr double kSLiq623 = 3.778281340;      // s'(623.15 K)
+inline constexpr double kSVap623 = 5.210887825;      // s''(623.15 K)
+inline constexpr double kSVap273 = 9.155759395;      // s''(273.15 K)
+inline constexpr double kS13Top = 3.397782955;       // s(100 MPa, 623.15 K)
 // The box of the B23 line in (h,s): s from 5.048096828 to 5.260578707, h from h''(623.15 K) to h(100 MPa, 863.15 K).
 inline constexpr double kSB23Min = 5.048096828;
 inline constexpr double kSB23Max = 5.260578707;

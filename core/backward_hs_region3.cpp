@@ -261,9 +261,7 @@ static_assert(kSR303Eq5.size() == 30);
 
 double p3a(double h, double s) noexcept { return 99.0 * backward::sum<kSR404Eq1>(h / 2300.0 - 1.01, s / 4.4 - 0.750); }
 
-double p3b(double h, double s) noexcept {
-    return 16.6 / backward::sum<kSR404Eq2>(h / 2800.0 - 0.681, s / 5.3 - 0.792);
-}
+double p3b(double h, double s) noexcept { return 16.6 / backward::sum<kSR404Eq2>(h / 2800.0 - 0.681, s / 5.3 - 0.792); }
 
 double p3(double h, double s) noexcept { return s <= kSc ? p3a(h, s) : p3b(h, s); }
 

@@ -136,15 +136,27 @@ double refine(double T0, double floor, Lower&& lo, double hi, double target, dou
 double backwardT1ph(double p, double h, int backwardOnly) noexcept {
     const double T0 = backwardEquationT1ph(p, h);
     if (backwardOnly && T0 >= kRegion1Lo && T0 <= kRegion1Hi) return T0;
-    return refine(T0, kRegion1Lo, [] { return kRegion1Lo; }, kRegion1Hi, h, kRefineTolH,
-                  [p](double T) { return region1H(p, T); });
+    return refine(
+        T0,
+        kRegion1Lo,
+        [] { return kRegion1Lo; },
+        kRegion1Hi,
+        h,
+        kRefineTolH,
+        [p](double T) { return region1H(p, T); });
 }
 
 double backwardT2ph(double p, double h, int backwardOnly) noexcept {
     const double T0 = backwardEquationT2ph(p, h);
     if (backwardOnly && T0 >= kRegion2Floor && T0 <= kRegion2Hi) return T0;
-    return refine(T0, kRegion2Floor, [p] { return region2Lo(p); }, kRegion2Hi, h, kRefineTolH,
-                  [p](double T) { return region2H(p, T); });
+    return refine(
+        T0,
+        kRegion2Floor,
+        [p] { return region2Lo(p); },
+        kRegion2Hi,
+        h,
+        kRefineTolH,
+        [p](double T) { return region2H(p, T); });
 }
 
 double backwardT1ps(double p, double s, int backwardOnly) noexcept {
@@ -160,13 +172,25 @@ double backwardT1ps(double p, double s, int backwardOnly) noexcept {
 double backwardT2ps(double p, double s, int backwardOnly) noexcept {
     const double T0 = backwardEquationT2ps(p, s);
     if (backwardOnly && p >= kPs273 && T0 >= kRegion2Floor && T0 <= kRegion2Hi) return T0;
-    return refine(T0, kRegion2Floor, [p] { return region2Lo(p); }, kRegion2Hi, s, kRefineTolS2,
-                  [p](double T) { return region2S(p, T); });
+    return refine(
+        T0,
+        kRegion2Floor,
+        [p] { return region2Lo(p); },
+        kRegion2Hi,
+        s,
+        kRefineTolS2,
+        [p](double T) { return region2S(p, T); });
 }
 
 double refineT1ps(double p, double s, double T0) noexcept {
-    return refine(T0, kRegion1Lo, [] { return kRegion1Lo; }, kRegion1Hi, s, kRefineTolS1,
-                  [p](double T) { return region1S(p, T); });
+    return refine(
+        T0,
+        kRegion1Lo,
+        [] { return kRegion1Lo; },
+        kRegion1Hi,
+        s,
+        kRefineTolS1,
+        [p](double T) { return region1S(p, T); });
 }
 
 }  // namespace if97

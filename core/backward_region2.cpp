@@ -297,13 +297,9 @@ char subregion2ps(double p, double s) noexcept {
     return s >= 5.85 ? 'b' : 'c';
 }
 
-double backwardEquationT2aph(double p, double h) noexcept {
-    return backward::sum<kTable20>(p, h / 2000.0 - 2.1);
-}
+double backwardEquationT2aph(double p, double h) noexcept { return backward::sum<kTable20>(p, h / 2000.0 - 2.1); }
 
-double backwardEquationT2bph(double p, double h) noexcept {
-    return backward::sum<kTable21>(p - 2.0, h / 2000.0 - 2.6);
-}
+double backwardEquationT2bph(double p, double h) noexcept { return backward::sum<kTable21>(p - 2.0, h / 2000.0 - 2.6); }
 
 double backwardEquationT2cph(double p, double h) noexcept {
     return backward::sum<kTable22>(p + 25.0, h / 2000.0 - 1.8);
@@ -313,33 +309,23 @@ double backwardEquationT2aps(double p, double s) noexcept {
     return backward::sum<kTable25Quarters>(std::sqrt(std::sqrt(p)), s / 2.0 - 2.0);
 }
 
-double backwardEquationT2bps(double p, double s) noexcept {
-    return backward::sum<kTable26>(p, 10.0 - s / 0.7853);
-}
+double backwardEquationT2bps(double p, double s) noexcept { return backward::sum<kTable26>(p, 10.0 - s / 0.7853); }
 
-double backwardEquationT2cps(double p, double s) noexcept {
-    return backward::sum<kTable27>(p, 2.0 - s / 2.9251);
-}
+double backwardEquationT2cps(double p, double s) noexcept { return backward::sum<kTable27>(p, 2.0 - s / 2.9251); }
 
 double backwardEquationT2ph(double p, double h) noexcept {
     switch (subregion2ph(p, h)) {
-        case 'a':
-            return backwardEquationT2aph(p, h);
-        case 'b':
-            return backwardEquationT2bph(p, h);
-        default:
-            return backwardEquationT2cph(p, h);
+        case 'a': return backwardEquationT2aph(p, h);
+        case 'b': return backwardEquationT2bph(p, h);
+        default: return backwardEquationT2cph(p, h);
     }
 }
 
 double backwardEquationT2ps(double p, double s) noexcept {
     switch (subregion2ps(p, s)) {
-        case 'a':
-            return backwardEquationT2aps(p, s);
-        case 'b':
-            return backwardEquationT2bps(p, s);
-        default:
-            return backwardEquationT2cps(p, s);
+        case 'a': return backwardEquationT2aps(p, s);
+        case 'b': return backwardEquationT2bps(p, s);
+        default: return backwardEquationT2cps(p, s);
     }
 }
 

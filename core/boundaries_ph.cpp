@@ -39,49 +39,77 @@ using numerics::horner;
 
 // Fitted boundary estimates, lowest power first (p in MPa, Ts in K).
 constexpr std::array<double, 2> kH2273{7376.97422370074, -0.223119981313652};
-constexpr std::array<double, 4> kH1073{4160.75389827941, -4.56011708062846, -0.00638269782162878,
-                                       0.0000744054086328104};
+constexpr std::array<double, 4> kH1073{
+    4160.75389827941, -4.56011708062846, -0.00638269782162878, 0.0000744054086328104};
 constexpr std::array<double, 3> kH273{-0.0390088976124207, 1.01809706631865, -0.000749913636797234};
 // In powers of 1/p.
-constexpr std::array<double, 6> kH1623{1565.64823478134,  -4650.37262930454, 471959.760102208,
-                                       -14267792.8120925, 198615646.058707,  -1039797115.30568};
-constexpr std::array<double, 6> kHB23Low{-7523.39364189914, 1913.26444009809,    -143.432847011144,
-                                         5.34966130319108,  -0.0993209238220977, 0.00073401234107932};
-constexpr std::array<double, 6> kHB23High{3057.3264292182,    -33.9724694589009,     0.9216231642589320,
-                                          -0.011415860833894, 0.0000716284515442727, -1.81037669752089e-7};
-constexpr std::array<double, 5> kHVapLow{2009.17251971953, 2.04331764434209, -0.00312032228343303,
-                                         1.26863808365513e-5, -1.6543725292996e-8};
-constexpr std::array<double, 5> kHVapHigh{-116608.061241646, 877.175707372161, -2.42476618234023,
-                                          0.00299193903898688, -1.39168481170542e-6};
-constexpr std::array<double, 6> kHLiq{-3436.48991451984,    33.4293039503073,     -0.147029279180769,
-                                      0.000365306212239096, -4.50767047479415e-7, 2.22860415857791e-10};
+constexpr std::array<double, 6> kH1623{
+    1565.64823478134, -4650.37262930454, 471959.760102208, -14267792.8120925, 198615646.058707, -1039797115.30568};
+constexpr std::array<double, 6> kHB23Low{
+    -7523.39364189914, 1913.26444009809, -143.432847011144, 5.34966130319108, -0.0993209238220977, 0.00073401234107932};
+constexpr std::array<double, 6> kHB23High{3057.3264292182,
+                                          -33.9724694589009,
+                                          0.9216231642589320,
+                                          -0.011415860833894,
+                                          0.0000716284515442727,
+                                          -1.81037669752089e-7};
+constexpr std::array<double, 5> kHVapLow{
+    2009.17251971953, 2.04331764434209, -0.00312032228343303, 1.26863808365513e-5, -1.6543725292996e-8};
+constexpr std::array<double, 5> kHVapHigh{
+    -116608.061241646, 877.175707372161, -2.42476618234023, 0.00299193903898688, -1.39168481170542e-6};
+constexpr std::array<double, 6> kHLiq{-3436.48991451984,
+                                      33.4293039503073,
+                                      -0.147029279180769,
+                                      0.000365306212239096,
+                                      -4.50767047479415e-7,
+                                      2.22860415857791e-10};
 // In powers of 1/p.
-constexpr std::array<double, 6> kS2273High{9.43551680716138,   1.33415765487136,   -0.374962244085303,
-                                           0.0434356059492584, -0.002151228849119, 0.0000382628738433548};
-constexpr std::array<double, 6> kS2273Low{11.7555592376971,    0.0106487540575125,    -0.0000307195085180721,
-                                          4.40241357601195e-8, -2.89725341870746e-11, 6.97401925746014e-15};
-constexpr std::array<double, 6> kS1073Low{9.77150833187973,   0.0106503211973289,    -0.0000307252642202953,
-                                          4.4033181553644e-8, -2.89787814607407e-11, 6.97556680011806e-15};
-constexpr std::array<double, 6> kS1073Mid{7.5532173529233,    1.04120654852512,     -0.246955971656692,
-                                          0.0274037273320369, -0.00136883414233776, 0.0000250272356650534};
-constexpr std::array<double, 6> kS1073High{5.18779184227664, 112.292668976645,  -3043.53167356675,
-                                           44380.7581850998, -314999.281545929, 854657.016673545};
-constexpr std::array<double, 4> kS273{-0.000144334478067574, 0.000065819910644573, -1.82772885206738e-6,
-                                      3.25445898812054e-9};
+constexpr std::array<double, 6> kS2273High{9.43551680716138,
+                                           1.33415765487136,
+                                           -0.374962244085303,
+                                           0.0434356059492584,
+                                           -0.002151228849119,
+                                           0.0000382628738433548};
+constexpr std::array<double, 6> kS2273Low{11.7555592376971,
+                                          0.0106487540575125,
+                                          -0.0000307195085180721,
+                                          4.40241357601195e-8,
+                                          -2.89725341870746e-11,
+                                          6.97401925746014e-15};
+constexpr std::array<double, 6> kS1073Low{9.77150833187973,
+                                          0.0106503211973289,
+                                          -0.0000307252642202953,
+                                          4.4033181553644e-8,
+                                          -2.89787814607407e-11,
+                                          6.97556680011806e-15};
+constexpr std::array<double, 6> kS1073Mid{7.5532173529233,
+                                          1.04120654852512,
+                                          -0.246955971656692,
+                                          0.0274037273320369,
+                                          -0.00136883414233776,
+                                          0.0000250272356650534};
+constexpr std::array<double, 6> kS1073High{
+    5.18779184227664, 112.292668976645, -3043.53167356675, 44380.7581850998, -314999.281545929, 854657.016673545};
+constexpr std::array<double, 4> kS273{
+    -0.000144334478067574, 0.000065819910644573, -1.82772885206738e-6, 3.25445898812054e-9};
 // In powers of 1/p.
-constexpr std::array<double, 5> kS1623{3.11187019753172, 38.778239175176, -1188.54859568848, 18781.0215550807,
-                                       -111336.131501894};
-constexpr std::array<double, 7> kSB23{4.26180038691058,     0.146365882634722,    -0.00788985907241559,
-                                      0.000194104268691624, -2.44597990396295e-6, 1.5402489215883e-8,
+constexpr std::array<double, 5> kS1623{
+    3.11187019753172, 38.778239175176, -1188.54859568848, 18781.0215550807, -111336.131501894};
+constexpr std::array<double, 7> kSB23{4.26180038691058,
+                                      0.146365882634722,
+                                      -0.00788985907241559,
+                                      0.000194104268691624,
+                                      -2.44597990396295e-6,
+                                      1.5402489215883e-8,
                                       -3.84290910782705e-11};
-constexpr std::array<double, 5> kSVapLow{26.5088427268795, -0.118462505692477, 0.000267356808918905,
-                                         -2.68159488109675e-7, 9.03317283709277e-11};
-constexpr std::array<double, 5> kSVapHigh{111981.665095268, -664.357688332349, 1.47137334400295,
-                                          -0.00144068481607834, 5.25739951297083e-7};
-constexpr std::array<double, 5> kSLiqLow{-5.62724552378691, 0.0260718971243243, -0.000016465806954074,
-                                         -2.11749483961837e-8, 3.09295350232602e-11};
-constexpr std::array<double, 5> kSLiqHigh{-84296.2688536954, 500.869702494527, -1.11116665888625,
-                                          0.00109017169602384, -3.98781406495325e-7};
+constexpr std::array<double, 5> kSVapLow{
+    26.5088427268795, -0.118462505692477, 0.000267356808918905, -2.68159488109675e-7, 9.03317283709277e-11};
+constexpr std::array<double, 5> kSVapHigh{
+    111981.665095268, -664.357688332349, 1.47137334400295, -0.00144068481607834, 5.25739951297083e-7};
+constexpr std::array<double, 5> kSLiqLow{
+    -5.62724552378691, 0.0260718971243243, -0.000016465806954074, -2.11749483961837e-8, 3.09295350232602e-11};
+constexpr std::array<double, 5> kSLiqHigh{
+    -84296.2688536954, 500.869702494527, -1.11116665888625, 0.00109017169602384, -3.98781406495325e-7};
 
 // Below 1 kPa the saturation temperature falls toward and under 273.16 K, outside the range of the
 // saturation fits (their error reaches 1e3 kJ/kg), and the 1/p series of the low-pressure isotherm
@@ -149,9 +177,7 @@ double h1623(double p) noexcept { return horner(kH1623, 1.0 / p); }
 double hB23(double p) noexcept { return p < 34.0 ? horner(kHB23Low, p) : horner(kHB23High, p); }
 double hVap(double Ts) noexcept { return Ts < 508.0 ? horner(kHVapLow, Ts) : horner(kHVapHigh, Ts); }
 double hLiq(double Ts) noexcept { return horner(kHLiq, Ts); }
-double s2273(double p) noexcept {
-    return p < 0.05 ? horner(kS2273Low, 1.0 / p) : horner(kS2273High, 1.0 / p);
-}
+double s2273(double p) noexcept { return p < 0.05 ? horner(kS2273Low, 1.0 / p) : horner(kS2273High, 1.0 / p); }
 double s1073(double p) noexcept {
     if (p < 0.05) return horner(kS1073Low, 1.0 / p);
     return p < 8.0 ? horner(kS1073Mid, 1.0 / p) : horner(kS1073High, 1.0 / p);
@@ -269,7 +295,8 @@ RegionTest regionOfPH(double p, double h) noexcept {
         if (h > kP3satHMin && h < kP3satHMax) {
             const double ps = p3satH(h);
             if (p > ps * (1.0 + kP3satBandH)) {
-                return h < kCriticalH ? region3At(kSideLiquid, 0.5 * (kT13 + ts)) : region3At(kSideVapour, 0.5 * (ts + tb));
+                return h < kCriticalH ? region3At(kSideLiquid, 0.5 * (kT13 + ts))
+                                      : region3At(kSideVapour, 0.5 * (ts + tb));
             }
             if (p < ps * (1.0 - kP3satBandH)) return wet(ts);
         }
@@ -287,11 +314,9 @@ RegionTest regionOfPH(double p, double h) noexcept {
         if (h < far.hLiqMin) return single(1);
     }
     const double ts = saturationTemperature(p);
-    const double hv =
-        guarded(h, estimate::hVap(ts), guard::hVap(p, ts), [p, ts] { return exact::hVap(p, ts); });
+    const double hv = guarded(h, estimate::hVap(ts), guard::hVap(p, ts), [p, ts] { return exact::hVap(p, ts); });
     if (h > hv) return single(2);
-    const double hl =
-        guarded(h, estimate::hLiq(ts), guard::hLiq(p, ts), [p, ts] { return exact::hLiq(p, ts); });
+    const double hl = guarded(h, estimate::hLiq(ts), guard::hLiq(p, ts), [p, ts] { return exact::hLiq(p, ts); });
     if (h < hl) return single(1);
     return wet(ts);
 }
@@ -320,15 +345,14 @@ RegionTest regionOfPS(double p, double s) noexcept {
         if (s > kP3satSMin && s < kP3satSMax) {
             const double ps = p3satS(s);
             if (p > ps * (1.0 + kP3satBandS)) {
-                return s < kCriticalS ? region3At(kSideLiquid, 0.5 * (ts + kT13)) : region3At(kSideVapour, 0.5 * (tb + ts));
+                return s < kCriticalS ? region3At(kSideLiquid, 0.5 * (ts + kT13))
+                                      : region3At(kSideVapour, 0.5 * (tb + ts));
             }
             if (p < ps * (1.0 - kP3satBandS)) return wet(ts);
         }
-        const double sl =
-            guarded(s, estimate::sLiq(ts), guard::sLiq(p, ts), [p, ts] { return exact::sLiq(p, ts); });
+        const double sl = guarded(s, estimate::sLiq(ts), guard::sLiq(p, ts), [p, ts] { return exact::sLiq(p, ts); });
         if (s < sl) return region3At(kSideLiquid, 0.5 * (ts + kT13));
-        const double sv =
-            guarded(s, estimate::sVap(ts), guard::sVap(p, ts), [p, ts] { return exact::sVap(p, ts); });
+        const double sv = guarded(s, estimate::sVap(ts), guard::sVap(p, ts), [p, ts] { return exact::sVap(p, ts); });
         if (s <= sv) return wet(ts);
         return region3At(kSideVapour, 0.5 * (tb + ts));
     }
@@ -339,11 +363,9 @@ RegionTest regionOfPS(double p, double s) noexcept {
         if (s < far.sLiqMin) return single(1);
     }
     const double ts = saturationTemperature(p);
-    const double sv =
-        guarded(s, estimate::sVap(ts), guard::sVap(p, ts), [p, ts] { return exact::sVap(p, ts); });
+    const double sv = guarded(s, estimate::sVap(ts), guard::sVap(p, ts), [p, ts] { return exact::sVap(p, ts); });
     if (s > sv) return single(2);
-    const double sl =
-        guarded(s, estimate::sLiq(ts), guard::sLiq(p, ts), [p, ts] { return exact::sLiq(p, ts); });
+    const double sl = guarded(s, estimate::sLiq(ts), guard::sLiq(p, ts), [p, ts] { return exact::sLiq(p, ts); });
     if (s < sl) return single(1);
     return wet(ts);
 }
@@ -352,8 +374,7 @@ RegionTest regionOfPS(double p, double s) noexcept {
 
 namespace if97 {
 
-int wetStateFromPY(double p, double Ts, double y, bool byEntropy, int mask, Properties& out,
-                   double& x) noexcept {
+int wetStateFromPY(double p, double Ts, double y, bool byEntropy, int mask, Properties& out, double& x) noexcept {
     constexpr double kSnap = 1e-9;
     // The critical flow velocity needs both h and s of the mixture.
     int need = mask | (byEntropy ? kMaskS : kMaskH);

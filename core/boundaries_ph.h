@@ -106,7 +106,6 @@ namespace if97 {
 // quality from the given y (h, or s when byEntropy), and the mixture properties of mask in out
 // (v, h or s, cp, w; cp and w of a wet state as the two-phase rules give them).  x is snapped to
 // 0 or 1 within 1e-9.  Returns 0 or the code of a failed saturated-phase search.
-int wetStateFromPY(double p, double Ts, double y, bool byEntropy, int mask, Properties& out,
-                   double& x) noexcept;
+int wetStateFromPY(double p, double Ts, double y, bool byEntropy, int mask, Properties& out, double& x) noexcept;
 
 }  // namespace if97

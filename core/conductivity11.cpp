@@ -12,12 +12,12 @@
 namespace if97 {
 namespace {
 
-constexpr double kTref = 647.096;     // K
-constexpr double kRhoref = 322.0;     // kg/m3
-constexpr double kPref = 22.064;      // MPa
-constexpr double kLambdaref = 1e-3;   // W/(m K)
-constexpr double kMuref = 1e-6;       // Pa s
-constexpr double kR = 0.46151805;     // kJ/(kg K), the IAPWS-95 value the enhancement is written with
+constexpr double kTref = 647.096;    // K
+constexpr double kRhoref = 322.0;    // kg/m3
+constexpr double kPref = 22.064;     // MPa
+constexpr double kLambdaref = 1e-3;  // W/(m K)
+constexpr double kMuref = 1e-6;      // Pa s
+constexpr double kR = 0.46151805;    // kJ/(kg K), the IAPWS-95 value the enhancement is written with
 
 // R15-11 Table 1: L0 .. L4 of lambda0 = sqrt(Tr) / sum Lk / Tr^k.
 constexpr std::array<double, 5> kTable1 = {2.443221e-3, 1.323095e-2, 6.770357e-3, -3.454586e-3, 4.096266e-4};
@@ -41,7 +41,7 @@ constexpr double kLambda = 177.8514;
 constexpr double kQD = 1.0 / 0.40;  // 1/nm
 constexpr double kNu = 0.630;
 constexpr double kGamma = 1.239;
-constexpr double kXi0 = 0.13;       // nm
+constexpr double kXi0 = 0.13;  // nm
 constexpr double kGamma0 = 0.06;
 constexpr double kTrR = 1.5;
 
@@ -95,8 +95,8 @@ double conductivity11Background(double T, double rho) noexcept {
     const double tr = T / kTref;
     const double rhor = rho / kRhoref;
     const double itr = 1.0 / tr;
-    const double l0 = std::sqrt(tr) /
-                      (kTable1[0] + itr * (kTable1[1] + itr * (kTable1[2] + itr * (kTable1[3] + itr * kTable1[4]))));
+    const double l0 =
+        std::sqrt(tr) / (kTable1[0] + itr * (kTable1[1] + itr * (kTable1[2] + itr * (kTable1[3] + itr * kTable1[4]))));
     const double a = itr - 1.0;
     const double b = rhor - 1.0;
     double sum = 0.0;

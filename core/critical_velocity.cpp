@@ -80,12 +80,12 @@ double vapourLineCrossing(double s, double a, double b) noexcept {
 // converges only by golden sections; so once the bracket is narrower than kKinkZone and its ends lie
 // on the two sides of the line, the crossing itself is found (by the saturation line, which is
 // cheaper than the flux) and taken when the flux falls away from it on both sides.
-Throat brentMax(IF97State& st, double s, double h0, double a, double b, double x, double fx, double vx,
-                bool wetA, bool wetX, bool wetB) noexcept {
+Throat brentMax(IF97State& st, double s, double h0, double a, double b, double x, double fx, double vx, bool wetA,
+                bool wetX, bool wetB) noexcept {
     constexpr double kGolden = 0.3819660112501051;  // (3 - sqrt 5) / 2
     constexpr double kRelTol = 3e-8;
-    constexpr double kKinkZone = 1e-3;   // relative bracket width
-    constexpr double kKinkSide = 1e-7;   // relative offset of the one-sided checks
+    constexpr double kKinkZone = 1e-3;  // relative bracket width
+    constexpr double kKinkSide = 1e-7;  // relative offset of the one-sided checks
     bool kinkTried = false;
     double w = x;
     double u = x;
@@ -247,8 +247,7 @@ double equilibriumThroatVelocity(double p, double s) noexcept {
 }
 
 double criticalVelocity(double p, double /*h*/, double s, double x) noexcept {
-    if (!(p >= kCriticalVelocityPMin && p <= kCriticalVelocityPMax && x >= kCriticalVelocityXMin))
-        return kNotDefined;
+    if (!(p >= kCriticalVelocityPMin && p <= kCriticalVelocityPMax && x >= kCriticalVelocityXMin)) return kNotDefined;
 
     IF97State st;
     // Nearly dry steam whose isentrope reaches the saturated-vapour line just above p: the mass flux

@@ -6,12 +6,12 @@
 namespace if97 {
 
 // Derivative bits: which members of a derivative struct an evaluation fills.
-inline constexpr int kNeedValue = 1;   // gamma (phi)
-inline constexpr int kNeedD1 = 2;      // gamma_pi (phi_delta)
-inline constexpr int kNeedD11 = 4;     // gamma_pipi (phi_deltadelta)
-inline constexpr int kNeedD2 = 8;      // gamma_tau (phi_tau)
-inline constexpr int kNeedD22 = 16;    // gamma_tautau (phi_tautau)
-inline constexpr int kNeedD12 = 32;    // gamma_pitau (phi_deltatau)
+inline constexpr int kNeedValue = 1;  // gamma (phi)
+inline constexpr int kNeedD1 = 2;     // gamma_pi (phi_delta)
+inline constexpr int kNeedD11 = 4;    // gamma_pipi (phi_deltadelta)
+inline constexpr int kNeedD2 = 8;     // gamma_tau (phi_tau)
+inline constexpr int kNeedD22 = 16;   // gamma_tautau (phi_tautau)
+inline constexpr int kNeedD12 = 32;   // gamma_pitau (phi_deltatau)
 inline constexpr int kNeedAll = 63;
 // The derivative sets of the pair solvers (pair_solvers.h): h, s and their slopes in p and T for
 // (h,s); s and ds/dp for (T,s); v and dv/dp for (T,v); v and dv/dT for (p,v).
@@ -71,7 +71,7 @@ constexpr int helmholtzNeeds(int mask) noexcept {
 // Properties from the Gibbs derivatives of a region (IF97 Tables 3, 12 and 39,
 // written with total derivatives): p in MPa, T in K, pi and tau the reduced
 // variables of the region. Writes only the members of out whose mask bit is set.
-void gibbsProperties(const GibbsDerivatives& d, double p, double T, double pi, double tau,
-                     int mask, Properties& out) noexcept;
+void gibbsProperties(const GibbsDerivatives& d, double p, double T, double pi, double tau, int mask,
+                     Properties& out) noexcept;
 
 }  // namespace if97

@@ -13,14 +13,14 @@ namespace if97 {
 namespace {
 
 // Accepted input ranges of the state object.
-constexpr double kPressureMin = 1e-7;      // MPa
-constexpr double kPressureMax = 110.32;    // MPa
-constexpr double kTemperatureMin = 273.15;  // K
+constexpr double kPressureMin = 1e-7;        // MPa
+constexpr double kPressureMax = 110.32;      // MPa
+constexpr double kTemperatureMin = 273.15;   // K
 constexpr double kTemperatureMax = 2273.15;  // K
-constexpr double kEnthalpyMin = -0.05;     // kJ/kg
-constexpr double kEnthalpyMax = 7377.0;    // kJ/kg
-constexpr double kEntropyMin = -0.011;     // kJ/(kg K)
-constexpr double kEntropyMax = 111.45;     // kJ/(kg K)
+constexpr double kEnthalpyMin = -0.05;       // kJ/kg
+constexpr double kEnthalpyMax = 7377.0;      // kJ/kg
+constexpr double kEntropyMin = -0.011;       // kJ/(kg K)
+constexpr double kEntropyMax = 111.45;       // kJ/(kg K)
 // Region 5 holds only up to this pressure.
 constexpr double kRegion5PressureMax = 10.0;  // MPa
 
@@ -118,9 +118,7 @@ void IF97State::computePT(double p, double T, int mask) noexcept {
             store(r, mask & ~kMaskV);
             return;
         }
-        default:
-            status_ = status::TemperatureHigh;
-            return;
+        default: status_ = status::TemperatureHigh; return;
     }
 }
 

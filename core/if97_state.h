@@ -16,7 +16,7 @@ namespace if97 {
 struct PairSolution;
 
 class IF97State {
-public:
+  public:
     IF97State() noexcept = default;
     IF97State(const IF97State&) noexcept = default;
     IF97State& operator=(const IF97State&) noexcept = default;
@@ -81,10 +81,8 @@ public:
     double conductivity11() const noexcept;
     int status() const noexcept { return status_; }
 
-private:
-    double get(double field) const noexcept {
-        return isErrorStatus(status_) ? static_cast<double>(status_) : field;
-    }
+  private:
+    double get(double field) const noexcept { return isErrorStatus(status_) ? static_cast<double>(status_) : field; }
     // Range checks of the inputs: each writes status and returns true when the
     // input is accepted (a NaN fails the lower test).
     bool checkPressure(double p) noexcept;

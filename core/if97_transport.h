@@ -7,7 +7,7 @@
 namespace if97 {
 
 class IF97Transport {
-public:
+  public:
     IF97Transport() noexcept = default;
     IF97Transport(const IF97Transport&) noexcept = default;
     IF97Transport& operator=(const IF97Transport&) noexcept = default;
@@ -25,7 +25,7 @@ public:
     double viscosity() const noexcept;     // Pa s
     int status() const noexcept { return status_; }
 
-private:
+  private:
     bool checkInputs(double p, double T, double v) noexcept;
 
     double p_ = 0.0;             // MPa

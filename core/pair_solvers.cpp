@@ -35,12 +35,9 @@ constexpr GibbsScales gibbsScales(int region) noexcept {
 
 GibbsDerivatives gibbsDerivatives(int region, double p, double T, int need) noexcept {
     switch (region) {
-        case 1:
-            return region1Derivatives(p, T, need);
-        case 2:
-            return region2Derivatives(p, T, need);
-        default:
-            return region5Derivatives(p, T, need);
+        case 1: return region1Derivatives(p, T, need);
+        case 2: return region2Derivatives(p, T, need);
+        default: return region5Derivatives(p, T, need);
     }
 }
 
@@ -222,7 +219,9 @@ int solveGibbsTS(int region, double T, double s, double pLo, double pHi, double&
                 r = (g.s - s) / scaleS;
                 dr = g.sp / scaleS;
             },
-            pLo, pHi, p);
+            pLo,
+            pHi,
+            p);
     }
     // Regions 2 and 5 in ln p, in which s is nearly straight.
     double x = portable_math::log(p);
@@ -233,7 +232,9 @@ int solveGibbsTS(int region, double T, double s, double pLo, double pHi, double&
             r = (g.s - s) / scaleS;
             dr = g.sp * pp / scaleS;
         },
-        portable_math::log(pLo), portable_math::log(pHi), x);
+        portable_math::log(pLo),
+        portable_math::log(pHi),
+        x);
     p = portable_math::exp(x);
     return rc;
 }
@@ -246,7 +247,9 @@ int solveHelmholtzTS(double T, double s, double rhoLo, double rhoHi, double& rho
             r = (f.s - s) / scaleS;
             dr = f.sr / scaleS;
         },
-        rhoLo, rhoHi, rho);
+        rhoLo,
+        rhoHi,
+        rho);
 }
 
 int solveGibbsTV(int region, double T, double v, double pLo, double pHi, double& p) noexcept {
@@ -257,7 +260,9 @@ int solveGibbsTV(int region, double T, double v, double pLo, double pHi, double&
                 r = (g.v - v) / v;
                 dr = g.vp / v;
             },
-            pLo, pHi, p);
+            pLo,
+            pHi,
+            p);
     }
     // Regions 2 and 5: ln v against ln p, nearly a straight line of slope -1.
     double x = portable_math::log(p);
@@ -268,7 +273,9 @@ int solveGibbsTV(int region, double T, double v, double pLo, double pHi, double&
             r = portable_math::log(g.v / v);
             dr = g.vp * pp / g.v;
         },
-        portable_math::log(pLo), portable_math::log(pHi), x);
+        portable_math::log(pLo),
+        portable_math::log(pHi),
+        x);
     p = portable_math::exp(x);
     return rc;
 }
@@ -281,7 +288,9 @@ int solveGibbsPV(int region, double p, double v, double TLo, double THi, double&
                 r = (g.v - v) / v;
                 dr = g.vT / v;
             },
-            TLo, THi, T);
+            TLo,
+            THi,
+            T);
     }
     // Regions 2 and 5: ln v against ln T, nearly a straight line of slope 1.
     double x = portable_math::log(T);
@@ -292,7 +301,9 @@ int solveGibbsPV(int region, double p, double v, double TLo, double THi, double&
             r = portable_math::log(g.v / v);
             dr = g.vT * TT / g.v;
         },
-        portable_math::log(TLo), portable_math::log(THi), x);
+        portable_math::log(TLo),
+        portable_math::log(THi),
+        x);
     T = portable_math::exp(x);
     return rc;
 }
@@ -304,7 +315,9 @@ int solveHelmholtzPV(double p, double rho, double TLo, double THi, double& T) no
             r = (f.p - p) / p;
             dr = f.pT / p;
         },
-        TLo, THi, T);
+        TLo,
+        THi,
+        T);
 }
 
 double densityMaximumT(double p, double TLo, double THi) noexcept {

@@ -70,7 +70,8 @@ constexpr double orderWeight(int k, int order) noexcept {
 }
 
 template <const auto& Tab, std::size_t... K>
-IF97_FORCE_INLINE void termValues(double x, double ix, double y, double iy, double* m, std::index_sequence<K...>) noexcept {
+IF97_FORCE_INLINE void termValues(double x, double ix, double y, double iy, double* m,
+                                  std::index_sequence<K...>) noexcept {
     ((m[K] = ipow<Tab[K].I>(x, ix) * ipow<Tab[K].J>(y, iy)), ...);
 }
 

@@ -31,15 +31,15 @@ struct Properties {
 };
 
 // Reference constants of IF97.
-inline constexpr double kR = 0.461526;          // specific gas constant, kJ/(kg K)
-inline constexpr double kTc = 647.096;          // critical temperature, K
-inline constexpr double kPc = 22.064;           // critical pressure, MPa
+inline constexpr double kR = 0.461526;               // specific gas constant, kJ/(kg K)
+inline constexpr double kTc = 647.096;               // critical temperature, K
+inline constexpr double kPc = 22.064;                // critical pressure, MPa
 inline constexpr double kVc = 0.003105590062111801;  // 1/322 m3/kg
-inline constexpr double kT13 = 623.15;          // region 1/3 boundary temperature, K
-inline constexpr double kPs13 = 16.529164252605;  // saturation pressure at 623.15 K, MPa
+inline constexpr double kT13 = 623.15;               // region 1/3 boundary temperature, K
+inline constexpr double kPs13 = 16.529164252605;     // saturation pressure at 623.15 K, MPa
 // Saturation pressure at 273.15 K (611.213 Pa), MPa: the value saturationPressure(273.15) gives.  Below
 // it the saturation temperature lies under 273.15 K, so that no liquid or wet state is in the range.
 inline constexpr double kPs273 = 6.1121267744434539e-4;
-inline constexpr double kT25 = 1073.15;         // region 2/5 boundary temperature, K
+inline constexpr double kT25 = 1073.15;  // region 2/5 boundary temperature, K
 
 }  // namespace if97

@@ -26,15 +26,15 @@ double region3Pressure(double T, double v) noexcept;
 // every pressure at that T is one short polynomial. region3Pressure(T, v)
 // equals Region3Isotherm(T).pressure(v) exactly.
 class Region3Isotherm {
-public:
+  public:
     explicit Region3Isotherm(double T) noexcept;
     double pressure(double v) const noexcept;  // MPa at v (m3/kg)
     // Pressure (MPa) at v and its slope dp/dv (MPa kg/m3) in one pass.
     double pressure(double v, double& dpdv) const noexcept;
 
-private:
-    double rt_;      // R T / 1000, MPa m3/kg
-    double d_[12];   // d_I = I sum_J n_IJ tau^J, I = 0 .. 11 (d_0 unused)
+  private:
+    double rt_;     // R T / 1000, MPa m3/kg
+    double d_[12];  // d_I = I sum_J n_IJ tau^J, I = 0 .. 11 (d_0 unused)
 };
 
 // Properties of IF97 Table 31 at (v m3/kg, T K) for the bits p, h, s, cp, w of
@@ -61,10 +61,10 @@ double region3Volume(double p, double T, int& side) noexcept;
 // The same search with its account: Newton steps on the pressure equation from
 // the backward v(p,T), and whether the bracketed bisection had to take over.
 struct Region3VolumeSearch {
-    double v;          // m3/kg, or status::Region3Convergence
-    int side;          // the side the volume lies on
-    int newtonSteps;   // pressure evaluations of the Newton iteration
-    bool bisected;     // the Newton result was refused and the bisection found v
+    double v;         // m3/kg, or status::Region3Convergence
+    int side;         // the side the volume lies on
+    int newtonSteps;  // pressure evaluations of the Newton iteration
+    bool bisected;    // the Newton result was refused and the bisection found v
 };
 Region3VolumeSearch region3VolumeSearch(double p, double T, int side) noexcept;
 

@@ -167,9 +167,7 @@ namespace {
 constexpr double kSc = 4.41202148223476;
 }  // namespace
 
-double h3ab(double p) noexcept {
-    return tab::kH3ab[0] + p * (tab::kH3ab[1] + p * (tab::kH3ab[2] + p * tab::kH3ab[3]));
-}
+double h3ab(double p) noexcept { return tab::kH3ab[0] + p * (tab::kH3ab[1] + p * (tab::kH3ab[2] + p * tab::kH3ab[3])); }
 
 double backwardT3ph(double p, double h) noexcept {
     const double pi = p * 0.01;

@@ -16,7 +16,7 @@ char region3SubregionPT(double p, double T, int side) noexcept;
 double backwardV3pt(double p, double T, int side) noexcept;
 
 // SR3-03: subregion 3a when h <= h3ab(p) (resp. s <= sc), else 3b.
-double h3ab(double p) noexcept;  // kJ/kg
+double h3ab(double p) noexcept;                    // kJ/kg
 double backwardT3ph(double p, double h) noexcept;  // K
 double backwardV3ph(double p, double h) noexcept;  // m3/kg
 double backwardT3ps(double p, double s) noexcept;  // K

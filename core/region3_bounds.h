@@ -27,8 +27,8 @@ inline double volumeB(double T) noexcept {
 }
 
 // Liquid-side cubic in T: a lower volume bound of the liquid-like states.
-inline constexpr std::array<double, 4> kLiquidCubic = {-75.3923180744288, 0.357752618104146, -0.000565853737791906,
-                                                2.98331995122765e-7};
+inline constexpr std::array<double, 4> kLiquidCubic = {
+    -75.3923180744288, 0.357752618104146, -0.000565853737791906, 2.98331995122765e-7};
 static_assert(kLiquidCubic.size() == 4);
 inline double liquidCubic(double T) noexcept {
     return kLiquidCubic[0] + T * (kLiquidCubic[1] + T * (kLiquidCubic[2] + T * kLiquidCubic[3]));

@@ -67,8 +67,7 @@ Region3Solution newtonSolve(const Plan& plan, double p, double target, const Reg
     return solveRegion3(a, b, v0, T0, bounds);
 }
 
-int iterate(const Plan& plan, double p, double target, double Tstart, int side, double& T,
-            double& v) noexcept {
+int iterate(const Plan& plan, double p, double target, double Tstart, int side, double& T, double& v) noexcept {
     // Critical point: no iteration.
     if (p == kPc && std::fabs(target - plan.critical) < plan.critTol) {
         T = kTc;

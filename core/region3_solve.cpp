@@ -11,8 +11,8 @@ namespace {
 
 constexpr int kMaxIterations = 16;
 // Accepted residuals of the targets T and v.
-constexpr double kTolT = 1e-9;    // K
-constexpr double kTolV = 1e-15;   // m3/kg
+constexpr double kTolT = 1e-9;   // K
+constexpr double kTolV = 1e-15;  // m3/kg
 
 struct Row {
     double value;  // quantity(v, T)

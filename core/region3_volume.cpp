@@ -128,15 +128,14 @@ double bracketedVolume(const Region3Isotherm& iso, double p, double T, int& side
         // Tc) a dense-liquid volume cannot miss; on the vapour side the
         // saturated-vapour bound is too large, so start from the liquid-side
         // edge of the saturation quadratics.
-        lo = side == kSideVapour && T < kTc ? saturationBounds(saturationPressure(T), kSideLiquid).second
-                                            : kDenseVolume;
+        lo =
+            side == kSideVapour && T < kTc ? saturationBounds(saturationPressure(T), kSideLiquid).second : kDenseVolume;
     }
     if (pHi > p) {
         hi = side == kSideLiquid ? saturationBounds(saturationPressure(T), kSideLiquid).second : upperVolume(T);
     }
     return bisectSubcritical(iso, p, lo, hi);
 }
-
 
 constexpr int kMaxNewtonSteps = 30;
 // The Newton iteration ends at a point that meets the pressure tolerance and whose step is below

@@ -15,8 +15,12 @@ using detail::Term1;
 
 // IF97 Table 37: ideal-gas part, J0, n0.
 constexpr std::array<Term1, 6> kTable37 = {{
-    {0, -0.13179983674201e2}, {1, 0.68540841634434e1}, {-3, -0.24805148933466e-1},
-    {-2, 0.36901534980333}, {-1, -0.31161318213925e1}, {2, -0.32961626538917},
+    {0, -0.13179983674201e2},
+    {1, 0.68540841634434e1},
+    {-3, -0.24805148933466e-1},
+    {-2, 0.36901534980333},
+    {-1, -0.31161318213925e1},
+    {2, -0.32961626538917},
 }};
 static_assert(kTable37.size() == 6);
 
@@ -70,28 +74,17 @@ GibbsDerivatives evaluate(double p, double T) noexcept {
 
 GibbsDerivatives region5Derivatives(double p, double T, int need) noexcept {
     switch (need) {
-        case 0:
-            return GibbsDerivatives{};
-        case gibbsNeeds(kMaskH):
-            return evaluate<gibbsNeeds(kMaskH)>(p, T);
-        case gibbsNeeds(kMaskV):
-            return evaluate<gibbsNeeds(kMaskV)>(p, T);
-        case gibbsNeeds(kMaskS):
-            return evaluate<gibbsNeeds(kMaskS)>(p, T);
-        case gibbsNeeds(kMaskH | kMaskV):
-            return evaluate<gibbsNeeds(kMaskH | kMaskV)>(p, T);
-        case gibbsNeeds(kMaskH | kMaskS | kMaskV):
-            return evaluate<gibbsNeeds(kMaskH | kMaskS | kMaskV)>(p, T);
-        case kNeedSlopesHS:
-            return evaluate<kNeedSlopesHS>(p, T);
-        case kNeedSlopesTS:
-            return evaluate<kNeedSlopesTS>(p, T);
-        case kNeedSlopesTV:
-            return evaluate<kNeedSlopesTV>(p, T);
-        case kNeedSlopesPV:
-            return evaluate<kNeedSlopesPV>(p, T);
-        default:
-            return evaluate<kNeedAll>(p, T);
+        case 0: return GibbsDerivatives{};
+        case gibbsNeeds(kMaskH): return evaluate<gibbsNeeds(kMaskH)>(p, T);
+        case gibbsNeeds(kMaskV): return evaluate<gibbsNeeds(kMaskV)>(p, T);
+        case gibbsNeeds(kMaskS): return evaluate<gibbsNeeds(kMaskS)>(p, T);
+        case gibbsNeeds(kMaskH | kMaskV): return evaluate<gibbsNeeds(kMaskH | kMaskV)>(p, T);
+        case gibbsNeeds(kMaskH | kMaskS | kMaskV): return evaluate<gibbsNeeds(kMaskH | kMaskS | kMaskV)>(p, T);
+        case kNeedSlopesHS: return evaluate<kNeedSlopesHS>(p, T);
+        case kNeedSlopesTS: return evaluate<kNeedSlopesTS>(p, T);
+        case kNeedSlopesTV: return evaluate<kNeedSlopesTV>(p, T);
+        case kNeedSlopesPV: return evaluate<kNeedSlopesPV>(p, T);
+        default: return evaluate<kNeedAll>(p, T);
     }
 }
 

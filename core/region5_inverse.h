@@ -22,8 +22,6 @@ double region5Tps(double p, double s, double Tstart, int mask, Properties& out) 
 double region5Tps(double p, double s, double Tstart) noexcept;
 
 // Fitted start temperature of the (p,h) iteration, K.
-constexpr double region5StartTph(double h) noexcept {
-    return h * (0.501597059 - 0.0000114933 * h) - 803.3103165;
-}
+constexpr double region5StartTph(double h) noexcept { return h * (0.501597059 - 0.0000114933 * h) - 803.3103165; }
 
 }  // namespace if97

@@ -103,15 +103,9 @@ PairSolution inGap(const PairSolution& sol, int boundary) noexcept {
     if (sol.code != 0 || sol.region == 0) return pairError(status::IterationConvergence);
     double distance = 0.0;
     switch (boundary) {
-        case 13:
-            distance = std::fabs(sol.T - kT13);
-            break;
-        case 23:
-            distance = std::fabs(sol.T - TB23(sol.p));
-            break;
-        case 25:
-            distance = std::fabs(sol.T - kT25);
-            break;
+        case 13: distance = std::fabs(sol.T - kT13); break;
+        case 23: distance = std::fabs(sol.T - TB23(sol.p)); break;
+        case 25: distance = std::fabs(sol.T - kT25); break;
         default:
             distance = 0.0;  // the saturation line: exactly consistent, only rounding
             break;
@@ -280,16 +274,11 @@ Attempt wet(double h, double s) noexcept {
 
 Attempt attempt(int region, double h, double s) noexcept {
     switch (region) {
-        case 1:
-            return region1(h, s);
-        case 2:
-            return region2(h, s);
-        case 3:
-            return region3(h, s);
-        case kWet:
-            return wet(h, s);
-        default:
-            return region5(h, s);
+        case 1: return region1(h, s);
+        case 2: return region2(h, s);
+        case 3: return region3(h, s);
+        case kWet: return wet(h, s);
+        default: return region5(h, s);
     }
 }
 

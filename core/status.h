@@ -18,25 +18,25 @@ inline constexpr bool kShortNumbering = false;
 #endif
 
 // X(name, library code, short code)
-#define IF97_STATUS_TABLE(X)                                                         \
-    X(Good, 0, 0)                          /* computation succeeded */               \
-    X(TemperatureHigh, -1000, -1)          /* T > 2273.15 K, or > 1073.15 K above 10 MPa */ \
-    X(TemperatureLow, -1100, -2)           /* T < 273.15 K */                        \
-    X(PressureHigh, -1200, -3)             /* p > 110.32 MPa */                      \
-    X(PressureLow, -1300, -4)              /* p < 1e-7 MPa (state) or < 0 (transport) */ \
-    X(Region3Convergence, -1600, -16)      /* region 3 density search failed */      \
-    X(QualityRange, -1700, -17)            /* x outside 0..1 */                      \
-    X(AboveCriticalPressure, -1800, -18)   /* saturation temperature above pc */     \
-    X(AboveCriticalTemperature, -1900, -19) /* saturation pressure above Tc */       \
-    X(NotDefined, -2000, -20)              /* value marker: property not defined */  \
-    X(EnthalpyLow, -2100, -21)             /* h below the 273.15 K isotherm */       \
-    X(EnthalpyHigh, -2200, -22)            /* h above the 2273.15 K isotherm */      \
-    X(EntropyLow, -2300, -23)              /* s below the 273.15 K isotherm */       \
-    X(EntropyHigh, -2400, -24)             /* s above the 2273.15 K isotherm */      \
-    X(IterationConvergence, -2500, -25)    /* region 3 / region 5 T iteration failed */ \
-    X(AmbiguousState, -2600, -26)          /* two states share the inputs (liquid near its density maximum) */ \
-    X(WarningBoundary, -5000, -50)         /* codes at or below this are warnings */ \
-    X(TransportRange, -5100, -51)          /* outside the transport equations (warning-sized) */
+#define IF97_STATUS_TABLE(X)                                                                                    \
+    X(Good, 0, 0)                           /* computation succeeded */                                         \
+    X(TemperatureHigh, -1000, -1)           /* T > 2273.15 K, or > 1073.15 K above 10 MPa */                    \
+    X(TemperatureLow, -1100, -2)            /* T < 273.15 K */                                                  \
+    X(PressureHigh, -1200, -3)              /* p > 110.32 MPa */                                                \
+    X(PressureLow, -1300, -4)               /* p < 1e-7 MPa (state) or < 0 (transport) */                       \
+    X(Region3Convergence, -1600, -16)       /* region 3 density search failed */                                \
+    X(QualityRange, -1700, -17)             /* x outside 0..1 */                                                \
+    X(AboveCriticalPressure, -1800, -18)    /* saturation temperature above pc */                               \
+    X(AboveCriticalTemperature, -1900, -19) /* saturation pressure above Tc */                                  \
+    X(NotDefined, -2000, -20)               /* value marker: property not defined */                            \
+    X(EnthalpyLow, -2100, -21)              /* h below the 273.15 K isotherm */                                 \
+    X(EnthalpyHigh, -2200, -22)             /* h above the 2273.15 K isotherm */                                \
+    X(EntropyLow, -2300, -23)               /* s below the 273.15 K isotherm */                                 \
+    X(EntropyHigh, -2400, -24)              /* s above the 2273.15 K isotherm */                                \
+    X(IterationConvergence, -2500, -25)     /* region 3 / region 5 T iteration failed */                        \
+    X(AmbiguousState, -2600, -26)           /* two states share the inputs (liquid near its density maximum) */ \
+    X(WarningBoundary, -5000, -50)          /* codes at or below this are warnings */                           \
+    X(TransportRange, -5100, -51)           /* outside the transport equations (warning-sized) */
 
 struct StatusEntry {
     const char* name;
@@ -48,7 +48,7 @@ enum class StatusId : int {
 #define IF97_STATUS_ENUM(name, lib, shortc) name,
     IF97_STATUS_TABLE(IF97_STATUS_ENUM)
 #undef IF97_STATUS_ENUM
-    Count
+        Count
 };
 
 inline constexpr StatusEntry kStatusTable[] = {
@@ -94,8 +94,6 @@ IF97_STATUS_TABLE(IF97_STATUS_CONST)
 inline constexpr double kNotDefined = static_cast<double>(status::NotDefined);
 
 // True for a status that makes the getters return the code instead of the value.
-constexpr bool isErrorStatus(int code) noexcept {
-    return code != 0 && code > status::WarningBoundary;
-}
+constexpr bool isErrorStatus(int code) noexcept { return code != 0 && code > status::WarningBoundary; }
 
 }  // namespace if97

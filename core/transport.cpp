@@ -11,7 +11,7 @@ namespace if97 {
 namespace {
 
 // Viscosity, reducing constants and the ideal-gas term (IAPS 1985).
-constexpr double kViscosityTref = 647.27;    // K
+constexpr double kViscosityTref = 647.27;     // K
 constexpr double kViscosityRhoref = 317.763;  // kg/m3
 constexpr double kViscosityRef = 55.071e-6;   // Pa s
 constexpr std::array<double, 4> kViscosityH0 = {1.0, 0.978197, 0.579829, -0.202354};
@@ -31,7 +31,7 @@ constexpr std::array<std::array<double, 7>, 6> kViscosityH1 = {{
 static_assert(kViscosityH1.size() == 6 && kViscosityH1[0].size() == 7);
 
 // Conductivity, reducing constants and coefficients (IAPS 1985 industrial equation).
-constexpr double kConductivityTref = 647.26;  // K
+constexpr double kConductivityTref = 647.26;   // K
 constexpr double kConductivityRhoref = 317.7;  // kg/m3
 constexpr std::array<double, 4> kConductivityL0 = {0.0102811, 0.0299621, 0.0156146, -0.00422464};
 static_assert(kConductivityL0.size() == 4);
@@ -42,7 +42,7 @@ constexpr double kConductivityExponentFloor = -227.95;
 constexpr double kPressureMax = 110.32;  // MPa
 constexpr double kTemperatureMin = 273.15;
 constexpr double kTemperatureMax = 2273.15;
-constexpr double kRangePressure = 10.0;      // MPa
+constexpr double kRangePressure = 10.0;        // MPa
 constexpr double kRangeTemperature = 1073.15;  // K
 
 }  // namespace
@@ -124,8 +124,6 @@ double IF97Transport::conductivity() const noexcept {
     return status_ != 0 ? static_cast<double>(status_) : conductivity_;
 }
 
-double IF97Transport::viscosity() const noexcept {
-    return status_ != 0 ? static_cast<double>(status_) : viscosity_;
-}
+double IF97Transport::viscosity() const noexcept { return status_ != 0 ? static_cast<double>(status_) : viscosity_; }
 
 }  // namespace if97

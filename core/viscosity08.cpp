@@ -10,9 +10,9 @@
 namespace if97 {
 namespace {
 
-constexpr double kTref = 647.096;   // K
-constexpr double kRhoref = 322.0;   // kg/m3
-constexpr double kMuref = 1.0e-6;   // Pa s
+constexpr double kTref = 647.096;  // K
+constexpr double kRhoref = 322.0;  // kg/m3
+constexpr double kMuref = 1.0e-6;  // Pa s
 
 // R12-08 Table 1: H0 .. H3 of mu0 = 100 sqrt(Tr) / sum Hi / Tr^i.
 constexpr std::array<double, 4> kTable1 = {1.67752, 2.20462, 0.6366564, -0.241605};

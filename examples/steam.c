@@ -4,7 +4,10 @@
 
 int main(void) {
     double h = StmPTH(3.0, 300.0, 3); /* UnitSet 3 (SIF): MPa, K, kJ/kg */
-    if (h <= -1000.0) { fprintf(stderr, "vaprop32 error code %.0f\n", h); return 1; }
+    if (h <= -1000.0) {
+        fprintf(stderr, "vaprop32 error code %.0f\n", h);
+        return 1;
+    }
     printf("h = %.6f kJ/kg\n", h);
     return 0;
 }

@@ -5,8 +5,8 @@
 #include <vaprop67.h>
 
 int main() {
-    const double h = StmPTH(0.0035, 300.0, 3), cold = StmPTH(0.0035, 200.0, 3); // SIF: MPa, K, kJ/kg
-    std::cout << std::fixed << std::setprecision(5) << "h = " << h << " kJ/kg, code at 200 K: "
-              << std::setprecision(0) << cold << ", vaprop67 version " << std::setprecision(1) << Stm67Ver() << '\n';
+    const double h = StmPTH(0.0035, 300.0, 3), cold = StmPTH(0.0035, 200.0, 3);  // SIF: MPa, K, kJ/kg
+    std::cout << std::fixed << std::setprecision(5) << "h = " << h << " kJ/kg, code at 200 K: " << std::setprecision(0)
+              << cold << ", vaprop67 version " << std::setprecision(1) << Stm67Ver() << '\n';
     return h > -1000.0 && cold == -1100.0 ? 0 : 1;
 }

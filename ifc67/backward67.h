@@ -10,8 +10,8 @@ namespace ifc67 {
 
 // Approximate saturated-liquid and saturated-vapour values at 5 <= p < 3205 psia.
 struct SatPair {
-  double liquid;
-  double vapour;
+    double liquid;
+    double vapour;
 };
 SatPair satApproxEnthalpy67(double p) noexcept;  // hf, hg in Btu/lb
 SatPair satApproxEntropy67(double p) noexcept;   // sf, sg in Btu/(lb R)
@@ -29,13 +29,13 @@ enum class Given { Enthalpy, Entropy };
 
 // What a search found besides the temperature (tests and the quality functions read it).
 struct SearchInfo {
-  int twoPhase = 0;      // 1: inside the two-phase band, the temperature is Ts
-  int side = 0;          // 1 liquid-like, 2 vapour-like (0 when refused)
-  int startSet = 0;      // start-value set used
-  int passes = 0;        // corrections made
-  int startSubregion = 0;  // subregion fixed from the start temperature
-  int subregion = 0;     // subregion the search ended in
-  double start = 0.0;    // start temperature before any clamping, F
+    int twoPhase = 0;        // 1: inside the two-phase band, the temperature is Ts
+    int side = 0;            // 1 liquid-like, 2 vapour-like (0 when refused)
+    int startSet = 0;        // start-value set used
+    int passes = 0;          // corrections made
+    int startSubregion = 0;  // subregion fixed from the start temperature
+    int subregion = 0;       // subregion the search ended in
+    double start = 0.0;      // start temperature before any clamping, F
 };
 
 // Temperature (F) of the state (p, h) or (p, s), or -1500.  Leaves the saturated pair of its exact

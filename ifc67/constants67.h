@@ -4,18 +4,18 @@
 
 namespace ifc67 {
 
-inline constexpr double kRankineOffset = 459.67;                // T(R) = T(F) + 459.67
-inline constexpr double kTcF = 705.47;                          // critical temperature, F (647.3 K)
-inline constexpr double kTcR = 1165.14;                         // critical temperature, R
-inline constexpr double kPc = 3208.234758592228;                // critical pressure, psia (22.12 MPa)
-inline constexpr double kVc = 0.05077852889545364;              // critical volume, ft3/lb (0.00317 m3/kg)
-inline constexpr double kInvTc = 0.000858265959455516;          // theta = T(R) * this
-inline constexpr double kInvPc = 0.0003116978884795823;         // beta = p * this
-inline constexpr double kInvVc = 19.693362957774326;            // chi = v * this
-inline constexpr double kPcVc = 30.14634565778159;              // enthalpy scale, Btu/lb
-inline constexpr double kPcVcTc = 0.02587358228005355;          // entropy and cp scale, Btu/(lb R)
-inline constexpr double kTheta1 = 0.9626911787424687;           // reduced 662 F, lower edge of 3 and 4
-inline constexpr double kInvOneMinusTheta1 = 26.80331262939956; // y = (1 - theta) * this
+inline constexpr double kRankineOffset = 459.67;                 // T(R) = T(F) + 459.67
+inline constexpr double kTcF = 705.47;                           // critical temperature, F (647.3 K)
+inline constexpr double kTcR = 1165.14;                          // critical temperature, R
+inline constexpr double kPc = 3208.234758592228;                 // critical pressure, psia (22.12 MPa)
+inline constexpr double kVc = 0.05077852889545364;               // critical volume, ft3/lb (0.00317 m3/kg)
+inline constexpr double kInvTc = 0.000858265959455516;           // theta = T(R) * this
+inline constexpr double kInvPc = 0.0003116978884795823;          // beta = p * this
+inline constexpr double kInvVc = 19.693362957774326;             // chi = v * this
+inline constexpr double kPcVc = 30.14634565778159;               // enthalpy scale, Btu/lb
+inline constexpr double kPcVcTc = 0.02587358228005355;           // entropy and cp scale, Btu/(lb R)
+inline constexpr double kTheta1 = 0.9626911787424687;            // reduced 662 F, lower edge of 3 and 4
+inline constexpr double kInvOneMinusTheta1 = 26.80331262939956;  // y = (1 - theta) * this
 inline constexpr double kOneMinusTheta1 = 0.03730882125753132;
 
 // Reference-state offsets written by the library's start-up into the working record.
@@ -23,20 +23,20 @@ inline constexpr double kEnthalpyOffset = 3.14316720023699e-07;  // Btu/lb, adde
 inline constexpr double kEntropyOffset = -4.12127641312121e-08;  // Btu/(lb R), subtracted from entropies
 
 // Valid (p,T) states and the saturation range.
-inline constexpr double kPMin = 0.088;     // psia
-inline constexpr double kPMax = 15700.0;   // psia
-inline constexpr double kTMin = 30.0;      // F
-inline constexpr double kTMax = 1600.0;    // F
-inline constexpr double kTLineLow = 662.0;   // F, the L-line flag needs 662 < T < 1094
-inline constexpr double kTLineHigh = 1094.0; // F
+inline constexpr double kPMin = 0.088;        // psia
+inline constexpr double kPMax = 15700.0;      // psia
+inline constexpr double kTMin = 30.0;         // F
+inline constexpr double kTMax = 1600.0;       // F
+inline constexpr double kTLineLow = 662.0;    // F, the L-line flag needs 662 < T < 1094
+inline constexpr double kTLineHigh = 1094.0;  // F
 
 // Error codes raised by the library (the shared code table of the property library).
-inline constexpr double kPressureTooLow = -1300.0;        // "pressure too low"
-inline constexpr double kOutOfRange = -1500.0;            // "input value out of range"
-inline constexpr double kInternalError = -1600.0;         // "internal error"
-inline constexpr double kQualityOutOfRange = -1700.0;     // "quality out of range"
-inline constexpr double kPressureOutsideSat = -1800.0;    // "pressure outside of saturation range"
-inline constexpr double kTemperatureOutsideSat = -1900.0; // "temperature outside of saturation range"
+inline constexpr double kPressureTooLow = -1300.0;         // "pressure too low"
+inline constexpr double kOutOfRange = -1500.0;             // "input value out of range"
+inline constexpr double kInternalError = -1600.0;          // "internal error"
+inline constexpr double kQualityOutOfRange = -1700.0;      // "quality out of range"
+inline constexpr double kPressureOutsideSat = -1800.0;     // "pressure outside of saturation range"
+inline constexpr double kTemperatureOutsideSat = -1900.0;  // "temperature outside of saturation range"
 
 inline constexpr double toRankine(double tF) noexcept { return tF + kRankineOffset; }
 

@@ -28,8 +28,8 @@ using ifc67::Property;
 
 #if defined(_WIN32)
 extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
-  if (reason == DLL_PROCESS_ATTACH) startLibrary();
-  return TRUE;
+    if (reason == DLL_PROCESS_ATTACH) startLibrary();
+    return TRUE;
 }
 #else
 // The loader runs this when the shared object is loaded, as the process-attach entry does on Windows.
@@ -42,28 +42,88 @@ double VAPROP67_CALL Stm67Ver(void) { return ifc67::kVersion; }
 double VAPROP67_CALL Stm67TP(double t) { return ifc67::callTP(t); }
 double VAPROP67_CALL Stm67PT(double p) { return ifc67::callPT(p); }
 
-double VAPROP67_CALL Stm67PTV(double p, double t) { auto w = working(); return ifc67::callPTProperty(w, p, t, Property::Volume); }
-double VAPROP67_CALL Stm67PTH(double p, double t) { auto w = working(); return ifc67::callPTProperty(w, p, t, Property::Enthalpy); }
-double VAPROP67_CALL Stm67PTS(double p, double t) { auto w = working(); return ifc67::callPTProperty(w, p, t, Property::Entropy); }
-double VAPROP67_CALL Stm67PTC(double p, double t) { auto w = working(); return ifc67::callPTProperty(w, p, t, Property::HeatCapacity); }
+double VAPROP67_CALL Stm67PTV(double p, double t) {
+    auto w = working();
+    return ifc67::callPTProperty(w, p, t, Property::Volume);
+}
+double VAPROP67_CALL Stm67PTH(double p, double t) {
+    auto w = working();
+    return ifc67::callPTProperty(w, p, t, Property::Enthalpy);
+}
+double VAPROP67_CALL Stm67PTS(double p, double t) {
+    auto w = working();
+    return ifc67::callPTProperty(w, p, t, Property::Entropy);
+}
+double VAPROP67_CALL Stm67PTC(double p, double t) {
+    auto w = working();
+    return ifc67::callPTProperty(w, p, t, Property::HeatCapacity);
+}
 
-double VAPROP67_CALL Stm67PHT(double p, double h) { auto w = working(); return ifc67::callBackward(w, p, h, Given::Enthalpy, Answer::Temperature); }
-double VAPROP67_CALL Stm67PHQ(double p, double h) { auto w = working(); return ifc67::callBackward(w, p, h, Given::Enthalpy, Answer::Quality); }
-double VAPROP67_CALL Stm67PHV(double p, double h) { auto w = working(); return ifc67::callBackward(w, p, h, Given::Enthalpy, Answer::Volume); }
-double VAPROP67_CALL Stm67PHS(double p, double h) { auto w = working(); return ifc67::callBackward(w, p, h, Given::Enthalpy, Answer::Other); }
-double VAPROP67_CALL Stm67PST(double p, double s) { auto w = working(); return ifc67::callBackward(w, p, s, Given::Entropy, Answer::Temperature); }
-double VAPROP67_CALL Stm67PSQ(double p, double s) { auto w = working(); return ifc67::callBackward(w, p, s, Given::Entropy, Answer::Quality); }
-double VAPROP67_CALL Stm67PSV(double p, double s) { auto w = working(); return ifc67::callBackward(w, p, s, Given::Entropy, Answer::Volume); }
-double VAPROP67_CALL Stm67PSH(double p, double s) { auto w = working(); return ifc67::callBackward(w, p, s, Given::Entropy, Answer::Other); }
+double VAPROP67_CALL Stm67PHT(double p, double h) {
+    auto w = working();
+    return ifc67::callBackward(w, p, h, Given::Enthalpy, Answer::Temperature);
+}
+double VAPROP67_CALL Stm67PHQ(double p, double h) {
+    auto w = working();
+    return ifc67::callBackward(w, p, h, Given::Enthalpy, Answer::Quality);
+}
+double VAPROP67_CALL Stm67PHV(double p, double h) {
+    auto w = working();
+    return ifc67::callBackward(w, p, h, Given::Enthalpy, Answer::Volume);
+}
+double VAPROP67_CALL Stm67PHS(double p, double h) {
+    auto w = working();
+    return ifc67::callBackward(w, p, h, Given::Enthalpy, Answer::Other);
+}
+double VAPROP67_CALL Stm67PST(double p, double s) {
+    auto w = working();
+    return ifc67::callBackward(w, p, s, Given::Entropy, Answer::Temperature);
+}
+double VAPROP67_CALL Stm67PSQ(double p, double s) {
+    auto w = working();
+    return ifc67::callBackward(w, p, s, Given::Entropy, Answer::Quality);
+}
+double VAPROP67_CALL Stm67PSV(double p, double s) {
+    auto w = working();
+    return ifc67::callBackward(w, p, s, Given::Entropy, Answer::Volume);
+}
+double VAPROP67_CALL Stm67PSH(double p, double s) {
+    auto w = working();
+    return ifc67::callBackward(w, p, s, Given::Entropy, Answer::Other);
+}
 
-double VAPROP67_CALL Stm67PQV(double p, double x) { auto w = working(); return ifc67::callPQProperty(w, p, x, Property::Volume); }
-double VAPROP67_CALL Stm67PQH(double p, double x) { auto w = working(); return ifc67::callPQProperty(w, p, x, Property::Enthalpy); }
-double VAPROP67_CALL Stm67PQS(double p, double x) { auto w = working(); return ifc67::callPQProperty(w, p, x, Property::Entropy); }
-double VAPROP67_CALL Stm67PQC(double p, double x) { auto w = working(); return ifc67::callPQProperty(w, p, x, Property::HeatCapacity); }
+double VAPROP67_CALL Stm67PQV(double p, double x) {
+    auto w = working();
+    return ifc67::callPQProperty(w, p, x, Property::Volume);
+}
+double VAPROP67_CALL Stm67PQH(double p, double x) {
+    auto w = working();
+    return ifc67::callPQProperty(w, p, x, Property::Enthalpy);
+}
+double VAPROP67_CALL Stm67PQS(double p, double x) {
+    auto w = working();
+    return ifc67::callPQProperty(w, p, x, Property::Entropy);
+}
+double VAPROP67_CALL Stm67PQC(double p, double x) {
+    auto w = working();
+    return ifc67::callPQProperty(w, p, x, Property::HeatCapacity);
+}
 
-double VAPROP67_CALL Stm67TQV(double t, double x) { auto w = working(); return ifc67::callTQProperty(w, t, x, Property::Volume); }
-double VAPROP67_CALL Stm67TQH(double t, double x) { auto w = working(); return ifc67::callTQProperty(w, t, x, Property::Enthalpy); }
-double VAPROP67_CALL Stm67TQS(double t, double x) { auto w = working(); return ifc67::callTQProperty(w, t, x, Property::Entropy); }
-double VAPROP67_CALL Stm67TQC(double t, double x) { auto w = working(); return ifc67::callTQProperty(w, t, x, Property::HeatCapacity); }
+double VAPROP67_CALL Stm67TQV(double t, double x) {
+    auto w = working();
+    return ifc67::callTQProperty(w, t, x, Property::Volume);
+}
+double VAPROP67_CALL Stm67TQH(double t, double x) {
+    auto w = working();
+    return ifc67::callTQProperty(w, t, x, Property::Enthalpy);
+}
+double VAPROP67_CALL Stm67TQS(double t, double x) {
+    auto w = working();
+    return ifc67::callTQProperty(w, t, x, Property::Entropy);
+}
+double VAPROP67_CALL Stm67TQC(double t, double x) {
+    auto w = working();
+    return ifc67::callTQProperty(w, t, x, Property::HeatCapacity);
+}
 
 }  // extern "C"

@@ -27,9 +27,7 @@ int lineFlag67(double p, double tF) noexcept;
 int subregionOf67(double p, double tF) noexcept;
 
 // Subregion of a side (1 liquid-like, 2 vapour-like) under an L-line flag.
-constexpr int subregionOfSide(int side, int flag) noexcept {
-  return flag ? (side == 1 ? 4 : 3) : (side == 1 ? 1 : 2);
-}
+constexpr int subregionOfSide(int side, int flag) noexcept { return flag ? (side == 1 ? 4 : 3) : (side == 1 ? 1 : 2); }
 
 // Derivatives of the subregion 1 or 2 Gibbs function at the record's theta and beta.
 void prepareSub1(IFC67Working& w) noexcept;
@@ -40,12 +38,12 @@ HelmholtzTerms helmholtz34(double chi, double theta, double y, int k) noexcept;
 
 // What the volume search did, pass by pass (for tests; the library passes no trace).
 struct VolumeTrace {
-  static constexpr int kMaxPasses = 100;
-  int passes = 0;
-  double startVolume = 0.0;                // start value after the near-critical choice
-  double volume[kMaxPasses] = {};          // iterate used in each pass, after the bounds
-  double stepFactor[kMaxPasses] = {};      // step factor E in force at that pass
-  bool clamped[kMaxPasses] = {};           // the iterate was pulled back to a bound
+    static constexpr int kMaxPasses = 100;
+    int passes = 0;
+    double startVolume = 0.0;            // start value after the near-critical choice
+    double volume[kMaxPasses] = {};      // iterate used in each pass, after the bounds
+    double stepFactor[kMaxPasses] = {};  // step factor E in force at that pass
+    bool clamped[kMaxPasses] = {};       // the iterate was pulled back to a bound
 };
 
 // Volume of subregion k = 3 or 4 at (p,T) (theta and y already set); leaves chi and the Helmholtz

@@ -53,26 +53,26 @@ static_assert(kHg.size() == 6 && kHf.size() == 6 && kSg.size() == 6 && kSf.size(
 
 // Band 1 for p <= 70, 2 for p < 450, 3 for p < 2700, 4 for p < 3100, 5 for p < 3160, 6 above.
 int bandOf(double p) noexcept {
-  if (p <= 70.0) return 0;
-  if (p < 450.0) return 1;
-  if (p < 2700.0) return 2;
-  if (p < 3100.0) return 3;
-  if (p < 3160.0) return 4;
-  return 5;
+    if (p <= 70.0) return 0;
+    if (p < 450.0) return 1;
+    if (p < 2700.0) return 2;
+    if (p < 3100.0) return 3;
+    if (p < 3160.0) return 4;
+    return 5;
 }
 
 }  // namespace
 
 SatPair satApproxEnthalpy67(double p) noexcept {
-  const int b = bandOf(p);
-  const double x = p / 100.0;
-  return {numerics::horner(kHf[b], x), numerics::horner(kHg[b], x)};
+    const int b = bandOf(p);
+    const double x = p / 100.0;
+    return {numerics::horner(kHf[b], x), numerics::horner(kHg[b], x)};
 }
 
 SatPair satApproxEntropy67(double p) noexcept {
-  const int b = bandOf(p);
-  const double x = p / 100.0;
-  return {numerics::horner(kSf[b], x), numerics::horner(kSg[b], x)};
+    const int b = bandOf(p);
+    const double x = p / 100.0;
+    return {numerics::horner(kSf[b], x), numerics::horner(kSg[b], x)};
 }
 
 }  // namespace ifc67

@@ -43,29 +43,29 @@
 extern "C" {
 #endif
 
-VAPROP67_API double VAPROP67_CALL Stm67Ver(void);                  /*  1  library version, 1.1 */
-VAPROP67_API double VAPROP67_CALL Stm67TP(double t);               /*  2  saturation pressure at T; -1900 */
-VAPROP67_API double VAPROP67_CALL Stm67PT(double p);               /*  3  saturation temperature at p; -1800 */
-VAPROP67_API double VAPROP67_CALL Stm67PTV(double p, double t);    /*  4  v(p,T); -1500, -1600 */
-VAPROP67_API double VAPROP67_CALL Stm67PTH(double p, double t);    /*  5  h(p,T); -1500, -1600 */
-VAPROP67_API double VAPROP67_CALL Stm67PTS(double p, double t);    /*  6  s(p,T); -1500, -1600 */
-VAPROP67_API double VAPROP67_CALL Stm67PTC(double p, double t);    /*  7  cp(p,T); -1500, -1600 */
-VAPROP67_API double VAPROP67_CALL Stm67PHT(double p, double h);    /*  8  T(p,h), Ts if two-phase; -1500 */
-VAPROP67_API double VAPROP67_CALL Stm67PHQ(double p, double h);    /*  9  x(p,h): 0 liquid, 1 vapour or p >= pc; -1500 */
-VAPROP67_API double VAPROP67_CALL Stm67PHV(double p, double h);    /* 10  v(p,h); -1500 */
-VAPROP67_API double VAPROP67_CALL Stm67PHS(double p, double h);    /* 11  s(p,h); -1500 */
-VAPROP67_API double VAPROP67_CALL Stm67PST(double p, double s);    /* 12  T(p,s), Ts if two-phase; -1500 */
-VAPROP67_API double VAPROP67_CALL Stm67PSQ(double p, double s);    /* 13  x(p,s): 0 liquid, 1 vapour or p >= pc; -1500 */
-VAPROP67_API double VAPROP67_CALL Stm67PSV(double p, double s);    /* 14  v(p,s); -1500 */
-VAPROP67_API double VAPROP67_CALL Stm67PSH(double p, double s);    /* 15  h(p,s); -1500 */
-VAPROP67_API double VAPROP67_CALL Stm67PQV(double p, double x);    /* 16  v(p,x); -1300, -1800, -1700 */
-VAPROP67_API double VAPROP67_CALL Stm67PQH(double p, double x);    /* 17  h(p,x); -1300, -1800, -1700 */
-VAPROP67_API double VAPROP67_CALL Stm67PQS(double p, double x);    /* 18  s(p,x); -1300, -1800, -1700 */
-VAPROP67_API double VAPROP67_CALL Stm67PQC(double p, double x);    /* 19  cp(p,x), linear in x; -1300, -1800, -1700 */
-VAPROP67_API double VAPROP67_CALL Stm67TQV(double t, double x);    /* 20  v(T,x); -1900, -1300, -1700 */
-VAPROP67_API double VAPROP67_CALL Stm67TQH(double t, double x);    /* 21  h(T,x); -1900, -1300, -1700 */
-VAPROP67_API double VAPROP67_CALL Stm67TQS(double t, double x);    /* 22  s(T,x); -1900, -1300, -1700 */
-VAPROP67_API double VAPROP67_CALL Stm67TQC(double t, double x);    /* 23  cp(T,x), x 0 or 1 only; -1900, -1700, -1300 */
+VAPROP67_API double VAPROP67_CALL Stm67Ver(void);               /*  1  library version, 1.1 */
+VAPROP67_API double VAPROP67_CALL Stm67TP(double t);            /*  2  saturation pressure at T; -1900 */
+VAPROP67_API double VAPROP67_CALL Stm67PT(double p);            /*  3  saturation temperature at p; -1800 */
+VAPROP67_API double VAPROP67_CALL Stm67PTV(double p, double t); /*  4  v(p,T); -1500, -1600 */
+VAPROP67_API double VAPROP67_CALL Stm67PTH(double p, double t); /*  5  h(p,T); -1500, -1600 */
+VAPROP67_API double VAPROP67_CALL Stm67PTS(double p, double t); /*  6  s(p,T); -1500, -1600 */
+VAPROP67_API double VAPROP67_CALL Stm67PTC(double p, double t); /*  7  cp(p,T); -1500, -1600 */
+VAPROP67_API double VAPROP67_CALL Stm67PHT(double p, double h); /*  8  T(p,h), Ts if two-phase; -1500 */
+VAPROP67_API double VAPROP67_CALL Stm67PHQ(double p, double h); /*  9  x(p,h): 0 liquid, 1 vapour or p >= pc; -1500 */
+VAPROP67_API double VAPROP67_CALL Stm67PHV(double p, double h); /* 10  v(p,h); -1500 */
+VAPROP67_API double VAPROP67_CALL Stm67PHS(double p, double h); /* 11  s(p,h); -1500 */
+VAPROP67_API double VAPROP67_CALL Stm67PST(double p, double s); /* 12  T(p,s), Ts if two-phase; -1500 */
+VAPROP67_API double VAPROP67_CALL Stm67PSQ(double p, double s); /* 13  x(p,s): 0 liquid, 1 vapour or p >= pc; -1500 */
+VAPROP67_API double VAPROP67_CALL Stm67PSV(double p, double s); /* 14  v(p,s); -1500 */
+VAPROP67_API double VAPROP67_CALL Stm67PSH(double p, double s); /* 15  h(p,s); -1500 */
+VAPROP67_API double VAPROP67_CALL Stm67PQV(double p, double x); /* 16  v(p,x); -1300, -1800, -1700 */
+VAPROP67_API double VAPROP67_CALL Stm67PQH(double p, double x); /* 17  h(p,x); -1300, -1800, -1700 */
+VAPROP67_API double VAPROP67_CALL Stm67PQS(double p, double x); /* 18  s(p,x); -1300, -1800, -1700 */
+VAPROP67_API double VAPROP67_CALL Stm67PQC(double p, double x); /* 19  cp(p,x), linear in x; -1300, -1800, -1700 */
+VAPROP67_API double VAPROP67_CALL Stm67TQV(double t, double x); /* 20  v(T,x); -1900, -1300, -1700 */
+VAPROP67_API double VAPROP67_CALL Stm67TQH(double t, double x); /* 21  h(T,x); -1900, -1300, -1700 */
+VAPROP67_API double VAPROP67_CALL Stm67TQS(double t, double x); /* 22  s(T,x); -1900, -1300, -1700 */
+VAPROP67_API double VAPROP67_CALL Stm67TQC(double t, double x); /* 23  cp(T,x), x 0 or 1 only; -1900, -1700, -1300 */
 
 #ifdef __cplusplus
 }

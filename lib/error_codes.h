@@ -16,31 +16,31 @@ extern "C" {
 #endif
 
 enum VapropErrorCode {
-    VAPROP_TEMPERATURE_TOO_HIGH = -1000,    /* "temperature too high" */
-    VAPROP_INVALID_UNIT_SET = -1099,        /* "invalid unit set number" */
-    VAPROP_TEMPERATURE_TOO_LOW = -1100,     /* "temperature too low" */
-    VAPROP_PRESSURE_TOO_HIGH = -1200,       /* "pressure too high" */
-    VAPROP_PRESSURE_TOO_LOW = -1300,        /* "pressure too low" */
-    VAPROP_INPUT_OUT_OF_RANGE = -1500,      /* "input value out of range" (IFC-67 only) */
-    VAPROP_NO_CONVERGENCE_OR_REGION = -1600, /* "internal error": region 3 density search, IFC-67 subregion */
-    VAPROP_QUALITY_OUT_OF_RANGE = -1700,    /* "quality out of range" */
-    VAPROP_PRESSURE_NOT_SATURABLE = -1800,  /* "pressure outside of saturation range" */
+    VAPROP_TEMPERATURE_TOO_HIGH = -1000,      /* "temperature too high" */
+    VAPROP_INVALID_UNIT_SET = -1099,          /* "invalid unit set number" */
+    VAPROP_TEMPERATURE_TOO_LOW = -1100,       /* "temperature too low" */
+    VAPROP_PRESSURE_TOO_HIGH = -1200,         /* "pressure too high" */
+    VAPROP_PRESSURE_TOO_LOW = -1300,          /* "pressure too low" */
+    VAPROP_INPUT_OUT_OF_RANGE = -1500,        /* "input value out of range" (IFC-67 only) */
+    VAPROP_NO_CONVERGENCE_OR_REGION = -1600,  /* "internal error": region 3 density search, IFC-67 subregion */
+    VAPROP_QUALITY_OUT_OF_RANGE = -1700,      /* "quality out of range" */
+    VAPROP_PRESSURE_NOT_SATURABLE = -1800,    /* "pressure outside of saturation range" */
     VAPROP_TEMPERATURE_NOT_SATURABLE = -1900, /* "temperature outside of saturation range" */
-    VAPROP_PROPERTY_UNDEFINED = -2000,      /* "internal error": property not defined for the state */
-    VAPROP_ENTHALPY_TOO_LOW = -2100,        /* "enthalpy too low" */
-    VAPROP_ENTHALPY_TOO_HIGH = -2200,       /* "enthalpy too high" */
-    VAPROP_ENTROPY_TOO_LOW = -2300,         /* "entropy too low" */
-    VAPROP_ENTROPY_TOO_HIGH = -2400,        /* "entropy too high" */
-    VAPROP_CONVERGENCE_ERROR = -2500,       /* "convergence error" */
-    VAPROP_AMBIGUOUS_STATE = -2600,         /* "ambiguous state": two states share the inputs (liquid water near
-                                               its density maximum, (T,s) and (p,v) by name) */
-    VAPROP_NOT_IN_IFC67 = -2700,            /* "not available in the 1967 formulation": the pairs HS, TS, PV,
-                                               TV and the names CV, SIGMA, M08, K11 with bit 8 */
-    VAPROP_UNKNOWN_PAIR = -3100,            /* "unknown input pair": StmBatch, StmProp */
-    VAPROP_UNKNOWN_PROPERTY = -3200,        /* "unknown property name": StmBatch, StmProp */
-    VAPROP_INVALID_COUNT = -3300,           /* "invalid count": StmBatch count or threads below 0 */
-    VAPROP_NULL_POINTER = -3400,            /* "null pointer": StmBatch, StmProp */
-    VAPROP_TRANSPORT_UNAVAILABLE = -5100    /* "transport properties not available" */
+    VAPROP_PROPERTY_UNDEFINED = -2000,        /* "internal error": property not defined for the state */
+    VAPROP_ENTHALPY_TOO_LOW = -2100,          /* "enthalpy too low" */
+    VAPROP_ENTHALPY_TOO_HIGH = -2200,         /* "enthalpy too high" */
+    VAPROP_ENTROPY_TOO_LOW = -2300,           /* "entropy too low" */
+    VAPROP_ENTROPY_TOO_HIGH = -2400,          /* "entropy too high" */
+    VAPROP_CONVERGENCE_ERROR = -2500,         /* "convergence error" */
+    VAPROP_AMBIGUOUS_STATE = -2600,           /* "ambiguous state": two states share the inputs (liquid water near
+                                                 its density maximum, (T,s) and (p,v) by name) */
+    VAPROP_NOT_IN_IFC67 = -2700,              /* "not available in the 1967 formulation": the pairs HS, TS, PV,
+                                                 TV and the names CV, SIGMA, M08, K11 with bit 8 */
+    VAPROP_UNKNOWN_PAIR = -3100,              /* "unknown input pair": StmBatch, StmProp */
+    VAPROP_UNKNOWN_PROPERTY = -3200,          /* "unknown property name": StmBatch, StmProp */
+    VAPROP_INVALID_COUNT = -3300,             /* "invalid count": StmBatch count or threads below 0 */
+    VAPROP_NULL_POINTER = -3400,              /* "null pointer": StmBatch, StmProp */
+    VAPROP_TRANSPORT_UNAVAILABLE = -5100      /* "transport properties not available" */
 };
 
 /* Results at or below this value are codes, not property values. */

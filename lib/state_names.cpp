@@ -1,7 +1,6 @@
 // The property and pair names of the library, with their unit routines.
 #include "state_names.h"
 
-
 namespace vaprop {
 namespace {
 
@@ -42,6 +41,5 @@ const PairName* findPairName(std::string_view name, bool& swapped) noexcept {
     }
     return nullptr;
 }
-
 
 }  // namespace vaprop

@@ -21,7 +21,7 @@ using Output = double (*)(double c, int set) noexcept;
 struct PropertyName {
     std::string_view name;  // as written in a list of names, case ignored
     steam::Property property;
-    Output out;             // core units to the set's units (codes pass unchanged)
+    Output out;  // core units to the set's units (codes pass unchanged)
 };
 
 struct PairName {
@@ -91,9 +91,7 @@ const PairName* findPairName(std::string_view name, bool& swapped) noexcept;
 constexpr const PropertyName& propertyName(steam::Property p) noexcept {
     return detail::kPropertyNames[steam::indexOf(p)];
 }
-constexpr const PairName& pairName(steam::Pair p) noexcept {
-    return detail::kPairNames[static_cast<std::size_t>(p)];
-}
+constexpr const PairName& pairName(steam::Pair p) noexcept { return detail::kPairNames[static_cast<std::size_t>(p)]; }
 
 }  // namespace vaprop
 

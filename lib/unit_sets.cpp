@@ -52,7 +52,9 @@ int toInternalT(double u, int set, double& c) noexcept {
     return toInternalAffine(u, set, F.temperature, F.temperatureOffset, kTemperatureRange, c);
 }
 int toInternalQ(double u, int set, double& c) noexcept { return toInternalScaled(u, set, F.quality, kQualityRange, c); }
-int toInternalH(double u, int set, double& c) noexcept { return toInternalScaled(u, set, F.enthalpy, kEnthalpyRange, c); }
+int toInternalH(double u, int set, double& c) noexcept {
+    return toInternalScaled(u, set, F.enthalpy, kEnthalpyRange, c);
+}
 int toInternalS(double u, int set, double& c) noexcept { return toInternalScaled(u, set, F.entropy, kEntropyRange, c); }
 int toInternalV(double u, int set, double& c) noexcept {
     if (!validSet(set)) return kInvalidUnitSet;
@@ -61,7 +63,9 @@ int toInternalV(double u, int set, double& c) noexcept {
 }
 
 double fromInternalP(double c, int set) noexcept { return fromInternalAffine(c, set, F.pressure, F.pressureOffset); }
-double fromInternalT(double c, int set) noexcept { return fromInternalAffine(c, set, F.temperature, F.temperatureOffset); }
+double fromInternalT(double c, int set) noexcept {
+    return fromInternalAffine(c, set, F.temperature, F.temperatureOffset);
+}
 double fromInternalQ(double c, int set) noexcept { return fromInternalScaled(c, set, F.quality); }
 double fromInternalH(double c, int set) noexcept { return fromInternalScaled(c, set, F.enthalpy); }
 double fromInternalS(double c, int set) noexcept { return fromInternalScaled(c, set, F.entropy); }

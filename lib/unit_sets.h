@@ -20,36 +20,39 @@ using SetRow = std::array<double, kSetCount>;
 
 // Conversion factors per set, exactly as stored: one row per quantity, indexed by set.
 struct UnitFactors {
-    SetRow pressure;           // per MPa
+    SetRow pressure;  // per MPa
     SetRow pressureOffset;
-    SetRow temperature;        // per K
+    SetRow temperature;  // per K
     SetRow temperatureOffset;
     SetRow quality;
-    SetRow enthalpy;           // per kJ/kg
-    SetRow entropy;            // per kJ/(kg K)
-    SetRow volume;             // per m3/kg
-    SetRow specificHeat;       // per kJ/(kg K)
-    SetRow soundSpeed;         // per m/s
-    SetRow conductivity;       // per W/(m K)
-    SetRow viscosity;          // per Pa s
-    SetRow surfaceTension;     // per N/m
+    SetRow enthalpy;        // per kJ/kg
+    SetRow entropy;         // per kJ/(kg K)
+    SetRow volume;          // per m3/kg
+    SetRow specificHeat;    // per kJ/(kg K)
+    SetRow soundSpeed;      // per m/s
+    SetRow conductivity;    // per W/(m K)
+    SetRow viscosity;       // per Pa s
+    SetRow surfaceTension;  // per N/m
 };
 
-//                                    Eng                  SI      EngG                 SIF   SIK     MET                  METF
+//                                    Eng                  SI      EngG                 SIF   SIK     MET METF
 inline constexpr UnitFactors kUnitFactors{
-    /* pressure          */ {145.0377378,          10.0,   145.0377378,          1.0,  1000.0, 10.0,                10.197162},
-    /* pressure offset   */ {0.0,                  0.0,    14.6959488,           0.0,  0.0,    0.0,                 0.0},
-    /* temperature       */ {1.8,                  1.0,    1.8,                  1.0,  1.0,    1.0,                 1.0},
-    /* temp. offset      */ {459.67,               273.15, 459.67,               0.0,  273.15, 273.15,              273.15},
-    /* quality           */ {1.0,                  1.0,    1.0,                  1.0,  1.0,    1.0,                 1.0},
-    /* enthalpy          */ {0.42992261392949266,  1.0,    0.42992261392949266,  1.0,  1.0,    0.23884589662749595, 0.23884589662749595},
-    /* entropy           */ {0.23884589662749595,  1.0,    0.23884589662749595,  1.0,  1.0,    0.23884589662749595, 0.23884589662749595},
-    /* volume            */ {16.0184634,           1.0,    16.0184634,           1.0,  1.0,    1.0,                 1.0},
-    /* specific heat     */ {0.23884589662749595,  1.0,    0.23884589662749595,  1.0,  1.0,    0.23884589662749595, 0.23884589662749595},
-    /* speed of sound    */ {3.280839895013123,    1.0,    3.280839895013123,    1.0,  1.0,    1.0,                 1.0},
-    /* conductivity      */ {0.577789316,          1.0,    0.577789316,          1.0,  1.0,    1.0,                 0.859815228},
-    /* viscosity         */ {2419.08831,           1000.0, 2419.08831,           1.0,  1000.0, 1000.0,              1.0},
-    /* surface tension   */ {0.06852176585679176,  1000.0, 0.06852176585679176,  1.0,  1000.0, 1000.0,              1.0},
+    /* pressure          */ {145.0377378, 10.0, 145.0377378, 1.0, 1000.0, 10.0, 10.197162},
+    /* pressure offset   */ {0.0, 0.0, 14.6959488, 0.0, 0.0, 0.0, 0.0},
+    /* temperature       */ {1.8, 1.0, 1.8, 1.0, 1.0, 1.0, 1.0},
+    /* temp. offset      */ {459.67, 273.15, 459.67, 0.0, 273.15, 273.15, 273.15},
+    /* quality           */ {1.0, 1.0, 1.0, 1.0, 1.0, 1.0, 1.0},
+    /* enthalpy          */
+    {0.42992261392949266, 1.0, 0.42992261392949266, 1.0, 1.0, 0.23884589662749595, 0.23884589662749595},
+    /* entropy           */
+    {0.23884589662749595, 1.0, 0.23884589662749595, 1.0, 1.0, 0.23884589662749595, 0.23884589662749595},
+    /* volume            */ {16.0184634, 1.0, 16.0184634, 1.0, 1.0, 1.0, 1.0},
+    /* specific heat     */
+    {0.23884589662749595, 1.0, 0.23884589662749595, 1.0, 1.0, 0.23884589662749595, 0.23884589662749595},
+    /* speed of sound    */ {3.280839895013123, 1.0, 3.280839895013123, 1.0, 1.0, 1.0, 1.0},
+    /* conductivity      */ {0.577789316, 1.0, 0.577789316, 1.0, 1.0, 1.0, 0.859815228},
+    /* viscosity         */ {2419.08831, 1000.0, 2419.08831, 1.0, 1000.0, 1000.0, 1.0},
+    /* surface tension   */ {0.06852176585679176, 1000.0, 0.06852176585679176, 1.0, 1000.0, 1000.0, 1.0},
 };
 // Surface tension by set: lbf/ft in the English sets (0.3048 m/ft over 4.4482216152605 N/lbf), N/m
 // in SIF and METF (whose viscosity is in Pa s), mN/m in the others. The density is the reciprocal of

@@ -71,11 +71,11 @@
  *          A letter of a pair that has an export for it gives
  *          exactly the bits of that export (value or code); any other combination (K of (P,H), Q of
  *          (P,T), T of (P,Q), ...) the value of the same state in the same units, with the same codes:
- *          -2000 for what is not defined for the state (K, M and PR of wet steam). An input letter gives the input as passed once the state
- *          is computable. R is 4 for saturated and wet states (0 with bit 8).
- * Calls refused as a whole return a code without touching anything: -3100 unknown input pair,
- * -3200 unknown property name (or an empty list, or more than 64 names), -3300 invalid count (count
- * or threads below 0), -3400 null pointer, -1099 invalid unit set (UnitSet above 32 or set index 7).
+ *          -2000 for what is not defined for the state (K, M and PR of wet steam). An input letter gives the input as
+ * passed once the state is computable. R is 4 for saturated and wet states (0 with bit 8). Calls refused as a whole
+ * return a code without touching anything: -3100 unknown input pair, -3200 unknown property name (or an empty list, or
+ * more than 64 names), -3300 invalid count (count or threads below 0), -3400 null pointer, -1099 invalid unit set
+ * (UnitSet above 32 or set index 7).
  */
 #ifndef VAPROP32_H
 #define VAPROP32_H
@@ -205,11 +205,11 @@ VAPROP_API double VAPROP_CALL StmVer(void);
    pair), one cell per name of props, in their order (count rows of as many cells as names). threads 0
    uses one thread per processor. Returns the number of cells that hold a code (at most 2147483647),
    or a refusal code (-3100, -3200, -3300, -3400, -1099) with out untouched. */
-VAPROP_API int32_t VAPROP_CALL StmBatch(const char *pair, const char *props, int32_t UnitSet, int32_t count,
-                                        const double *in1, const double *in2, double *out, int32_t threads);
+VAPROP_API int32_t VAPROP_CALL StmBatch(const char* pair, const char* props, int32_t UnitSet, int32_t count,
+                                        const double* in1, const double* in2, double* out, int32_t threads);
 /* ord. 47 one property of one state by names: the bits of the matching export or StmBatch cell, or a
    refusal code (-3100, -3200, -3400) */
-VAPROP_API double VAPROP_CALL StmProp(const char *pair, double in1, double in2, const char *prop, int32_t UnitSet);
+VAPROP_API double VAPROP_CALL StmProp(const char* pair, double in1, double in2, const char* prop, int32_t UnitSet);
 
 #ifdef __cplusplus
 }

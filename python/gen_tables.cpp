@@ -23,8 +23,8 @@ using FromInternal = double (*)(double, int) noexcept;
 // inside, so that the next double up lies beyond it (the critical temperature: the highest one with a
 // saturation state).
 double setValue(double core, int set, FromInternal from, ToInternal to, bool lowerLimit) {
-    const double inward = lowerLimit ? std::numeric_limits<double>::infinity()
-                                     : -std::numeric_limits<double>::infinity();
+    const double inward =
+        lowerLimit ? std::numeric_limits<double>::infinity() : -std::numeric_limits<double>::infinity();
     const double outward = -inward;
     const auto inside = [&](double u) {
         double back = 0.0;

@@ -25,14 +25,14 @@ struct InputRange {
 };
 
 constexpr InputRange kInputRanges[] = {
-    {Property::P, 1e-7, 110.32, if97::status::PressureLow, if97::status::PressureHigh},          // MPa
+    {Property::P, 1e-7, 110.32, if97::status::PressureLow, if97::status::PressureHigh},           // MPa
     {Property::T, 273.15, 2273.15, if97::status::TemperatureLow, if97::status::TemperatureHigh},  // K
     {Property::X, 0.0, 1.0, if97::status::QualityRange, if97::status::QualityRange},
-    {Property::H, -0.05, 7377.0, if97::status::EnthalpyLow, if97::status::EnthalpyHigh},         // kJ/kg
-    {Property::S, -0.011, 111.45, if97::status::EntropyLow, if97::status::EntropyHigh},          // kJ/(kg K)
+    {Property::H, -0.05, 7377.0, if97::status::EnthalpyLow, if97::status::EnthalpyHigh},  // kJ/kg
+    {Property::S, -0.011, 111.45, if97::status::EntropyLow, if97::status::EntropyHigh},   // kJ/(kg K)
     // The specific volume has no range of its own: the (p,v) and (T,v) operations give the code of the
     // limit a volume crosses (a volume that is not positive, or a NaN, as the lowest volumes).
-    {Property::V, -kInfinity, kInfinity, 0, 0},                                                  // m3/kg
+    {Property::V, -kInfinity, kInfinity, 0, 0},  // m3/kg
 };
 
 constexpr bool rangesInOrder() noexcept {

@@ -21,9 +21,9 @@ constexpr bool asks(PropertyMask mask, Property p) noexcept { return (mask & mas
 // The first eight properties (p, T, x, h, s, v, cp, w) have the bits of the core's property mask.
 constexpr PropertyMask kCoreProperties = 0xFF;
 static_assert(maskOf(Property::P) == if97::kMaskP && maskOf(Property::T) == if97::kMaskT &&
-              maskOf(Property::X) == if97::kMaskX && maskOf(Property::H) == if97::kMaskH &&
-              maskOf(Property::S) == if97::kMaskS && maskOf(Property::V) == if97::kMaskV &&
-              maskOf(Property::Cp) == if97::kMaskCp && maskOf(Property::W) == if97::kMaskW,
+                  maskOf(Property::X) == if97::kMaskX && maskOf(Property::H) == if97::kMaskH &&
+                  maskOf(Property::S) == if97::kMaskS && maskOf(Property::V) == if97::kMaskV &&
+                  maskOf(Property::Cp) == if97::kMaskCp && maskOf(Property::W) == if97::kMaskW,
               "the state layer's first properties are the core's mask bits");
 
 // The core mask of the properties in mask: their own bits, v and w for the isentropic coefficient,

@@ -20,8 +20,8 @@ namespace {
 constexpr double kPsiaPerMPa = 145.0377378;
 constexpr double kFahrenheitPerKelvin = 1.8;
 constexpr double kFahrenheitOffset = 459.67;
-constexpr double kBtuPerLbPerKJPerKg = 0.42992261392949266;       // 1/2.326
-constexpr double kBtuPerLbRPerKJPerKgK = 0.23884589662749595;     // 1/4.1868
+constexpr double kBtuPerLbPerKJPerKg = 0.42992261392949266;    // 1/2.326
+constexpr double kBtuPerLbRPerKJPerKgK = 0.23884589662749595;  // 1/4.1868
 constexpr double kCubicFeetPerLbPerCubicMetrePerKg = 16.0184634;
 
 // Results of the library at or below this are its codes.
@@ -40,9 +40,7 @@ double btuPerLb(double h) noexcept { return h * kBtuPerLbPerKJPerKg; }
 double btuPerLbR(double s) noexcept { return s * kBtuPerLbRPerKJPerKgK; }
 
 double pressureOf(double r) noexcept { return isCode67(r) ? r : r / kPsiaPerMPa; }
-double temperatureOf(double r) noexcept {
-    return isCode67(r) ? r : (r + kFahrenheitOffset) / kFahrenheitPerKelvin;
-}
+double temperatureOf(double r) noexcept { return isCode67(r) ? r : (r + kFahrenheitOffset) / kFahrenheitPerKelvin; }
 double enthalpyOf(double r) noexcept { return isCode67(r) ? r : r / kBtuPerLbPerKJPerKg; }
 double entropyOf(double r) noexcept { return isCode67(r) ? r : r / kBtuPerLbRPerKJPerKgK; }
 double volumeOf(double r) noexcept { return isCode67(r) ? r : r / kCubicFeetPerLbPerCubicMetrePerKg; }
@@ -168,8 +166,8 @@ void setFrom67(State& st, PropertyMask mask, Property prop, double value) noexce
     }
 }
 
-constexpr Property kThermodynamic[] = {Property::P, Property::T, Property::X, Property::H,
-                                       Property::S, Property::V, Property::Cp};
+constexpr Property kThermodynamic[] = {
+    Property::P, Property::T, Property::X, Property::H, Property::S, Property::V, Property::Cp};
 
 // The transport step: for (p,x) and (T,x) the saturation value and v of the pair's calls, for the
 // others the state's own T, quality and v.

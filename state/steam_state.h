@@ -29,25 +29,25 @@ inline constexpr std::size_t kPairCount = 9;
 
 // The properties of a state, in the order of State::values.
 enum class Property : std::uint8_t {
-    P,        // pressure, MPa
-    T,        // temperature, K
-    X,        // quality; 0 liquid-like, 1 vapour-like single phase
-    H,        // specific enthalpy, kJ/kg
-    S,        // specific entropy, kJ/(kg K)
-    V,        // specific volume, m3/kg
-    Cp,       // isobaric specific heat, kJ/(kg K)
-    W,        // speed of sound, m/s (wet states: the critical flow velocity)
-    Kappa,    // isentropic expansion coefficient w^2/(p v)
-    Mu,       // dynamic viscosity, Pa s
-    Lambda,   // thermal conductivity, W/(m K)
-    Prandtl,  // Prandtl number mu cp / lambda
-    Region,   // IF97 region: 1, 2, 3, 5, or 4 for wet and saturated states; 0 with IFC-67
-    U,        // specific internal energy, kJ/kg
-    D,        // density, kg/m3
-    Cv,       // isochoric specific heat, kJ/(kg K)
-    Sigma,    // surface tension at the state's temperature, N/m (273.16 K to 647.096 K)
-    Mu08,     // dynamic viscosity by IAPWS 2008 (industrial form), Pa s
-    Lambda11, // thermal conductivity by IAPWS 2011 (industrial form), W/(m K)
+    P,         // pressure, MPa
+    T,         // temperature, K
+    X,         // quality; 0 liquid-like, 1 vapour-like single phase
+    H,         // specific enthalpy, kJ/kg
+    S,         // specific entropy, kJ/(kg K)
+    V,         // specific volume, m3/kg
+    Cp,        // isobaric specific heat, kJ/(kg K)
+    W,         // speed of sound, m/s (wet states: the critical flow velocity)
+    Kappa,     // isentropic expansion coefficient w^2/(p v)
+    Mu,        // dynamic viscosity, Pa s
+    Lambda,    // thermal conductivity, W/(m K)
+    Prandtl,   // Prandtl number mu cp / lambda
+    Region,    // IF97 region: 1, 2, 3, 5, or 4 for wet and saturated states; 0 with IFC-67
+    U,         // specific internal energy, kJ/kg
+    D,         // density, kg/m3
+    Cv,        // isochoric specific heat, kJ/(kg K)
+    Sigma,     // surface tension at the state's temperature, N/m (273.16 K to 647.096 K)
+    Mu08,      // dynamic viscosity by IAPWS 2008 (industrial form), Pa s
+    Lambda11,  // thermal conductivity by IAPWS 2011 (industrial form), W/(m K)
 };
 inline constexpr std::size_t kPropertyCount = 19;
 

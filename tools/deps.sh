@@ -10,7 +10,7 @@ set -euo pipefail
 declare -A group=(
   [build]="cmake make g++ pkg-config"
   [test]="libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev libgl-dev fonts-liberation2 poppler-utils
-          clang libclang-rt-14-dev zip dpkg-dev file fakeroot"
+          clang libclang-rt-14-dev clang-format zip dpkg-dev file fakeroot"
   [win32]="wine wine32:i386 g++-mingw-w64-i686"
   [win64]="wine64 g++-mingw-w64-x86-64"
   [python]="python3-numpy python3-pytest python3-matplotlib python3-dask python3-distributed python3-pandas"

@@ -7,8 +7,8 @@
 namespace vapxl {
 
 struct AddinState {
-  bool unitsRequired = false;     // DefaultUnits set: a missing unit-set argument is an error
-  std::uintptr_t mainWindow = 0;  // owner of the help viewer; 0 when the host's window was not found
+    bool unitsRequired = false;     // DefaultUnits set: a missing unit-set argument is an error
+    std::uintptr_t mainWindow = 0;  // owner of the help viewer; 0 when the host's window was not found
 };
 
 AddinState& addinState() noexcept;

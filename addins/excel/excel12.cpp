@@ -12,24 +12,25 @@
 namespace {
 
 Excel12EntryPoint hostEntry() noexcept {
-  static std::atomic<Excel12EntryPoint> entry{nullptr};
-  static std::atomic<bool> looked{false};
-  if (!looked.load(std::memory_order_acquire)) {
-    // The same answer on every thread, so a race only repeats the lookup.
-    HMODULE host = GetModuleHandleW(nullptr);
-    FARPROC found = host != nullptr ? GetProcAddress(host, kExcel12EntryName) : nullptr;
-    entry.store(reinterpret_cast<Excel12EntryPoint>(reinterpret_cast<void (*)()>(found)), std::memory_order_relaxed);
-    looked.store(true, std::memory_order_release);
-  }
-  return entry.load(std::memory_order_relaxed);
+    static std::atomic<Excel12EntryPoint> entry{nullptr};
+    static std::atomic<bool> looked{false};
+    if (!looked.load(std::memory_order_acquire)) {
+        // The same answer on every thread, so a race only repeats the lookup.
+        HMODULE host = GetModuleHandleW(nullptr);
+        FARPROC found = host != nullptr ? GetProcAddress(host, kExcel12EntryName) : nullptr;
+        entry.store(reinterpret_cast<Excel12EntryPoint>(reinterpret_cast<void (*)()>(found)),
+                    std::memory_order_relaxed);
+        looked.store(true, std::memory_order_release);
+    }
+    return entry.load(std::memory_order_relaxed);
 }
 
 }  // namespace
 
 extern "C" int XLL_CALL Excel12v(int xlfn, LPXLOPER12 operRes, int count, LPXLOPER12 opers[]) {
-  const Excel12EntryPoint entry = hostEntry();
-  if (entry == nullptr) return xlretFailed;
-  if (count < 0 || count > xlMaxArguments12 || (count > 0 && opers == nullptr)) return xlretInvCount;
-  return entry(xlfn, count, opers, operRes);
+    const Excel12EntryPoint entry = hostEntry();
+    if (entry == nullptr) return xlretFailed;
+    if (count < 0 || count > xlMaxArguments12 || (count > 0 && opers == nullptr)) return xlretInvCount;
+    return entry(xlfn, count, opers, operRes);
 }
 #endif

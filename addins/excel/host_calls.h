@@ -13,18 +13,18 @@
 namespace vapxl {
 
 class Scratch {
- public:
-  static constexpr std::size_t kBytes = 1024;
-  static constexpr std::size_t kCapacity = kBytes / sizeof(Oper);
+  public:
+    static constexpr std::size_t kBytes = 1024;
+    static constexpr std::size_t kCapacity = kBytes / sizeof(Oper);
 
-  // The next free OPER, or null when the area is full.
-  Oper* take() noexcept;
-  void empty() noexcept { used_ = 0; }
-  std::size_t used() const noexcept { return used_; }
+    // The next free OPER, or null when the area is full.
+    Oper* take() noexcept;
+    void empty() noexcept { used_ = 0; }
+    std::size_t used() const noexcept { return used_; }
 
- private:
-  alignas(Oper) unsigned char bytes_[kBytes];
-  std::size_t used_ = 0;
+  private:
+    alignas(Oper) unsigned char bytes_[kBytes];
+    std::size_t used_ = 0;
 };
 
 // The longest argument list of any call the add-in makes (xlfRegister: file name and 12 texts, or

@@ -31,9 +31,9 @@ void replaceHooks(const PlatformHooks* replacement) noexcept;
 // One configuration value as stored: its kind and its bytes.
 enum class ConfigKind { absent, dword, other };
 struct ConfigValue {
-  ConfigKind kind = ConfigKind::absent;
-  std::uint32_t size = 0;      // bytes stored
-  std::uint8_t bytes[4] = {};  // the first four of them
+    ConfigKind kind = ConfigKind::absent;
+    std::uint32_t size = 0;      // bytes stored
+    std::uint8_t bytes[4] = {};  // the first four of them
 };
 
 // Reads value `name` of the add-in's configuration key

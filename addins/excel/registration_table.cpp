@@ -7,33 +7,33 @@
 namespace vapxl {
 
 RegistrationPool& registrationPool() noexcept {
-  static constinit RegistrationPool pool{detail::kFlatRegistration};
-  return pool;
+    static constinit RegistrationPool pool{detail::kFlatRegistration};
+    return pool;
 }
 
 MenuPool& menuPool() noexcept {
-  static constinit MenuPool pool{kMenuTable};
-  return pool;
+    static constinit MenuPool pool{kMenuTable};
+    return pool;
 }
 
 MiscPool& miscPool() noexcept {
-  static constinit MiscPool pool{kMiscTable};
-  return pool;
+    static constinit MiscPool pool{kMiscTable};
+    return pool;
 }
 
 RegistrationPool12& registrationPool12() noexcept {
-  static constinit RegistrationPool12 pool{detail::kFlatRegistration12};
-  return pool;
+    static constinit RegistrationPool12 pool{detail::kFlatRegistration12};
+    return pool;
 }
 
 MenuPool12& menuPool12() noexcept {
-  static constinit MenuPool12 pool{kMenuTable};
-  return pool;
+    static constinit MenuPool12 pool{kMenuTable};
+    return pool;
 }
 
 MiscPool12& miscPool12() noexcept {
-  static constinit MiscPool12 pool{kMiscTable};
-  return pool;
+    static constinit MiscPool12 pool{kMiscTable};
+    return pool;
 }
 
 }  // namespace vapxl

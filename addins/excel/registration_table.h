@@ -13,19 +13,19 @@ namespace vapxl {
 
 // Columns of a registration row, in the order xlfRegister takes them after the module's file name.
 enum RegistrationColumn : std::size_t {
-  kProcedure,      // exported symbol
-  kTypeText,       // result and argument types
-  kFunctionText,   // name shown in the worksheet
-  kArgumentText,   // argument names
-  kMacroType,      // 1 worksheet function, 2 command
-  kCategory,
-  kShortcut,
-  kHelpTopic,
-  kFunctionHelp,
-  kArgumentHelp1,
-  kArgumentHelp2,
-  kArgumentHelp3,
-  kRegistrationColumns
+    kProcedure,     // exported symbol
+    kTypeText,      // result and argument types
+    kFunctionText,  // name shown in the worksheet
+    kArgumentText,  // argument names
+    kMacroType,     // 1 worksheet function, 2 command
+    kCategory,
+    kShortcut,
+    kHelpTopic,
+    kFunctionHelp,
+    kArgumentHelp1,
+    kArgumentHelp2,
+    kArgumentHelp3,
+    kRegistrationColumns
 };
 
 inline constexpr std::size_t kRegistrationRows = 44;
@@ -57,15 +57,14 @@ inline constexpr std::string_view kArgsTQ = "Temperature, Quality, Units";
 constexpr RegistrationRow worksheetRow(std::string_view procedure, std::string_view type, std::string_view function,
                                        std::string_view arguments, std::string_view help, std::string_view arg1,
                                        std::string_view arg2, std::string_view arg3) {
-  return {procedure, type,        function,    arguments, "1",  text::kCategory,
-          text::kBlank, text::kBlank, help,    arg1,      arg2, arg3};
+    return {
+        procedure, type, function, arguments, "1", text::kCategory, text::kBlank, text::kBlank, help, arg1, arg2, arg3};
 }
 
 // Three-argument property row (two values and the unit set).
-constexpr RegistrationRow propertyRow(std::string_view procedure, std::string_view function,
-                                      std::string_view arguments, std::string_view help,
-                                      std::string_view unitHelp) {
-  return worksheetRow(procedure, "PPPP", function, arguments, help, text::kConsistent, text::kConsistent, unitHelp);
+constexpr RegistrationRow propertyRow(std::string_view procedure, std::string_view function, std::string_view arguments,
+                                      std::string_view help, std::string_view unitHelp) {
+    return worksheetRow(procedure, "PPPP", function, arguments, help, text::kConsistent, text::kConsistent, unitHelp);
 }
 
 inline constexpr std::array<RegistrationRow, kRegistrationRows> kRegistrationTable = {{
@@ -75,17 +74,21 @@ inline constexpr std::array<RegistrationRow, kRegistrationRows> kRegistrationTab
                  text::kConsistent, text::kUnits, text::kBlank),
     worksheetRow("xlStmPT", "PPP", "StmPT", text::kArgsP, "Returns saturation Temperature given Pressure",
                  text::kConsistent, text::kUnits, text::kBlank),
-    propertyRow("xlStmPTV", "StmPTV", text::kArgsPT, "Returns Specific Volume given Pressure and Temperature", text::kUnits),
+    propertyRow("xlStmPTV", "StmPTV", text::kArgsPT, "Returns Specific Volume given Pressure and Temperature",
+                text::kUnits),
     propertyRow("xlStmPTH", "StmPTH", text::kArgsPT, "Returns Enthalpy given Pressure and Temperature", text::kUnits),
     propertyRow("xlStmPTS", "StmPTS", text::kArgsPT, "Returns Entropy given Pressure and Temperature", text::kUnits),
-    propertyRow("xlStmPTC", "StmPTC", text::kArgsPT, "Returns Specific Heat given Pressure and Temperature", text::kUnits),
+    propertyRow("xlStmPTC", "StmPTC", text::kArgsPT, "Returns Specific Heat given Pressure and Temperature",
+                text::kUnits),
     propertyRow("xlStmPTK", "StmPTK", text::kArgsPT, "Returns Thermal Conductivity given Pressure and Temperature",
                 text::kUnits),
     propertyRow("xlStmPTM", "StmPTM", text::kArgsPT, "Returns Viscosity given Pressure and Temperature", text::kUnits),
-    propertyRow("xlStmPTW", "StmPTW", text::kArgsPT, "Returns Sonic Velocity given Pressure and Temperature", text::kUnits),
+    propertyRow("xlStmPTW", "StmPTW", text::kArgsPT, "Returns Sonic Velocity given Pressure and Temperature",
+                text::kUnits),
     propertyRow("xlStmPTG", "StmPTG", text::kArgsPT,
                 "Returns Isentropic Expansion Coefficient given Pressure and Temperature", text::kUnits),
-    propertyRow("xlStmPHT", "StmPHT", text::kArgsPH, "Returns Temperature given Pressure and Enthalpy", text::kUnitsFast),
+    propertyRow("xlStmPHT", "StmPHT", text::kArgsPH, "Returns Temperature given Pressure and Enthalpy",
+                text::kUnitsFast),
     propertyRow("xlStmPHQ", "StmPHQ", text::kArgsPH, "Returns Quality given Pressure and Enthalpy", text::kUnitsFast),
     propertyRow("xlStmPHV", "StmPHV", text::kArgsPH, "Returns Specific Volume given Pressure and Enthalpy",
                 text::kUnitsFast),
@@ -96,7 +99,8 @@ inline constexpr std::array<RegistrationRow, kRegistrationRows> kRegistrationTab
                 text::kUnitsFast),
     propertyRow("xlStmPHG", "StmPHG", text::kArgsPH,
                 "Returns Isentropic Expansion Coefficient given Pressure and Enthalpy", text::kUnitsFast),
-    propertyRow("xlStmPST", "StmPST", text::kArgsPS, "Returns Temperature given Pressure and Entropy", text::kUnitsFast),
+    propertyRow("xlStmPST", "StmPST", text::kArgsPS, "Returns Temperature given Pressure and Entropy",
+                text::kUnitsFast),
     propertyRow("xlStmPSQ", "StmPSQ", text::kArgsPS, "Returns Quality given Pressure and Entropy", text::kUnitsFast),
     propertyRow("xlStmPSV", "StmPSV", text::kArgsPS, "Returns Specific Volume given Pressure and Entropy",
                 text::kUnitsFast),
@@ -107,7 +111,8 @@ inline constexpr std::array<RegistrationRow, kRegistrationRows> kRegistrationTab
                 text::kUnitsFast),
     propertyRow("xlStmPSG", "StmPSG", text::kArgsPS,
                 "Returns Isentropic Expansion Coefficient given Pressure and Entropy", text::kUnitsFast),
-    propertyRow("xlStmPQV", "StmPQV", text::kArgsPQ, "Returns Specific Volume given Pressure and Quality", text::kUnits),
+    propertyRow("xlStmPQV", "StmPQV", text::kArgsPQ, "Returns Specific Volume given Pressure and Quality",
+                text::kUnits),
     propertyRow("xlStmPQH", "StmPQH", text::kArgsPQ, "Returns Enthalpy given Pressure and Quality", text::kUnits),
     propertyRow("xlStmPQS", "StmPQS", text::kArgsPQ, "Returns Entropy given Pressure and Quality", text::kUnits),
     propertyRow("xlStmPQC", "StmPQC", text::kArgsPQ, "Returns Specific Heat given Pressure and Quality", text::kUnits),
@@ -121,7 +126,8 @@ inline constexpr std::array<RegistrationRow, kRegistrationRows> kRegistrationTab
                 text::kUnits),
     propertyRow("xlStmTQH", "StmTQH", text::kArgsTQ, "Returns Enthalpy given Temperature and Quality", text::kUnits),
     propertyRow("xlStmTQS", "StmTQS", text::kArgsTQ, "Returns Entropy given Temperature and Quality", text::kUnits),
-    propertyRow("xlStmTQC", "StmTQC", text::kArgsTQ, "Returns Specific Heat given Temperature and Quality", text::kUnits),
+    propertyRow("xlStmTQC", "StmTQC", text::kArgsTQ, "Returns Specific Heat given Temperature and Quality",
+                text::kUnits),
     propertyRow("xlStmTQK", "StmTQK", text::kArgsTQ, "Returns Thermal Conductivity given Temperature and Quality",
                 text::kUnits),
     propertyRow("xlStmTQM", "StmTQM", text::kArgsTQ, "Returns Viscosity given Temperature and Quality", text::kUnits),
@@ -135,8 +141,18 @@ inline constexpr std::array<RegistrationRow, kRegistrationRows> kRegistrationTab
     worksheetRow("xlStmTempIT", "PPP", "StmTempIT", text::kArgsT,
                  "Returns Temperature on 1990 Thermodynamic scale given Temperature on 1968 Practical scale",
                  text::kScale68, text::kUnits, text::kBlank),
-    RegistrationRow{"GetSteamHelp", "A", "GetSteamHelp", text::kBlank, "2", text::kCategory, text::kBlank,
-                    text::kBlank, text::kBlank, text::kBlank, text::kBlank, text::kBlank},
+    RegistrationRow{"GetSteamHelp",
+                    "A",
+                    "GetSteamHelp",
+                    text::kBlank,
+                    "2",
+                    text::kCategory,
+                    text::kBlank,
+                    text::kBlank,
+                    text::kBlank,
+                    text::kBlank,
+                    text::kBlank,
+                    text::kBlank},
 }};
 
 // The functions over the property library's by-name calls, registered by the add-in of the host's
@@ -145,11 +161,7 @@ inline constexpr std::array<RegistrationRow, kRegistrationRows> kRegistrationTab
 // many states (one row each) through StmBatch. Each takes five arguments, so its row carries two
 // argument helps more than a row above; columns 0 to 11 mean what they mean there, and the type
 // texts are written in the version-4 form as above (the current API's form: registration_table12.h).
-enum ByNameColumn : std::size_t {
-  kArgumentHelp4 = kRegistrationColumns,
-  kArgumentHelp5,
-  kByNameColumns
-};
+enum ByNameColumn : std::size_t { kArgumentHelp4 = kRegistrationColumns, kArgumentHelp5, kByNameColumns };
 using ByNameRow = std::array<std::string_view, kByNameColumns>;
 inline constexpr std::size_t kByNameRows = 2;
 
@@ -172,34 +184,63 @@ inline constexpr std::string_view kSecondInputsHelp =
 }  // namespace text
 
 inline constexpr std::array<ByNameRow, kByNameRows> kByNameTable = {{
-    {"xlStmProp", "PPPPPP", "StmProp", "Pair, Input1, Input2, Property, Units", "1", text::kCategory, text::kBlank,
-     text::kBlank, "Returns the Property named by its letter for the state given by the input Pair and its two inputs",
-     text::kPairHelp, text::kFirstInputHelp, text::kSecondInputHelp, text::kPropertyHelp, text::kUnitsFast},
-    {"xlStmTable", "PPPPPP", "StmTable", "Pair, Inputs1, Inputs2, Properties, Units", "1", text::kCategory,
-     text::kBlank, text::kBlank,
+    {"xlStmProp",
+     "PPPPPP",
+     "StmProp",
+     "Pair, Input1, Input2, Property, Units",
+     "1",
+     text::kCategory,
+     text::kBlank,
+     text::kBlank,
+     "Returns the Property named by its letter for the state given by the input Pair and its two inputs",
+     text::kPairHelp,
+     text::kFirstInputHelp,
+     text::kSecondInputHelp,
+     text::kPropertyHelp,
+     text::kUnitsFast},
+    {"xlStmTable",
+     "PPPPPP",
+     "StmTable",
+     "Pair, Inputs1, Inputs2, Properties, Units",
+     "1",
+     text::kCategory,
+     text::kBlank,
+     text::kBlank,
      "Returns a table of Properties, one row per state given by the input Pair and its inputs, one column per "
      "property",
-     text::kPairHelp, text::kFirstInputsHelp, text::kSecondInputsHelp, text::kPropertiesHelp, text::kUnitsFast},
+     text::kPairHelp,
+     text::kFirstInputsHelp,
+     text::kSecondInputsHelp,
+     text::kPropertiesHelp,
+     text::kUnitsFast},
 }};
 
 // The menu table in the layout of xlfAddCommand: command name, macro, shortcut, status text, help
 // reference. Row 1 is a separator, row 2 the help command.
 inline constexpr std::size_t kMenuRows = 2;
 inline constexpr std::size_t kMenuColumns = 5;
-inline constexpr std::array<std::string_view, kMenuRows * kMenuColumns> kMenuTable = {
-    "-",       text::kBlank,   text::kBlank, text::kBlank,                                         text::kBlank,
-    "Ventora", "GetSteamHelp", text::kBlank, "Help on the Ventora steam property worksheet functions", text::kBlank,
+inline constexpr std::array<std::string_view, kMenuRows* kMenuColumns> kMenuTable = {
+    "-",
+    text::kBlank,
+    text::kBlank,
+    text::kBlank,
+    text::kBlank,
+    "Ventora",
+    "GetSteamHelp",
+    text::kBlank,
+    "Help on the Ventora steam property worksheet functions",
+    text::kBlank,
 };
 
 // The add-in's other texts, each made counted when it is wrapped for a call.
 enum MiscText : std::size_t {
-  kAddInName,       // shown by the add-in manager
-  kHelpMenu,        // menu on bar 10 that takes the menu table
-  kMenuItem,        // the help command's item in that menu
-  kBanner,          // status-bar line while the add-in opens
-  kRemovedMessage,  // status-bar line when the add-in is removed
-  kBaseUnitsName,   // workbook name holding the default unit set
-  kMiscTexts
+    kAddInName,       // shown by the add-in manager
+    kHelpMenu,        // menu on bar 10 that takes the menu table
+    kMenuItem,        // the help command's item in that menu
+    kBanner,          // status-bar line while the add-in opens
+    kRemovedMessage,  // status-bar line when the add-in is removed
+    kBaseUnitsName,   // workbook name holding the default unit set
+    kMiscTexts
 };
 
 inline constexpr std::array<std::string_view, kMiscTexts> kMiscTable = {
@@ -220,10 +261,11 @@ inline constexpr const char* kHelpFile = "vapsheet.hlp";
 
 namespace detail {
 constexpr std::array<std::string_view, kRegistrationRows * kRegistrationColumns> flatRegistrationTexts() {
-  std::array<std::string_view, kRegistrationRows * kRegistrationColumns> flat{};
-  for (std::size_t r = 0; r < kRegistrationRows; ++r)
-    for (std::size_t c = 0; c < kRegistrationColumns; ++c) flat[r * kRegistrationColumns + c] = kRegistrationTable[r][c];
-  return flat;
+    std::array<std::string_view, kRegistrationRows * kRegistrationColumns> flat{};
+    for (std::size_t r = 0; r < kRegistrationRows; ++r)
+        for (std::size_t c = 0; c < kRegistrationColumns; ++c)
+            flat[r * kRegistrationColumns + c] = kRegistrationTable[r][c];
+    return flat;
 }
 inline constexpr auto kFlatRegistration = flatRegistrationTexts();
 }  // namespace detail
@@ -240,7 +282,7 @@ MiscPool& miscPool() noexcept;
 
 // Counted string of one cell of the registration table, length byte written.
 inline char* registrationText(std::size_t row, RegistrationColumn column) noexcept {
-  return registrationPool().stamp(row * kRegistrationColumns + column);
+    return registrationPool().stamp(row * kRegistrationColumns + column);
 }
 
 inline char* miscText(MiscText which) noexcept { return miscPool().stamp(which); }

@@ -27,13 +27,13 @@ inline constexpr bool kRegisterByNameFunctions = true;
 // The current API's type text of a row of the version-4 table: each P becomes Q, and a worksheet
 // function (macro type 1) takes the thread-safe marker.
 constexpr std::string_view typeText12(std::string_view type4, std::string_view macroType) {
-  const bool safe = kThreadSafeFunctions && macroType == "1";
-  if (type4 == "P") return safe ? "Q$" : "Q";
-  if (type4 == "PPP") return safe ? "QQQ$" : "QQQ";
-  if (type4 == "PPPP") return safe ? "QQQQ$" : "QQQQ";
-  if (type4 == "PPPPPP") return safe ? "QQQQQQ$" : "QQQQQQ";
-  if (type4 == "A") return "A";
-  throw "a type text without its current-API form";
+    const bool safe = kThreadSafeFunctions && macroType == "1";
+    if (type4 == "P") return safe ? "Q$" : "Q";
+    if (type4 == "PPP") return safe ? "QQQ$" : "QQQ";
+    if (type4 == "PPPP") return safe ? "QQQQ$" : "QQQQ";
+    if (type4 == "PPPPPP") return safe ? "QQQQQQ$" : "QQQQQQ";
+    if (type4 == "A") return "A";
+    throw "a type text without its current-API form";
 }
 
 // The rows the current-API add-in registers: the 44 rows, then the by-name rows.
@@ -42,18 +42,20 @@ inline constexpr std::size_t kRegistrationRows12 = kRegistrationRows + kByNameRo
 namespace detail {
 // Every row in the by-name layout (argument helps 4 and 5 blank in the first 44 rows, never sent).
 constexpr std::array<std::string_view, kRegistrationRows12 * kByNameColumns> flatRegistrationTexts12() {
-  std::array<std::string_view, kRegistrationRows12 * kByNameColumns> flat{};
-  for (std::size_t r = 0; r < kRegistrationRows12; ++r) {
-    for (std::size_t c = 0; c < kByNameColumns; ++c) {
-      std::string_view cell = text::kBlank;
-      if (r >= kRegistrationRows) cell = kByNameTable[r - kRegistrationRows][c];
-      else if (c < kRegistrationColumns) cell = kRegistrationTable[r][c];
-      flat[r * kByNameColumns + c] = cell;
+    std::array<std::string_view, kRegistrationRows12 * kByNameColumns> flat{};
+    for (std::size_t r = 0; r < kRegistrationRows12; ++r) {
+        for (std::size_t c = 0; c < kByNameColumns; ++c) {
+            std::string_view cell = text::kBlank;
+            if (r >= kRegistrationRows)
+                cell = kByNameTable[r - kRegistrationRows][c];
+            else if (c < kRegistrationColumns)
+                cell = kRegistrationTable[r][c];
+            flat[r * kByNameColumns + c] = cell;
+        }
+        flat[r * kByNameColumns + kTypeText] =
+            typeText12(flat[r * kByNameColumns + kTypeText], flat[r * kByNameColumns + kMacroType]);
     }
-    flat[r * kByNameColumns + kTypeText] =
-        typeText12(flat[r * kByNameColumns + kTypeText], flat[r * kByNameColumns + kMacroType]);
-  }
-  return flat;
+    return flat;
 }
 inline constexpr auto kFlatRegistration12 = flatRegistrationTexts12();
 }  // namespace detail

@@ -38,6 +38,8 @@ LPOper versionResult(double version) noexcept;
 void freeResult(Oper* result) noexcept;
 
 // The type tag of a result without its ownership bit (what the host sees).
-inline auto resultType(const Oper& result) noexcept { return result.xltype & ~static_cast<decltype(result.xltype)>(xlbitDLLFree); }
+inline auto resultType(const Oper& result) noexcept {
+    return result.xltype & ~static_cast<decltype(result.xltype)>(xlbitDLLFree);
+}
 
 }  // namespace vapxl

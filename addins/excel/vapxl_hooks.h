@@ -13,11 +13,11 @@ extern "C" {
 typedef int (*VapxlWindowVisitor)(void* visitContext, uintptr_t handle, const char* className);
 
 typedef struct VapxlHooks {
-  void* context;
-  long long (*clockSeconds)(void* context);
-  void (*sleepMilliseconds)(void* context, unsigned milliseconds);
-  void (*enumerateWindows)(void* context, VapxlWindowVisitor visit, void* visitContext);
-  void (*showHelp)(void* context, uintptr_t owner, const char* helpFile, unsigned command);
+    void* context;
+    long long (*clockSeconds)(void* context);
+    void (*sleepMilliseconds)(void* context, unsigned milliseconds);
+    void (*enumerateWindows)(void* context, VapxlWindowVisitor visit, void* visitContext);
+    void (*showHelp)(void* context, uintptr_t owner, const char* helpFile, unsigned command);
 } VapxlHooks;
 
 /* Null restores the operating system's own. */

@@ -15,17 +15,17 @@ using OneValueCall = double(VAPROP_CALL*)(double, std::int32_t);
 using TwoValueCall = double(VAPROP_CALL*)(double, double, std::int32_t);
 
 LPOper oneValue(OneValueCall call, const Oper* a, const Oper* units) noexcept {
-  if (!isNumber(a)) return errorResult(xlerrValue);
-  const std::optional<std::int32_t> set = unitSetArgument(units);
-  if (!set) return errorResult(xlerrNum);
-  return numberResult(call(a->val.num, *set));
+    if (!isNumber(a)) return errorResult(xlerrValue);
+    const std::optional<std::int32_t> set = unitSetArgument(units);
+    if (!set) return errorResult(xlerrNum);
+    return numberResult(call(a->val.num, *set));
 }
 
 LPOper twoValues(TwoValueCall call, const Oper* a, const Oper* b, const Oper* units) noexcept {
-  if (!isNumber(a) || !isNumber(b)) return errorResult(xlerrValue);
-  const std::optional<std::int32_t> set = unitSetArgument(units);
-  if (!set) return errorResult(xlerrNum);
-  return numberResult(call(a->val.num, b->val.num, *set));
+    if (!isNumber(a) || !isNumber(b)) return errorResult(xlerrValue);
+    const std::optional<std::int32_t> set = unitSetArgument(units);
+    if (!set) return errorResult(xlerrNum);
+    return numberResult(call(a->val.num, b->val.num, *set));
 }
 
 }  // namespace
@@ -34,14 +34,12 @@ LPOper twoValues(TwoValueCall call, const Oper* a, const Oper* b, const Oper* un
 
 // One exported procedure per worksheet function, named xl + the vaprop32 export it calls.
 using vapxl::LPOper;
-#define VAPXL_ONE_VALUE(name)                                                \
-  XLL_EXPORT LPOper XLL_CALL xl##name(LPOper value, LPOper units) {        \
-    return vapxl::oneValue(name, value, units);                              \
-  }
-#define VAPXL_TWO_VALUES(name)                                                               \
-  XLL_EXPORT LPOper XLL_CALL xl##name(LPOper first, LPOper second, LPOper units) {       \
-    return vapxl::twoValues(name, first, second, units);                                     \
-  }
+#define VAPXL_ONE_VALUE(name) \
+    XLL_EXPORT LPOper XLL_CALL xl##name(LPOper value, LPOper units) { return vapxl::oneValue(name, value, units); }
+#define VAPXL_TWO_VALUES(name)                                                       \
+    XLL_EXPORT LPOper XLL_CALL xl##name(LPOper first, LPOper second, LPOper units) { \
+        return vapxl::twoValues(name, first, second, units);                         \
+    }
 
 extern "C" {
 

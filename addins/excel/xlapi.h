@@ -19,14 +19,14 @@ using XChar = XCHAR;
 inline constexpr int kMaxHostArguments = xlMaxArguments12;
 
 inline int hostCallv(int fn, Oper* result, int count, Oper** args) noexcept {
-  return Excel12v(fn, result, count, args);
+    return Excel12v(fn, result, count, args);
 }
 // A call without arguments.
 inline int hostCall0(int fn, Oper* result) noexcept { return Excel12v(fn, result, 0, nullptr); }
 // xlFree of one value the host returned.
 inline void hostFree(Oper& value) noexcept {
-  Oper* list[1] = {&value};
-  Excel12v(xlFree, nullptr, 1, list);
+    Oper* list[1] = {&value};
+    Excel12v(xlFree, nullptr, 1, list);
 }
 
 // The rows this add-in registers, and the argument helps a row carries (the by-name rows five).
@@ -34,7 +34,7 @@ inline constexpr std::size_t kHostRegistrationRows = kRegisterByNameFunctions ? 
 constexpr std::size_t argumentHelps(std::size_t row) noexcept { return row < kRegistrationRows ? 3 : 5; }
 
 inline XChar* registrationHostText(std::size_t row, std::size_t column) noexcept {
-  return registrationPool12().stamp(registrationCell12(row, column));
+    return registrationPool12().stamp(registrationCell12(row, column));
 }
 inline XChar* menuHostText(std::size_t i) noexcept { return menuPool12().stamp(i); }
 inline XChar* miscHostText(MiscText which) noexcept { return miscPool12().stamp(which); }
@@ -46,9 +46,7 @@ using Oper = XLOPER;
 using XChar = char;
 inline constexpr int kMaxHostArguments = xlMaxArguments;
 
-inline int hostCallv(int fn, Oper* result, int count, Oper** args) noexcept {
-  return Excel4v(fn, result, count, args);
-}
+inline int hostCallv(int fn, Oper* result, int count, Oper** args) noexcept { return Excel4v(fn, result, count, args); }
 inline int hostCall0(int fn, Oper* result) noexcept { return Excel4(fn, result, 0); }
 inline void hostFree(Oper& value) noexcept { Excel4(xlFree, nullptr, 1, &value); }
 
@@ -56,7 +54,7 @@ inline constexpr std::size_t kHostRegistrationRows = kRegistrationRows;
 constexpr std::size_t argumentHelps(std::size_t) noexcept { return 3; }
 
 inline XChar* registrationHostText(std::size_t row, std::size_t column) noexcept {
-  return registrationText(row, static_cast<RegistrationColumn>(column));
+    return registrationText(row, static_cast<RegistrationColumn>(column));
 }
 inline XChar* menuHostText(std::size_t i) noexcept { return menuPool().stamp(i); }
 inline XChar* miscHostText(MiscText which) noexcept { return miscText(which); }

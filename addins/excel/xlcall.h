@@ -37,57 +37,57 @@ using XLDWORD = std::uint32_t;
 
 // One rectangle of cells on one sheet.
 struct XLREF {
-  XLWORD rwFirst;
-  XLWORD rwLast;
-  XLBYTE colFirst;
-  XLBYTE colLast;
+    XLWORD rwFirst;
+    XLWORD rwLast;
+    XLBYTE colFirst;
+    XLBYTE colLast;
 };
 
 // Several rectangles: count followed by that many XLREF (declared with room for one).
 struct XLMREF {
-  XLWORD count;
-  XLREF reftbl[1];
+    XLWORD count;
+    XLREF reftbl[1];
 };
 
 struct xloper {
-  union {
-    double num;          // xltypeNum
-    char* str;           // xltypeStr: counted string, first byte = length, no terminator
-    XLWORD xbool;        // xltypeBool
-    XLWORD err;          // xltypeErr
-    short w;             // xltypeInt
-    struct {
-      XLWORD count;      // always 1
-      XLREF ref;
-    } sref;              // xltypeSRef
-    struct {
-      XLMREF* lpmref;
-      std::uintptr_t idSheet;
-    } mref;              // xltypeRef
-    struct {
-      xloper* lparray;   // rows * columns OPERs, row by row
-      XLWORD rows;
-      XLWORD columns;
-    } array;             // xltypeMulti
-    struct {
-      union {
-        short level;     // xlflowRestart
-        short tbctrl;    // xlflowPause
-        std::uintptr_t idSheet;  // xlflowGoto
-      } valflow;
-      XLWORD rw;
-      XLBYTE col;
-      XLBYTE xlflow;
-    } flow;              // xltypeFlow
-    struct {
-      union {
-        XLBYTE* lpbData;
-        void* hdata;
-      } h;
-      std::int32_t cbData;
-    } bigdata;           // xltypeBigData
-  } val;
-  XLWORD xltype;
+    union {
+        double num;    // xltypeNum
+        char* str;     // xltypeStr: counted string, first byte = length, no terminator
+        XLWORD xbool;  // xltypeBool
+        XLWORD err;    // xltypeErr
+        short w;       // xltypeInt
+        struct {
+            XLWORD count;  // always 1
+            XLREF ref;
+        } sref;  // xltypeSRef
+        struct {
+            XLMREF* lpmref;
+            std::uintptr_t idSheet;
+        } mref;  // xltypeRef
+        struct {
+            xloper* lparray;  // rows * columns OPERs, row by row
+            XLWORD rows;
+            XLWORD columns;
+        } array;  // xltypeMulti
+        struct {
+            union {
+                short level;             // xlflowRestart
+                short tbctrl;            // xlflowPause
+                std::uintptr_t idSheet;  // xlflowGoto
+            } valflow;
+            XLWORD rw;
+            XLBYTE col;
+            XLBYTE xlflow;
+        } flow;  // xltypeFlow
+        struct {
+            union {
+                XLBYTE* lpbData;
+                void* hdata;
+            } h;
+            std::int32_t cbData;
+        } bigdata;  // xltypeBigData
+    } val;
+    XLWORD xltype;
 };
 
 using XLOPER = xloper;
@@ -105,56 +105,56 @@ using COL = std::int32_t;
 using IDSHEET = std::uintptr_t;
 
 struct XLREF12 {
-  RW rwFirst;
-  RW rwLast;
-  COL colFirst;
-  COL colLast;
+    RW rwFirst;
+    RW rwLast;
+    COL colFirst;
+    COL colLast;
 };
 
 struct XLMREF12 {
-  XLWORD count;
-  XLREF12 reftbl[1];
+    XLWORD count;
+    XLREF12 reftbl[1];
 };
 
 struct xloper12 {
-  union {
-    double num;          // xltypeNum
-    XCHAR* str;          // xltypeStr: wide counted string
-    std::int32_t xbool;  // xltypeBool
-    std::int32_t err;    // xltypeErr
-    std::int32_t w;      // xltypeInt
-    struct {
-      XLWORD count;      // always 1
-      XLREF12 ref;
-    } sref;              // xltypeSRef
-    struct {
-      XLMREF12* lpmref;
-      IDSHEET idSheet;
-    } mref;              // xltypeRef
-    struct {
-      xloper12* lparray; // rows * columns values, row by row
-      RW rows;
-      COL columns;
-    } array;             // xltypeMulti
-    struct {
-      union {
-        std::int32_t level;
-        std::int32_t tbctrl;
-        IDSHEET idSheet;
-      } valflow;
-      RW rw;
-      COL col;
-      XLBYTE xlflow;
-    } flow;              // xltypeFlow
-    struct {
-      union {
-        XLBYTE* lpbData;
-        void* hdata;
-      } h;
-      long cbData;
-    } bigdata;           // xltypeBigData
-  } val;
-  XLDWORD xltype;
+    union {
+        double num;          // xltypeNum
+        XCHAR* str;          // xltypeStr: wide counted string
+        std::int32_t xbool;  // xltypeBool
+        std::int32_t err;    // xltypeErr
+        std::int32_t w;      // xltypeInt
+        struct {
+            XLWORD count;  // always 1
+            XLREF12 ref;
+        } sref;  // xltypeSRef
+        struct {
+            XLMREF12* lpmref;
+            IDSHEET idSheet;
+        } mref;  // xltypeRef
+        struct {
+            xloper12* lparray;  // rows * columns values, row by row
+            RW rows;
+            COL columns;
+        } array;  // xltypeMulti
+        struct {
+            union {
+                std::int32_t level;
+                std::int32_t tbctrl;
+                IDSHEET idSheet;
+            } valflow;
+            RW rw;
+            COL col;
+            XLBYTE xlflow;
+        } flow;  // xltypeFlow
+        struct {
+            union {
+                XLBYTE* lpbData;
+                void* hdata;
+            } h;
+            long cbData;
+        } bigdata;  // xltypeBigData
+    } val;
+    XLDWORD xltype;
 };
 
 using XLOPER12 = xloper12;

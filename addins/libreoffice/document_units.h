@@ -13,15 +13,15 @@ namespace vapropcalc {
 // formula with a number as its result), or a name whose content is a number. The number is taken
 // as the spreadsheet add-in takes it (truncated, 0 to 127); anything else, or no such name, gives 0.
 class DocumentUnits final : public UnitDefaults {
- public:
-  explicit DocumentUnits(const css::uno::Reference<css::beans::XPropertySet>& document) : document_(document) {}
+  public:
+    explicit DocumentUnits(const css::uno::Reference<css::beans::XPropertySet>& document) : document_(document) {}
 
-  // DefaultUnits, read once per process like the spreadsheet add-in reads it once when it opens.
-  bool unitsRequired() const override;
-  std::int32_t baseUnits() const override;
+    // DefaultUnits, read once per process like the spreadsheet add-in reads it once when it opens.
+    bool unitsRequired() const override;
+    std::int32_t baseUnits() const override;
 
- private:
-  css::uno::Reference<css::beans::XPropertySet> document_;
+  private:
+    css::uno::Reference<css::beans::XPropertySet> document_;
 };
 
 }  // namespace vapropcalc

@@ -27,8 +27,7 @@ McadResult evaluate(COMPLEXSCALAR* out, const COMPLEXSCALAR* const (&args)[N], C
 
 // (out, x, UnitSet): the saturation and temperature-scale calls.
 template <OneInputExport Export>
-McadResult MCAD_CALL oneInput(COMPLEXSCALAR* out, const COMPLEXSCALAR* x,
-                              const COMPLEXSCALAR* unitSet) noexcept {
+McadResult MCAD_CALL oneInput(COMPLEXSCALAR* out, const COMPLEXSCALAR* x, const COMPLEXSCALAR* unitSet) noexcept {
     return evaluate(out, {x, unitSet}, [x](std::int32_t set) { return Export(x->real, set); });
 }
 
@@ -36,8 +35,7 @@ McadResult MCAD_CALL oneInput(COMPLEXSCALAR* out, const COMPLEXSCALAR* x,
 template <TwoInputExport Export>
 McadResult MCAD_CALL twoInputs(COMPLEXSCALAR* out, const COMPLEXSCALAR* a, const COMPLEXSCALAR* b,
                                const COMPLEXSCALAR* unitSet) noexcept {
-    return evaluate(out, {a, b, unitSet},
-                    [a, b](std::int32_t set) { return Export(a->real, b->real, set); });
+    return evaluate(out, {a, b, unitSet}, [a, b](std::int32_t set) { return Export(a->real, b->real, set); });
 }
 
 // (out, dummy): the library version; the argument is not looked at.
@@ -52,9 +50,14 @@ template <typename... Args>
 FUNCTIONINFO record(const char* name, const char* parameters, const char* description,
                     McadResult(MCAD_CALL* function)(COMPLEXSCALAR*, Args...)) noexcept {
     static_assert(sizeof...(Args) >= 1 && sizeof...(Args) <= MAX_ARGS);
-    FUNCTIONINFO r{name, parameters, description,
+    FUNCTIONINFO r{name,
+                   parameters,
+                   description,
                    // The host calls it back with exactly these parameters.
-                   reinterpret_cast<LPCFUNCTION>(function), COMPLEX_SCALAR, sizeof...(Args), {}};
+                   reinterpret_cast<LPCFUNCTION>(function),
+                   COMPLEX_SCALAR,
+                   sizeof...(Args),
+                   {}};
     for (unsigned int i = 0; i < r.nArgs; ++i) r.argType[i] = COMPLEX_SCALAR;
     return r;
 }
@@ -64,144 +67,184 @@ FUNCTIONINFO record(const char* name, const char* parameters, const char* descri
 FUNCTIONINFO* functionRecords() noexcept {
     // Registration order; texts as the host shows them.
     static FUNCTIONINFO records[] = {
-        record("StmTP", "T, UnitSet",
+        record("StmTP",
+               "T, UnitSet",
                "returns the saturated steam pressure given temperature consistent with UnitSet",
                oneInput<StmTP>),
-        record("StmPT", "P, UnitSet",
+        record("StmPT",
+               "P, UnitSet",
                "returns the saturated steam temperature given pressure consistent with UnitSet",
                oneInput<StmPT>),
-        record("StmTQH", "T, Q, UnitSet",
+        record("StmTQH",
+               "T, Q, UnitSet",
                "returns the enthalpy given temperature and quality consistent with UnitSet",
                twoInputs<StmTQH>),
-        record("StmTQS", "T, Q, UnitSet",
+        record("StmTQS",
+               "T, Q, UnitSet",
                "returns the steam/water entropy given temperature and quality consistent with UnitSet",
                twoInputs<StmTQS>),
-        record("StmTQV", "T, Q, UnitSet",
+        record("StmTQV",
+               "T, Q, UnitSet",
                "returns the steam/water specific volume given temperature and quality consistent with "
                "UnitSet",
                twoInputs<StmTQV>),
-        record("StmTQC", "T, Q, UnitSet",
+        record("StmTQC",
+               "T, Q, UnitSet",
                "returns the steam/water specific heat given temperature and quality consistent with "
                "UnitSet",
                twoInputs<StmTQC>),
-        record("StmTQW", "T, Q, UnitSet",
+        record("StmTQW",
+               "T, Q, UnitSet",
                "returns the speed of sound given temperature and quality consistent with UnitSet",
                twoInputs<StmTQW>),
-        record("StmTQG", "T, Q, UnitSet",
+        record("StmTQG",
+               "T, Q, UnitSet",
                "returns the isentropic expansion coefficient given temperature and quality consistent "
                "with UnitSet",
                twoInputs<StmTQG>),
-        record("StmTQK", "T, Q, UnitSet",
+        record("StmTQK",
+               "T, Q, UnitSet",
                "returns the steam/water thermal conductivity given temperature and quality consistent "
                "with UnitSet",
                twoInputs<StmTQK>),
-        record("StmTQM", "T, Q, UnitSet",
+        record("StmTQM",
+               "T, Q, UnitSet",
                "returns the steam/water dynamic viscosity given temperature and quality consistent with "
                "Unitset",
                twoInputs<StmTQM>),
-        record("StmPQH", "P, Q, UnitSet",
+        record("StmPQH",
+               "P, Q, UnitSet",
                "returns the steam/water enthalpy given pressure and quality consistent with UnitSet",
                twoInputs<StmPQH>),
-        record("StmPQS", "P, Q, UnitSet",
+        record("StmPQS",
+               "P, Q, UnitSet",
                "returns the steam/water entropy given pressure and quality consistent with UnitSet",
                twoInputs<StmPQS>),
-        record("StmPQV", "P, Q, UnitSet",
+        record("StmPQV",
+               "P, Q, UnitSet",
                "returns the steam/water specific volume given pressure and quality consistent with "
                "UnitSet",
                twoInputs<StmPQV>),
-        record("StmPQC", "P, Q, UnitSet",
+        record("StmPQC",
+               "P, Q, UnitSet",
                "returns the steam/water specific heat given pressure and quality consistent with "
                "UnitSet",
                twoInputs<StmPQC>),
-        record("StmPQW", "P, Q, UnitSet",
+        record("StmPQW",
+               "P, Q, UnitSet",
                "returns the speed of sound given pressure and quality consistent with UnitSet",
                twoInputs<StmPQW>),
-        record("StmPQG", "P, Q, UnitSet",
+        record("StmPQG",
+               "P, Q, UnitSet",
                "returns the isentropic expansion coefficient given pressure and quality consistent with "
                "UnitSet",
                twoInputs<StmPQG>),
-        record("StmPQK", "P, Q, UnitSet",
+        record("StmPQK",
+               "P, Q, UnitSet",
                "returns the steam/water thernal conductivity given pressure and quality consistent with "
                "UnitSet",
                twoInputs<StmPQK>),
-        record("StmPQM", "P, Q, UnitSet",
+        record("StmPQM",
+               "P, Q, UnitSet",
                "returns the steam/water dynamic viscosity given pressure and quality consistent with "
                "UnitSet",
                twoInputs<StmPQM>),
-        record("StmPTH", "P, T, UnitSet",
+        record("StmPTH",
+               "P, T, UnitSet",
                "returns the steam/water enthalpy given pressure and temperature consistent with UnitSet",
                twoInputs<StmPTH>),
-        record("StmPTS", "P, T, UnitSet",
+        record("StmPTS",
+               "P, T, UnitSet",
                "returns the steam/water entropy given pressure and temperature consistent with UnitSet",
                twoInputs<StmPTS>),
-        record("StmPTV", "P, T, UnitSet",
+        record("StmPTV",
+               "P, T, UnitSet",
                "returns the steam/water specific volume given pressure and temperature consistent with "
                "UnitSet",
                twoInputs<StmPTV>),
-        record("StmPTC", "P, T, UnitSet",
+        record("StmPTC",
+               "P, T, UnitSet",
                "returns the steam/water specific heat given pressure and temperature consistent with "
                "UnitSet",
                twoInputs<StmPTC>),
-        record("StmPTW", "P, T, UnitSet",
+        record("StmPTW",
+               "P, T, UnitSet",
                "returns the speed of sound given pressure and temperature consistent with UnitSet",
                twoInputs<StmPTW>),
-        record("StmPTG", "P, T, UnitSet",
+        record("StmPTG",
+               "P, T, UnitSet",
                "returns the isentropic expansion coefficient given pressure and temperature consistent "
                "with UnitSet",
                twoInputs<StmPTG>),
-        record("StmPTK", "P, T, UnitSet",
+        record("StmPTK",
+               "P, T, UnitSet",
                "returns the steam/water thermal conductivity given pressure and temperature consistent "
                "with UnitSet",
                twoInputs<StmPTK>),
-        record("StmPTM", "P, T, UnitSet",
+        record("StmPTM",
+               "P, T, UnitSet",
                "returns the steam/water dynamic viscosity given pressure and temperature consistent with "
                "UnitSet",
                twoInputs<StmPTM>),
-        record("StmPHT", "P, H, UnitSet",
+        record("StmPHT",
+               "P, H, UnitSet",
                "returns the steam/water temperature given pressure and enthalpy consistent with UnitSet",
                twoInputs<StmPHT>),
-        record("StmPHS", "P, H, UnitSet",
+        record("StmPHS",
+               "P, H, UnitSet",
                "returns the steam/water entropy given pressure and enthalpy consistent with UnitSet",
                twoInputs<StmPHS>),
-        record("StmPHV", "P, H, UnitSet",
+        record("StmPHV",
+               "P, H, UnitSet",
                "returns the steam/water specific volume given pressure and enthalpy consistent with "
                "UnitSet",
                twoInputs<StmPHV>),
-        record("StmPHQ", "P, H, UnitSet",
+        record("StmPHQ",
+               "P, H, UnitSet",
                "returns the steam quality given pressure and enthalpy consistent with UnitSet",
                twoInputs<StmPHQ>),
-        record("StmPHW", "P, H, UnitSet",
+        record("StmPHW",
+               "P, H, UnitSet",
                "returns the speed of sound given pressure and enthalpy consistent with UnitSet",
                twoInputs<StmPHW>),
-        record("StmPHG", "P, H, UnitSet",
+        record("StmPHG",
+               "P, H, UnitSet",
                "returns the isentropic expansion coefficient given pressure and enthalpy consistent with "
                "UnitSet",
                twoInputs<StmPHG>),
-        record("StmPST", "P, S, UnitSet",
+        record("StmPST",
+               "P, S, UnitSet",
                "returns the steam/water temperature given pressure and entropy consistent with UnitSet",
                twoInputs<StmPST>),
-        record("StmPSH", "P, S, UnitSet",
+        record("StmPSH",
+               "P, S, UnitSet",
                "returns the steam/water enthalpy given pressure and entropy consistent with UnitSet",
                twoInputs<StmPSH>),
-        record("StmPSV", "P, S, UnitSet",
+        record("StmPSV",
+               "P, S, UnitSet",
                "returns the steam/water specific volume given pressure and entropy consistent with "
                "UnitSet",
                twoInputs<StmPSV>),
-        record("StmPSQ", "P, S, UnitSet",
+        record("StmPSQ",
+               "P, S, UnitSet",
                "returns the steam quality given pressure and entropy consistent with UnitSet",
                twoInputs<StmPSQ>),
-        record("StmPSW", "P, S, UnitSet",
+        record("StmPSW",
+               "P, S, UnitSet",
                "returns the speed of sound given pressure and entropy consistent with UnitSet",
                twoInputs<StmPSW>),
-        record("StmPSG", "P, S, UnitSet",
+        record("StmPSG",
+               "P, S, UnitSet",
                "returns the isentropic expansion coefficient given pressure and entropy consistent with "
                "UnitSet",
                twoInputs<StmPSG>),
         record("StmVer", "dummy", "returns the version of the steam property library", version),
-        record("StmTempTI", "T, UnitSet",
+        record("StmTempTI",
+               "T, UnitSet",
                "returns the T68 temperature given T90 temperature consistent with UnitSet",
                oneInput<StmTempTI>),
-        record("StmTempIT", "T, UnitSet",
+        record("StmTempIT",
+               "T, UnitSet",
                "returns the T90 temperature given T68 temperature consistent with UnitSet",
                oneInput<StmTempIT>),
     };
@@ -210,8 +253,7 @@ FUNCTIONINFO* functionRecords() noexcept {
 }
 
 void registerAddin(McadModule module) noexcept {
-    if (!CreateUserErrorMessageTable(module, static_cast<unsigned int>(messageCount),
-                                     messageTable.data())) {
+    if (!CreateUserErrorMessageTable(module, static_cast<unsigned int>(messageCount), messageTable.data())) {
         return;
     }
     FUNCTIONINFO* const records = functionRecords();

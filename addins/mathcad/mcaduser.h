@@ -53,12 +53,12 @@ using LPCFUNCTION = McadResult(MCAD_CALL*)(void* const, const void* const, ...);
 
 // One user function as the host registers it. The host only reads the texts.
 struct FUNCTIONINFO {
-    const char* lpstrName;         // the name used in a worksheet
-    const char* lpstrParameters;   // the parameter text shown by the host
-    const char* lpstrDescription;  // the description shown by the host
-    LPCFUNCTION lpfnMyCFunction;   // the function
-    unsigned long returnType;      // COMPLEX_SCALAR
-    unsigned int nArgs;            // number of arguments, 1 to MAX_ARGS
+    const char* lpstrName;            // the name used in a worksheet
+    const char* lpstrParameters;      // the parameter text shown by the host
+    const char* lpstrDescription;     // the description shown by the host
+    LPCFUNCTION lpfnMyCFunction;      // the function
+    unsigned long returnType;         // COMPLEX_SCALAR
+    unsigned int nArgs;               // number of arguments, 1 to MAX_ARGS
     unsigned long argType[MAX_ARGS];  // type of each argument, COMPLEX_SCALAR
 };
 

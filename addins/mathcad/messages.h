@@ -42,34 +42,31 @@ inline constexpr std::size_t messageCount = 19;
 
 // The message table, registered with the host in this order.
 inline constexpr std::array<const char*, messageCount> messageTable{
-    "interrupted",                             //  1
-    "insufficient memory",                     //  2
-    "must be real",                            //  3
-    "invalid unit set number",                 //  4
-    "temperature too high",                    //  5
-    "temperature too low",                     //  6
-    "pressure too high",                       //  7
-    "pressure too low",                        //  8
-    "enthalpy too low",                        //  9
-    "enthalpy too high",                       // 10
-    "entropy too low",                         // 11
-    "entropy too high",                        // 12
-    "convergence error",                       // 13
-    "input value out of range",                // 14
-    "internal error",                          // 15
-    "quality out of range",                    // 16
-    "pressure outside of saturation range",    // 17
-    "temperature outside of saturation range", // 18
-    "transport properties not available",      // 19
+    "interrupted",                              //  1
+    "insufficient memory",                      //  2
+    "must be real",                             //  3
+    "invalid unit set number",                  //  4
+    "temperature too high",                     //  5
+    "temperature too low",                      //  6
+    "pressure too high",                        //  7
+    "pressure too low",                         //  8
+    "enthalpy too low",                         //  9
+    "enthalpy too high",                        // 10
+    "entropy too low",                          // 11
+    "entropy too high",                         // 12
+    "convergence error",                        // 13
+    "input value out of range",                 // 14
+    "internal error",                           // 15
+    "quality out of range",                     // 16
+    "pressure outside of saturation range",     // 17
+    "temperature outside of saturation range",  // 18
+    "transport properties not available",       // 19
 };
-static_assert(static_cast<std::size_t>(Message::TransportNotAvailable) == messageCount,
-              "one enumerator per message");
+static_assert(static_cast<std::size_t>(Message::TransportNotAvailable) == messageCount, "one enumerator per message");
 
 constexpr unsigned int messageIndex(Message m) noexcept { return static_cast<unsigned int>(m); }
 
-constexpr std::string_view messageText(Message m) noexcept {
-    return messageTable[messageIndex(m) - 1];
-}
+constexpr std::string_view messageText(Message m) noexcept { return messageTable[messageIndex(m) - 1]; }
 
 // The enumerators and the texts name the same lines.
 static_assert(messageText(Message::Interrupted) == "interrupted");
@@ -88,10 +85,8 @@ static_assert(messageText(Message::ConvergenceError) == "convergence error");
 static_assert(messageText(Message::InputOutOfRange) == "input value out of range");
 static_assert(messageText(Message::InternalError) == "internal error");
 static_assert(messageText(Message::QualityOutOfRange) == "quality out of range");
-static_assert(messageText(Message::PressureOutsideSaturation) ==
-              "pressure outside of saturation range");
-static_assert(messageText(Message::TemperatureOutsideSaturation) ==
-              "temperature outside of saturation range");
+static_assert(messageText(Message::PressureOutsideSaturation) == "pressure outside of saturation range");
+static_assert(messageText(Message::TemperatureOutsideSaturation) == "temperature outside of saturation range");
 static_assert(messageText(Message::TransportNotAvailable) == "transport properties not available");
 
 // Index of the message with this text; a text missing from the table stops the compilation.

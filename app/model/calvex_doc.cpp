@@ -11,8 +11,7 @@ namespace calvex {
 namespace {
 
 // Format words and input selection that the form could have set.
-bool hasValidSettings(std::uint32_t selection, const std::array<DisplayFormat, kPropertyCount>& formats) noexcept
-{
+bool hasValidSettings(std::uint32_t selection, const std::array<DisplayFormat, kPropertyCount>& formats) noexcept {
     for (int p = 0; p < kPropertyCount; ++p) {
         if (!isValidFormat(p, formats[static_cast<std::size_t>(p)])) {
             return false;
@@ -23,13 +22,9 @@ bool hasValidSettings(std::uint32_t selection, const std::array<DisplayFormat, k
 
 }  // namespace
 
-CCalvexDoc::CCalvexDoc()
-{
-    OnNewDocument();
-}
+CCalvexDoc::CCalvexDoc() { OnNewDocument(); }
 
-bool CCalvexDoc::OnNewDocument()
-{
+bool CCalvexDoc::OnNewDocument() {
     inputSelection_ = 0;
     selected_ = 0;
     newDocument_ = true;
@@ -44,8 +39,7 @@ bool CCalvexDoc::OnNewDocument()
     return true;
 }
 
-void CCalvexDoc::UpdateMaxima() noexcept
-{
+void CCalvexDoc::UpdateMaxima() noexcept {
     for (int p = 0; p < kPropertyCount; ++p) {
         if (current_.value(p) > maxima_.value(p)) {
             maxima_.setValue(p, current_.value(p));
@@ -53,8 +47,7 @@ void CCalvexDoc::UpdateMaxima() noexcept
     }
 }
 
-int CCalvexDoc::StoreCurrentPoint()
-{
+int CCalvexDoc::StoreCurrentPoint() {
     stored_.push_back(current_);
     UpdateMaxima();
     modified_ = true;
@@ -62,8 +55,7 @@ int CCalvexDoc::StoreCurrentPoint()
     return GetStoredCount();
 }
 
-int CCalvexDoc::DeleteStoredPoint(int i)
-{
+int CCalvexDoc::DeleteStoredPoint(int i) {
     if (i >= 0 && i < GetStoredCount()) {
         stored_.erase(stored_.begin() + i);
         modified_ = true;
@@ -72,8 +64,7 @@ int CCalvexDoc::DeleteStoredPoint(int i)
     return GetStoredCount();
 }
 
-bool CCalvexDoc::RecallStoredPoint(int i)
-{
+bool CCalvexDoc::RecallStoredPoint(int i) {
     const CStatePoint* p = StoredPoint(i);
     if (!p) {
         return false;
@@ -83,8 +74,7 @@ bool CCalvexDoc::RecallStoredPoint(int i)
     return true;
 }
 
-bool CCalvexDoc::ReplaceStoredPoint(int i)
-{
+bool CCalvexDoc::ReplaceStoredPoint(int i) {
     if (i < 0 || i >= GetStoredCount()) {
         return false;
     }
@@ -95,47 +85,40 @@ bool CCalvexDoc::ReplaceStoredPoint(int i)
     return true;
 }
 
-const CStatePoint* CCalvexDoc::StoredPoint(int i) const noexcept
-{
+const CStatePoint* CCalvexDoc::StoredPoint(int i) const noexcept {
     return (i >= 0 && i < GetStoredCount()) ? &stored_[static_cast<std::size_t>(i)] : nullptr;
 }
 
-double CCalvexDoc::GetStoredValue(int i, int property) const noexcept
-{
+double CCalvexDoc::GetStoredValue(int i, int property) const noexcept {
     const CStatePoint* p = StoredPoint(i);
     return p ? p->value(property) : NotAvailableMarker;
 }
 
-std::string CCalvexDoc::GetStoredLabel(int i) const
-{
+std::string CCalvexDoc::GetStoredLabel(int i) const {
     const CStatePoint* p = StoredPoint(i);
     return p ? p->label() : std::string{};
 }
 
-DisplayFormat CCalvexDoc::GetDisplayFormat(int property) const noexcept
-{
+DisplayFormat CCalvexDoc::GetDisplayFormat(int property) const noexcept {
     return (property >= 0 && property < kPropertyCount) ? formats_[static_cast<std::size_t>(property)]
-                                                         : DisplayFormat{0};
+                                                        : DisplayFormat{0};
 }
 
-void CCalvexDoc::SetDisplayFormat(int property, DisplayFormat f)
-{
+void CCalvexDoc::SetDisplayFormat(int property, DisplayFormat f) {
     if (property >= 0 && property < kPropertyCount) {
         formats_[static_cast<std::size_t>(property)] = f;
         Changed();
     }
 }
 
-std::string CCalvexDoc::GetTitle() const
-{
+std::string CCalvexDoc::GetTitle() const {
     if (pathName_.empty()) {
         return "Untitled";
     }
     return std::filesystem::path(pathName_).filename().string();
 }
 
-void CCalvexDoc::Serialize(ArchiveWriter& ar) const
-{
+void CCalvexDoc::Serialize(ArchiveWriter& ar) const {
     ar.writeI32(GetStoredCount());
     ar.writeI32(static_cast<std::int32_t>(inputSelection_));
     ar.writeI32(selected_);
@@ -149,15 +132,13 @@ void CCalvexDoc::Serialize(ArchiveWriter& ar) const
     }
 }
 
-std::vector<std::uint8_t> CCalvexDoc::SaveToBytes() const
-{
+std::vector<std::uint8_t> CCalvexDoc::SaveToBytes() const {
     ArchiveWriter ar;
     Serialize(ar);
     return ar.bytes();
 }
 
-DocFileResult CCalvexDoc::LoadFromBytes(std::span<const std::uint8_t> bytes)
-{
+DocFileResult CCalvexDoc::LoadFromBytes(std::span<const std::uint8_t> bytes) {
     // Everything is read into a separate record first; the document changes only at the end.
     ArchiveReader ar(bytes);
     Contents c;
@@ -194,12 +175,9 @@ DocFileResult CCalvexDoc::LoadFromBytes(std::span<const std::uint8_t> bytes)
         }
     }
     switch (ar.status()) {
-    case ArchiveStatus::Ok:
-        break;
-    case ArchiveStatus::EndOfFile:
-        return {false, kMsgPastEnd};
-    case ArchiveStatus::BadFormat:
-        return {false, kMsgUnexpectedFormat};
+        case ArchiveStatus::Ok: break;
+        case ArchiveStatus::EndOfFile: return {false, kMsgPastEnd};
+        case ArchiveStatus::BadFormat: return {false, kMsgUnexpectedFormat};
     }
     inputSelection_ = c.inputSelection;
     selected_ = c.selected;
@@ -213,8 +191,7 @@ DocFileResult CCalvexDoc::LoadFromBytes(std::span<const std::uint8_t> bytes)
     return {};
 }
 
-DocFileResult CCalvexDoc::OnOpenDocument(const std::string& path)
-{
+DocFileResult CCalvexDoc::OnOpenDocument(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         return {false, kMsgFailedToOpen};
@@ -241,8 +218,7 @@ DocFileResult CCalvexDoc::OnOpenDocument(const std::string& path)
     return r;
 }
 
-DocFileResult CCalvexDoc::OnSaveDocument(const std::string& path)
-{
+DocFileResult CCalvexDoc::OnSaveDocument(const std::string& path) {
     // Written beside the target and renamed over it, so a failed save keeps the old file.
     const std::vector<std::uint8_t> bytes = SaveToBytes();
     const std::string temp = path + ".tmp";
@@ -273,8 +249,7 @@ DocFileResult CCalvexDoc::OnSaveDocument(const std::string& path)
     return {};
 }
 
-std::string substituteFileName(const std::string& message, const std::string& fileName)
-{
+std::string substituteFileName(const std::string& message, const std::string& fileName) {
     std::string out = message;
     const std::size_t at = out.find("%1");
     if (at != std::string::npos) {

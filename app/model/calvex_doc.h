@@ -37,7 +37,7 @@ inline constexpr const char* kMsgFailedToOpen = "Failed to open document.";
 inline constexpr const char* kMsgFailedToSave = "Failed to save document.";
 
 class CCalvexDoc {
-public:
+  public:
     // Files above this size are not read (a document of stored points is a few kilobytes).
     static constexpr std::size_t kMaxFileBytes = 64u << 20;
 
@@ -78,14 +78,12 @@ public:
     const CStatePoint& MaximaPoint() const noexcept { return maxima_; }
 
     std::uint32_t InputSelection() const noexcept { return inputSelection_; }
-    void SetInputSelection(std::uint32_t mask)
-    {
+    void SetInputSelection(std::uint32_t mask) {
         inputSelection_ = mask;
         Changed();
     }
     std::int32_t SelectedIndex() const noexcept { return selected_; }
-    void SetSelectedIndex(std::int32_t i)
-    {
+    void SetSelectedIndex(std::int32_t i) {
         selected_ = i;
         Changed();
     }
@@ -97,8 +95,7 @@ public:
     const std::array<DisplayFormat, kPropertyCount>& DisplayFormats() const noexcept { return formats_; }
 
     bool IsModified() const noexcept { return modified_; }
-    void SetModifiedFlag(bool modified = true)
-    {
+    void SetModifiedFlag(bool modified = true) {
         modified_ = modified;
         Changed();
     }
@@ -109,8 +106,7 @@ public:
     const std::string& GetPathName() const noexcept { return pathName_; }
     std::string GetTitle() const;
 
-    static constexpr std::array<DisplayFormat, kPropertyCount> DefaultFormats()
-    {
+    static constexpr std::array<DisplayFormat, kPropertyCount> DefaultFormats() {
         std::array<DisplayFormat, kPropertyCount> f{};
         for (int i = 0; i < kPropertyCount; ++i) {
             f[static_cast<std::size_t>(i)] = kProperties[static_cast<std::size_t>(i)].defaultDigits;
@@ -118,7 +114,7 @@ public:
         return f;
     }
 
-private:
+  private:
     struct Contents {
         std::int32_t storedCount = 0;
         std::uint32_t inputSelection = 0;
@@ -130,8 +126,7 @@ private:
     };
 
     void UpdateMaxima() noexcept;
-    void Changed() const
-    {
+    void Changed() const {
         if (listener_) {
             listener_();
         }

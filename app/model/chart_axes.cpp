@@ -8,20 +8,17 @@
 namespace calvex {
 namespace {
 
-int unitOf(const PropertyFormats& f, int property) noexcept
-{
+int unitOf(const PropertyFormats& f, int property) noexcept {
     return formatUnit(f.formats[static_cast<std::size_t>(property)]);
 }
 
-std::string withUnit(const char* name, PropertyKind kind, int unit)
-{
+std::string withUnit(const char* name, PropertyKind kind, int unit) {
     return std::string(name) + " - " + std::string(unitText(kind, unit));
 }
 
 }  // namespace
 
-AxisRange niceAxis(double min, double max, int ticks)
-{
+AxisRange niceAxis(double min, double max, int ticks) {
     if (!(max > min)) {
         max = min + 1.0;
     }
@@ -40,8 +37,7 @@ AxisRange niceAxis(double min, double max, int ticks)
     return {std::floor(min / step + kSlack) * step, std::ceil(max / step - kSlack) * step, step};
 }
 
-std::vector<double> axisTicks(const AxisRange& axis)
-{
+std::vector<double> axisTicks(const AxisRange& axis) {
     std::vector<double> t;
     const long n = std::lround((axis.hi - axis.lo) / axis.step);
     for (long i = 0; i <= n && i <= 1000; ++i) {
@@ -50,28 +46,27 @@ std::vector<double> axisTicks(const AxisRange& axis)
     return t;
 }
 
-std::string tickText(double value, double step)
-{
+std::string tickText(double value, double step) {
     // Decimals of the step: 0 for 1, 2, 5 and their multiples of ten, one for 0.5 and 2.5, ...
     int decimals = 0;
-    while (decimals < 10 && std::fabs(step * std::pow(10.0, decimals) - std::round(step * std::pow(10.0, decimals))) > 1e-9) {
+    while (decimals < 10 &&
+           std::fabs(step * std::pow(10.0, decimals) - std::round(step * std::pow(10.0, decimals))) > 1e-9) {
         ++decimals;
     }
     const double rounded = std::round(value / step) * step;  // no 0.30000000000000004
     char buf[64];
-    const auto r = std::to_chars(buf, buf + sizeof buf, rounded == 0.0 ? 0.0 : rounded, std::chars_format::fixed, decimals);
+    const auto r =
+        std::to_chars(buf, buf + sizeof buf, rounded == 0.0 ? 0.0 : rounded, std::chars_format::fixed, decimals);
     return std::string(buf, r.ptr);
 }
 
-std::string shortNumber(double value)
-{
+std::string shortNumber(double value) {
     char buf[64];
     const auto r = std::to_chars(buf, buf + sizeof buf, value);
     return std::string(buf, r.ptr);
 }
 
-ChartValues chartValues(ChartKind kind, const ChartState& state, const PropertyFormats& formats) noexcept
-{
+ChartValues chartValues(ChartKind kind, const ChartState& state, const PropertyFormats& formats) noexcept {
     const double x = fromInternal(state.s, PropertyKind::Entropy, unitOf(formats, kEntropy));
     const double y = kind == ChartKind::TemperatureEntropy
                          ? fromInternal(state.T, PropertyKind::Temperature, unitOf(formats, kTemperature))
@@ -79,20 +74,17 @@ ChartValues chartValues(ChartKind kind, const ChartState& state, const PropertyF
     return {x, y};
 }
 
-std::string xAxisTitle(const PropertyFormats& formats)
-{
+std::string xAxisTitle(const PropertyFormats& formats) {
     return withUnit("Entropy", PropertyKind::Entropy, unitOf(formats, kEntropy));
 }
 
-std::string yAxisTitle(ChartKind kind, const PropertyFormats& formats)
-{
+std::string yAxisTitle(ChartKind kind, const PropertyFormats& formats) {
     return kind == ChartKind::TemperatureEntropy
                ? withUnit("Temperature", PropertyKind::Temperature, unitOf(formats, kTemperature))
                : withUnit("Enthalpy", PropertyKind::Enthalpy, unitOf(formats, kEnthalpy));
 }
 
-std::string isobarLabel(double pressure, const PropertyFormats& formats)
-{
+std::string isobarLabel(double pressure, const PropertyFormats& formats) {
     const int unit = unitOf(formats, kPressure);
     // The isobars are at round values of the unit: the shortest text gives them back.
     const double shown = fromInternal(pressure, PropertyKind::Pressure, unit);

@@ -52,8 +52,7 @@ struct ChartMapping {
     AxisRange x;
     AxisRange y;
 
-    CanvasPoint map(double xv, double yv) const noexcept
-    {
+    CanvasPoint map(double xv, double yv) const noexcept {
         return {plot.x + (xv - x.lo) / (x.hi - x.lo) * plot.w, plot.y + plot.h - (yv - y.lo) / (y.hi - y.lo) * plot.h};
     }
 };

@@ -17,29 +17,20 @@ constexpr int kChartMask = if97::kMaskT | if97::kMaskH | if97::kMaskS;
 // Unit 1 of every kind is the IFC-67 library's English unit.
 constexpr int kLibraryUnit = 1;
 
-double toLibrary(double internal, PropertyKind kind) noexcept
-{
-    return fromInternal(internal, kind, kLibraryUnit);
-}
+double toLibrary(double internal, PropertyKind kind) noexcept { return fromInternal(internal, kind, kLibraryUnit); }
 
-double fromLibrary(double value, PropertyKind kind) noexcept
-{
-    return toInternal(value, kind, kLibraryUnit);
-}
+double fromLibrary(double value, PropertyKind kind) noexcept { return toInternal(value, kind, kLibraryUnit); }
 
 // A library result: a value above -1000 (a liquid's enthalpy or entropy near 32 F is slightly
 // negative), finite.
-bool isLibraryValue(double v) noexcept
-{
-    return std::isfinite(v) && v > -1000.0;
-}
+bool isLibraryValue(double v) noexcept { return std::isfinite(v) && v > -1000.0; }
 
-std::optional<ChartState> libraryState(double tF, double h, double s) noexcept
-{
+std::optional<ChartState> libraryState(double tF, double h, double s) noexcept {
     if (!isLibraryValue(tF) || !isLibraryValue(h) || !isLibraryValue(s)) {
         return std::nullopt;
     }
-    return ChartState{fromLibrary(tF, PropertyKind::Temperature), fromLibrary(s, PropertyKind::Entropy),
+    return ChartState{fromLibrary(tF, PropertyKind::Temperature),
+                      fromLibrary(s, PropertyKind::Entropy),
                       fromLibrary(h, PropertyKind::Enthalpy)};
 }
 
@@ -55,8 +46,7 @@ constexpr double kTMin67 = 32.0;
 // ---------------------------------------------------------------------------------------------
 // IF97
 
-std::optional<ChartState> If97ChartFormulation::read() const
-{
+std::optional<ChartState> If97ChartFormulation::read() const {
     if (if97::isErrorStatus(state_.status())) {
         return std::nullopt;
     }
@@ -67,94 +57,69 @@ std::optional<ChartState> If97ChartFormulation::read() const
     return c;
 }
 
-std::optional<ChartState> If97ChartFormulation::atPT(double p, double T)
-{
+std::optional<ChartState> If97ChartFormulation::atPT(double p, double T) {
     state_.computePT(p, T, kChartMask);
     return read();
 }
 
-std::optional<ChartState> If97ChartFormulation::atPX(double p, double x)
-{
+std::optional<ChartState> If97ChartFormulation::atPX(double p, double x) {
     state_.computePX(p, x, kChartMask);
     return read();
 }
 
-std::optional<ChartState> If97ChartFormulation::atTX(double T, double x)
-{
+std::optional<ChartState> If97ChartFormulation::atTX(double T, double x) {
     state_.computeTX(T, x, kChartMask);
     return read();
 }
 
-std::optional<ChartState> If97ChartFormulation::atPS(double p, double s)
-{
+std::optional<ChartState> If97ChartFormulation::atPS(double p, double s) {
     state_.computePS(p, s, kChartMask, 0);
     return read();
 }
 
-std::optional<double> If97ChartFormulation::saturationTemperature(double p)
-{
+std::optional<double> If97ChartFormulation::saturationTemperature(double p) {
     if (!(p >= if97::kPs273) || p > if97::kPc) {
         return std::nullopt;
     }
     return if97::saturationTemperature(p);
 }
 
-double If97ChartFormulation::criticalTemperature() const noexcept
-{
-    return if97::kTc;
-}
+double If97ChartFormulation::criticalTemperature() const noexcept { return if97::kTc; }
 
-double If97ChartFormulation::criticalPressure() const noexcept
-{
-    return if97::kPc;
-}
+double If97ChartFormulation::criticalPressure() const noexcept { return if97::kPc; }
 
-double If97ChartFormulation::lowestTemperature() const noexcept
-{
-    return 273.15;
-}
+double If97ChartFormulation::lowestTemperature() const noexcept { return 273.15; }
 
-double If97ChartFormulation::lowestPressure() const noexcept
-{
-    return 1e-7;
-}
+double If97ChartFormulation::lowestPressure() const noexcept { return 1e-7; }
 
-double If97ChartFormulation::highestPressure() const noexcept
-{
-    return 100.0;
-}
+double If97ChartFormulation::highestPressure() const noexcept { return 100.0; }
 
 // ---------------------------------------------------------------------------------------------
 // IFC-67
 
-std::optional<ChartState> Ifc67ChartFormulation::atPT(double p, double T)
-{
+std::optional<ChartState> Ifc67ChartFormulation::atPT(double p, double T) {
     const double pp = toLibrary(p, PropertyKind::Pressure);
     const double tt = toLibrary(T, PropertyKind::Temperature);
     return libraryState(tt, Stm67PTH(pp, tt), Stm67PTS(pp, tt));
 }
 
-std::optional<ChartState> Ifc67ChartFormulation::atPX(double p, double x)
-{
+std::optional<ChartState> Ifc67ChartFormulation::atPX(double p, double x) {
     const double pp = toLibrary(p, PropertyKind::Pressure);
     return libraryState(Stm67PT(pp), Stm67PQH(pp, x), Stm67PQS(pp, x));
 }
 
-std::optional<ChartState> Ifc67ChartFormulation::atTX(double T, double x)
-{
+std::optional<ChartState> Ifc67ChartFormulation::atTX(double T, double x) {
     const double tt = toLibrary(T, PropertyKind::Temperature);
     return libraryState(tt, Stm67TQH(tt, x), Stm67TQS(tt, x));
 }
 
-std::optional<ChartState> Ifc67ChartFormulation::atPS(double p, double s)
-{
+std::optional<ChartState> Ifc67ChartFormulation::atPS(double p, double s) {
     const double pp = toLibrary(p, PropertyKind::Pressure);
     const double ss = toLibrary(s, PropertyKind::Entropy);
     return libraryState(Stm67PST(pp, ss), Stm67PSH(pp, ss), ss);
 }
 
-std::optional<double> Ifc67ChartFormulation::saturationTemperature(double p)
-{
+std::optional<double> Ifc67ChartFormulation::saturationTemperature(double p) {
     const double t = Stm67PT(toLibrary(p, PropertyKind::Pressure));
     if (!isLibraryValue(t)) {
         return std::nullopt;
@@ -162,33 +127,21 @@ std::optional<double> Ifc67ChartFormulation::saturationTemperature(double p)
     return fromLibrary(t, PropertyKind::Temperature);
 }
 
-double Ifc67ChartFormulation::criticalTemperature() const noexcept
-{
+double Ifc67ChartFormulation::criticalTemperature() const noexcept {
     return fromLibrary(kTc67, PropertyKind::Temperature);
 }
 
-double Ifc67ChartFormulation::criticalPressure() const noexcept
-{
-    return fromLibrary(kPc67, PropertyKind::Pressure);
-}
+double Ifc67ChartFormulation::criticalPressure() const noexcept { return fromLibrary(kPc67, PropertyKind::Pressure); }
 
-double Ifc67ChartFormulation::lowestTemperature() const noexcept
-{
+double Ifc67ChartFormulation::lowestTemperature() const noexcept {
     return fromLibrary(kTMin67, PropertyKind::Temperature);
 }
 
-double Ifc67ChartFormulation::lowestPressure() const noexcept
-{
-    return fromLibrary(kPMin67, PropertyKind::Pressure);
-}
+double Ifc67ChartFormulation::lowestPressure() const noexcept { return fromLibrary(kPMin67, PropertyKind::Pressure); }
 
-double Ifc67ChartFormulation::highestPressure() const noexcept
-{
-    return fromLibrary(kPMax67, PropertyKind::Pressure);
-}
+double Ifc67ChartFormulation::highestPressure() const noexcept { return fromLibrary(kPMax67, PropertyKind::Pressure); }
 
-std::unique_ptr<ChartFormulation> makeChartFormulation(bool ifc67)
-{
+std::unique_ptr<ChartFormulation> makeChartFormulation(bool ifc67) {
     if (ifc67) {
         return std::make_unique<Ifc67ChartFormulation>();
     }

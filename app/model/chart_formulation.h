@@ -24,7 +24,7 @@ struct ChartState {
 };
 
 class ChartFormulation {
-public:
+  public:
     virtual ~ChartFormulation() = default;
 
     // Single-phase state at (p MPa, T K).
@@ -49,7 +49,7 @@ public:
 
 // IF97 by the program's own core.
 class If97ChartFormulation final : public ChartFormulation {
-public:
+  public:
     std::optional<ChartState> atPT(double p, double T) override;
     std::optional<ChartState> atPX(double p, double x) override;
     std::optional<ChartState> atTX(double T, double x) override;
@@ -61,14 +61,14 @@ public:
     double lowestPressure() const noexcept override;
     double highestPressure() const noexcept override;
 
-private:
+  private:
     std::optional<ChartState> read() const;
     if97::IF97State state_;
 };
 
 // IFC-67 by the vaprop67 library.
 class Ifc67ChartFormulation final : public ChartFormulation {
-public:
+  public:
     std::optional<ChartState> atPT(double p, double T) override;
     std::optional<ChartState> atPX(double p, double x) override;
     std::optional<ChartState> atTX(double T, double x) override;

@@ -18,44 +18,25 @@ inline constexpr int kMaxDigits = 8;
 inline constexpr double NotAvailableMarker = -20.0;
 
 // Values of -1 or less are status codes or markers, not property values.
-constexpr bool isPropertyValue(double v) noexcept
-{
-    return !(v <= -1.0);
-}
+constexpr bool isPropertyValue(double v) noexcept { return !(v <= -1.0); }
 
-constexpr int formatDigits(DisplayFormat f) noexcept
-{
-    return f & 0x0F;
-}
-constexpr int formatStyle(DisplayFormat f) noexcept
-{
-    return (f >> 4) & 0x0F;
-}
-constexpr int formatUnit(DisplayFormat f) noexcept
-{
-    return (f >> 8) & 0xFF;
-}
+constexpr int formatDigits(DisplayFormat f) noexcept { return f & 0x0F; }
+constexpr int formatStyle(DisplayFormat f) noexcept { return (f >> 4) & 0x0F; }
+constexpr int formatUnit(DisplayFormat f) noexcept { return (f >> 8) & 0xFF; }
 
-constexpr int clampDigits(int digits) noexcept
-{
-    return digits < 0 ? 0 : (digits > kMaxDigits ? kMaxDigits : digits);
-}
+constexpr int clampDigits(int digits) noexcept { return digits < 0 ? 0 : (digits > kMaxDigits ? kMaxDigits : digits); }
 
-constexpr DisplayFormat makeFormat(int digits, int style, int unit) noexcept
-{
+constexpr DisplayFormat makeFormat(int digits, int style, int unit) noexcept {
     return static_cast<DisplayFormat>((digits & 0x0F) | ((style & 0x0F) << 4) | ((unit & 0xFF) << 8));
 }
 
-constexpr DisplayFormat withDigits(DisplayFormat f, int digits) noexcept
-{
+constexpr DisplayFormat withDigits(DisplayFormat f, int digits) noexcept {
     return makeFormat(digits, formatStyle(f), formatUnit(f));
 }
-constexpr DisplayFormat withStyle(DisplayFormat f, int style) noexcept
-{
+constexpr DisplayFormat withStyle(DisplayFormat f, int style) noexcept {
     return makeFormat(formatDigits(f), style, formatUnit(f));
 }
-constexpr DisplayFormat withUnit(DisplayFormat f, int unit) noexcept
-{
+constexpr DisplayFormat withUnit(DisplayFormat f, int unit) noexcept {
     return makeFormat(formatDigits(f), formatStyle(f), unit);
 }
 

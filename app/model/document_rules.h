@@ -13,8 +13,7 @@ namespace calvex {
 
 // A format word the form can give a property: 0 to 8 digits, the fixed or the scientific style,
 // and a unit of the property's list (the quality and the Prandtl number have none: unit 0).
-constexpr bool isValidFormat(int property, DisplayFormat f) noexcept
-{
+constexpr bool isValidFormat(int property, DisplayFormat f) noexcept {
     if (property < 0 || property >= kPropertyCount) {
         return false;
     }
@@ -29,8 +28,7 @@ inline constexpr std::uint32_t kSelectionBits = 0xFFFFu;
 // An input selection the form's check boxes can make, with or without the IFC-67 bit: none,
 // one input, or one of the pairs the program computes (the check boxes disable every other
 // combination). Bits other than the five inputs and the formulation are never set.
-constexpr bool isValidInputSelection(std::uint32_t selection) noexcept
-{
+constexpr bool isValidInputSelection(std::uint32_t selection) noexcept {
     const std::uint32_t low = selection & kSelectionBits;
     if ((low & ~(kInputBits | kInputIfc67)) != 0) {
         return false;

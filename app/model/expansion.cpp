@@ -24,28 +24,25 @@ constexpr int kEndStateProperties[] = {kTemperature, kQuality, kEntropy, kVolume
 constexpr int kTransportProperties[] = {kViscosity, kConductivity, kPrandtl};
 
 class Steps {
-public:
+  public:
     explicit Steps(const ExpansionInput& in) { r_.values = in.boxes; }
 
     double box(int b) const noexcept { return r_.values[static_cast<std::size_t>(b)]; }
 
-    void set(int b, double v) noexcept
-    {
+    void set(int b, double v) noexcept {
         r_.values[static_cast<std::size_t>(b)] = v;
         r_.set[static_cast<std::size_t>(b)] = true;
     }
     void restore(int b) noexcept { r_.restored[static_cast<std::size_t>(b)] = true; }
 
-    ExpansionReport refuse(ExpansionRefusal why, bool focusPressure = false)
-    {
+    ExpansionReport refuse(ExpansionRefusal why, bool focusPressure = false) {
         r_.refusal = why;
         r_.focusToPressure = focusPressure;
         return r_;
     }
 
     // The "To" boxes in the shape the point calculation reads them.
-    FormValues toBoxes() const noexcept
-    {
+    FormValues toBoxes() const noexcept {
         FormValues v{};
         for (int p = 0; p < kPropertyCount; ++p) {
             v[static_cast<std::size_t>(p)] = box(p);
@@ -55,8 +52,7 @@ public:
 
     // The boxes an end-state calculation filled (an IFC-67 calculation fills them even when it
     // fails, with the library's codes).
-    void takeFilled(const ComputeReport& end) noexcept
-    {
+    void takeFilled(const ComputeReport& end) noexcept {
         for (int p = 0; p < kPropertyCount; ++p) {
             if (end.set[static_cast<std::size_t>(p)]) {
                 set(p, end.values[static_cast<std::size_t>(p)]);
@@ -66,49 +62,44 @@ public:
 
     ExpansionReport& report() noexcept { return r_; }
 
-private:
+  private:
     ExpansionReport r_;
 };
 
-std::uint32_t endStateMask(InputPair pair, bool ifc67) noexcept
-{
+std::uint32_t endStateMask(InputPair pair, bool ifc67) noexcept {
     return static_cast<std::uint32_t>(pair) | (ifc67 ? static_cast<std::uint32_t>(kInputIfc67) : 0u);
 }
 
-InputPair pairOfMode(ExpansionMode mode) noexcept
-{
+InputPair pairOfMode(ExpansionMode mode) noexcept {
     switch (mode) {
-    case ExpansionMode::PressureEfficiency:
-    case ExpansionMode::PressureEnthalpy: return InputPair::PH;
-    case ExpansionMode::PressureTemperature: return InputPair::PT;
-    case ExpansionMode::PressureQuality: return InputPair::PX;
+        case ExpansionMode::PressureEfficiency:
+        case ExpansionMode::PressureEnthalpy: return InputPair::PH;
+        case ExpansionMode::PressureTemperature: return InputPair::PT;
+        case ExpansionMode::PressureQuality: return InputPair::PX;
     }
     return InputPair::PH;
 }
 
-ExpansionRefusal refusalOfMode(ExpansionMode mode) noexcept
-{
+ExpansionRefusal refusalOfMode(ExpansionMode mode) noexcept {
     switch (mode) {
-    case ExpansionMode::PressureEnthalpy: return ExpansionRefusal::PressureOrEnthalpy;
-    case ExpansionMode::PressureTemperature: return ExpansionRefusal::PressureOrTemperature;
-    case ExpansionMode::PressureQuality: return ExpansionRefusal::PressureOrQuality;
-    case ExpansionMode::PressureEfficiency: break;
+        case ExpansionMode::PressureEnthalpy: return ExpansionRefusal::PressureOrEnthalpy;
+        case ExpansionMode::PressureTemperature: return ExpansionRefusal::PressureOrTemperature;
+        case ExpansionMode::PressureQuality: return ExpansionRefusal::PressureOrQuality;
+        case ExpansionMode::PressureEfficiency: break;
     }
     return ExpansionRefusal::None;
 }
 
 }  // namespace
 
-std::string expansionMessage(ExpansionRefusal refusal)
-{
+std::string expansionMessage(ExpansionRefusal refusal) {
     if (refusal == ExpansionRefusal::None) {
         return {};
     }
     return std::string(kMsgExpansionPrefix) + kExpansionReasons[static_cast<std::size_t>(refusal)];
 }
 
-FormValues ExpansionReport::toValues() const noexcept
-{
+FormValues ExpansionReport::toValues() const noexcept {
     FormValues v{};
     for (int p = 0; p < kPropertyCount; ++p) {
         v[static_cast<std::size_t>(p)] = values[static_cast<std::size_t>(p)];
@@ -116,8 +107,7 @@ FormValues ExpansionReport::toValues() const noexcept
     return v;
 }
 
-std::optional<double> CoreExpansionCalculator::isentropicEnthalpy(double p2, double s1, bool ifc67)
-{
+std::optional<double> CoreExpansionCalculator::isentropicEnthalpy(double p2, double s1, bool ifc67) {
     if (ifc67) {
         const double p = fromInternal(p2, PropertyKind::Pressure, kLibraryUnit);
         const double s = fromInternal(s1, PropertyKind::Entropy, kLibraryUnit);
@@ -134,13 +124,11 @@ std::optional<double> CoreExpansionCalculator::isentropicEnthalpy(double p2, dou
     return isentrope_.enthalpy();
 }
 
-ComputeReport CoreExpansionCalculator::endState(std::uint32_t mask, const FormValues& to)
-{
+ComputeReport CoreExpansionCalculator::endState(std::uint32_t mask, const FormValues& to) {
     return points_.compute(mask, to);
 }
 
-ExpansionReport computeExpansion(const ExpansionInput& in, ExpansionCalculator& calc)
-{
+ExpansionReport computeExpansion(const ExpansionInput& in, ExpansionCalculator& calc) {
     Steps st(in);
     const double p2 = st.box(kToPressure);
 
@@ -257,8 +245,7 @@ ExpansionReport computeExpansion(const ExpansionInput& in, ExpansionCalculator& 
     return st.report();
 }
 
-double steamRate(double energy, SteamRateUnit unit) noexcept
-{
+double steamRate(double energy, SteamRateUnit unit) noexcept {
     if (!(energy > 0.0)) {
         return NotAvailableMarker;
     }
@@ -268,25 +255,25 @@ double steamRate(double energy, SteamRateUnit unit) noexcept
     return kBtuPerKWh / fromInternal(energy, PropertyKind::Enthalpy, kLibraryUnit);
 }
 
-SteamRateUnit initialSteamRateUnit(int enthalpyUnit) noexcept
-{
+SteamRateUnit initialSteamRateUnit(int enthalpyUnit) noexcept {
     switch (enthalpyUnit) {
-    case 0:  // kJ/kg
-    case 2:  // kcal/kg
-    case 5:  // kp-m/g
-        return SteamRateUnit::KgPerKWh;
-    default:
-        return SteamRateUnit::LbmPerKWh;
+        case 0:  // kJ/kg
+        case 2:  // kcal/kg
+        case 5:  // kp-m/g
+            return SteamRateUnit::KgPerKWh;
+        default: return SteamRateUnit::LbmPerKWh;
     }
 }
 
-std::array<std::string, 5> expansionRowLabels(const PropertyFormats& formats)
-{
+std::array<std::string, 5> expansionRowLabels(const PropertyFormats& formats) {
     const auto unitOf = [&formats](int p) {
         return std::string(unitText(formats.kinds[static_cast<std::size_t>(p)],
                                     formatUnit(formats.formats[static_cast<std::size_t>(p)])));
     };
-    return {"P - " + unitOf(kPressure), "T - " + unitOf(kTemperature), "Q ", "H - " + unitOf(kEnthalpy),
+    return {"P - " + unitOf(kPressure),
+            "T - " + unitOf(kTemperature),
+            "Q ",
+            "H - " + unitOf(kEnthalpy),
             "S - " + unitOf(kEntropy)};
 }
 

@@ -50,13 +50,12 @@ inline constexpr std::array<const char*, kExpansionModeCount> kExpansionModeText
     "Pressure, Efficiency", "Pressure, Enthalpy", "Pressure, Temperature", "Pressure, Quality"};
 
 // The box the user types into in a mode, besides the "To" pressure.
-constexpr int editableBox(ExpansionMode mode) noexcept
-{
+constexpr int editableBox(ExpansionMode mode) noexcept {
     switch (mode) {
-    case ExpansionMode::PressureEfficiency: return kEfficiencyBox;
-    case ExpansionMode::PressureEnthalpy: return kToEnthalpy;
-    case ExpansionMode::PressureTemperature: return kToTemperature;
-    case ExpansionMode::PressureQuality: return kToQuality;
+        case ExpansionMode::PressureEfficiency: return kEfficiencyBox;
+        case ExpansionMode::PressureEnthalpy: return kToEnthalpy;
+        case ExpansionMode::PressureTemperature: return kToTemperature;
+        case ExpansionMode::PressureQuality: return kToQuality;
     }
     return kEfficiencyBox;
 }
@@ -108,7 +107,7 @@ inline constexpr double kLowestExpansionPressure = 1e-7;
 
 // The end state and the isentropic end enthalpy, computed by the formulation of the form.
 class ExpansionCalculator {
-public:
+  public:
     virtual ~ExpansionCalculator() = default;
     // Isentropic end enthalpy h(p2, s1) in kJ/kg (p2 MPa, s1 kJ/(kg K)), or nothing when the
     // formulation refuses the state.
@@ -122,19 +121,19 @@ public:
 // mask of the enthalpy alone for the isentrope, vaprop67 in its English units, and the form's
 // PointCalculator for the end state.
 class CoreExpansionCalculator final : public ExpansionCalculator {
-public:
+  public:
     std::optional<double> isentropicEnthalpy(double p2, double s1, bool ifc67) override;
     ComputeReport endState(std::uint32_t mask, const FormValues& to) override;
 
-private:
+  private:
     if97::IF97State isentrope_;
     PointCalculator points_;
 };
 
 struct ExpansionInput {
-    double p1 = 0.0;  // "Expand From" pressure, MPa
-    double h1 = 0.0;  // "Expand From" enthalpy, kJ/kg
-    double s1 = 0.0;  // "Expand From" entropy, kJ/(kg K)
+    double p1 = 0.0;          // "Expand From" pressure, MPa
+    double h1 = 0.0;          // "Expand From" enthalpy, kJ/kg
+    double s1 = 0.0;          // "Expand From" entropy, kJ/(kg K)
     ExpansionValues boxes{};  // the dialog's boxes before the calculation (internal units)
     ExpansionMode mode = ExpansionMode::PressureEfficiency;
     bool ifc67 = false;

@@ -10,15 +10,11 @@
 namespace calvex {
 namespace {
 
-constexpr bool isDigit(char c) noexcept
-{
-    return c >= '0' && c <= '9';
-}
+constexpr bool isDigit(char c) noexcept { return c >= '0' && c <= '9'; }
 
 // Value of a decimal literal that std::from_chars reports out of range: infinity when its
 // magnitude is above one, zero otherwise (an underflow), as strtod gives.
-double outOfRangeValue(std::string_view lit) noexcept
-{
+double outOfRangeValue(std::string_view lit) noexcept {
     long long intDigits = 0;
     long long lead = -1;
     long long index = 0;
@@ -70,19 +66,17 @@ enum OperatorClass : unsigned {
 
 // Pass 2 over the blank-free text; positions are indices into that text.
 class ValueParser {
-public:
+  public:
     ValueParser(std::string_view s, const std::vector<std::size_t>& match) : s_(s), match_(match) {}
 
-    bool parse(double& value)
-    {
+    bool parse(double& value) {
         value = expression(s_.size());
         return !failed_;
     }
     std::size_t failPos() const { return failPos_; }
 
-private:
-    void fail(std::size_t at)
-    {
+  private:
+    void fail(std::size_t at) {
         if (!failed_) {
             failed_ = true;
             failPos_ = at;
@@ -90,8 +84,7 @@ private:
     }
 
     // An expression that must fill the text up to `end`.
-    double expression(std::size_t end)
-    {
+    double expression(std::size_t end) {
         double v = term(end);
         while (!failed_ && pos_ < end && (s_[pos_] == '+' || s_[pos_] == '-')) {
             const bool minus = s_[pos_] == '-';
@@ -105,8 +98,7 @@ private:
         return v;
     }
 
-    double term(std::size_t end)
-    {
+    double term(std::size_t end) {
         double acc = 0.0;
         bool haveAcc = false;
         char pending = '*';
@@ -132,8 +124,7 @@ private:
         return acc;
     }
 
-    double factor(std::size_t end)
-    {
+    double factor(std::size_t end) {
         bool negative = false;
         if (pos_ < end && (s_[pos_] == '+' || s_[pos_] == '-')) {
             negative = s_[pos_] == '-';
@@ -172,8 +163,7 @@ private:
 
 }  // namespace
 
-std::size_t scanNumber(std::string_view text, std::size_t pos, double& value) noexcept
-{
+std::size_t scanNumber(std::string_view text, std::size_t pos, double& value) noexcept {
     std::size_t j = pos;
     std::size_t digits = 0;
     while (j < text.size() && isDigit(text[j])) {
@@ -214,8 +204,7 @@ std::size_t scanNumber(std::string_view text, std::size_t pos, double& value) no
     return j - pos;
 }
 
-EvalResult ExpressionEvaluator::evaluate(std::string_view text)
-{
+EvalResult ExpressionEvaluator::evaluate(std::string_view text) {
     // Blank-free text and, for each of its characters, the index in the typed text.
     std::string s;
     std::vector<std::size_t> origin;

@@ -24,7 +24,7 @@ struct EvalResult {
 };
 
 class ExpressionEvaluator {
-public:
+  public:
     // Deepest parenthesis nesting accepted; a "(" beyond it is an error at that "(".
     static constexpr int kMaxDepth = 64;
 

@@ -42,8 +42,7 @@ constexpr std::array<MessageRow, 14> kMessages{{
 
 }  // namespace
 
-std::string computeErrorMessage(int code)
-{
+std::string computeErrorMessage(int code) {
     for (const MessageRow& row : kMessages) {
         if (row.code != code) {
             continue;
@@ -61,8 +60,7 @@ std::string computeErrorMessage(int code)
     return kMsgUnknownError;
 }
 
-std::string integerRangeMessage(int lo, int hi)
-{
+std::string integerRangeMessage(int lo, int hi) {
     std::string text = kMsgEnterIntegerBetween;
     const auto put = [&text](const char* key, int v) {
         const std::size_t at = text.find(key);

@@ -16,7 +16,8 @@ inline constexpr const char* kMsgStoreDuplicate = "A stored point has the same l
 inline constexpr const char* kMsgStoreDuplicateChoice =
     "Press YES to replace the stored point with this one or NO to return and enter a new label";
 inline constexpr const char* kMsgReplaceDuplicate = "Another stored point has the same label as the current point. ";
-inline constexpr const char* kMsgReplaceDuplicateAdvice = "You must change the current point label to replace this point.";
+inline constexpr const char* kMsgReplaceDuplicateAdvice =
+    "You must change the current point label to replace this point.";
 
 // Integer fields of the number-format dialog.
 inline constexpr const char* kMsgEnterInteger = "Please enter an integer.";

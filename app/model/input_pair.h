@@ -24,45 +24,33 @@ enum class InputPair : std::uint32_t {
 
 // The pair selected by `mask` (formulation bit ignored), or None when the selection is not a pair
 // the program computes.
-constexpr InputPair inputPairOf(std::uint32_t mask) noexcept
-{
+constexpr InputPair inputPairOf(std::uint32_t mask) noexcept {
     switch (mask & ~static_cast<std::uint32_t>(kInputIfc67)) {
-    case 3: return InputPair::PT;
-    case 5: return InputPair::PX;
-    case 6: return InputPair::TX;
-    case 9: return InputPair::PH;
-    case 17: return InputPair::PS;
-    default: return InputPair::None;
+        case 3: return InputPair::PT;
+        case 5: return InputPair::PX;
+        case 6: return InputPair::TX;
+        case 9: return InputPair::PH;
+        case 17: return InputPair::PS;
+        default: return InputPair::None;
     }
 }
 
-constexpr bool usesIfc67(std::uint32_t mask) noexcept
-{
-    return (mask & kInputIfc67) != 0;
-}
+constexpr bool usesIfc67(std::uint32_t mask) noexcept { return (mask & kInputIfc67) != 0; }
 
 // The check boxes (as input bits) that a selection disables, so that only a computable pair can
 // be completed from it.
-constexpr std::uint32_t disabledInputs(std::uint32_t mask) noexcept
-{
+constexpr std::uint32_t disabledInputs(std::uint32_t mask) noexcept {
     switch (mask & kInputBits) {
-    case kInputTemperature:
-    case kInputQuality:
-        return kInputEnthalpy | kInputEntropy;
-    case kInputPressure | kInputTemperature:
-        return kInputQuality | kInputEnthalpy | kInputEntropy;
-    case kInputPressure | kInputQuality:
-        return kInputTemperature | kInputEnthalpy | kInputEntropy;
-    case kInputTemperature | kInputQuality:
-        return kInputPressure | kInputEnthalpy | kInputEntropy;
-    case kInputEnthalpy:
-    case kInputPressure | kInputEnthalpy:
-        return kInputTemperature | kInputQuality | kInputEntropy;
-    case kInputEntropy:
-    case kInputPressure | kInputEntropy:
-        return kInputTemperature | kInputQuality | kInputEnthalpy;
-    default:
-        return 0;
+        case kInputTemperature:
+        case kInputQuality: return kInputEnthalpy | kInputEntropy;
+        case kInputPressure | kInputTemperature: return kInputQuality | kInputEnthalpy | kInputEntropy;
+        case kInputPressure | kInputQuality: return kInputTemperature | kInputEnthalpy | kInputEntropy;
+        case kInputTemperature | kInputQuality: return kInputPressure | kInputEnthalpy | kInputEntropy;
+        case kInputEnthalpy:
+        case kInputPressure | kInputEnthalpy: return kInputTemperature | kInputQuality | kInputEntropy;
+        case kInputEntropy:
+        case kInputPressure | kInputEntropy: return kInputTemperature | kInputQuality | kInputEnthalpy;
+        default: return 0;
     }
 }
 

@@ -29,7 +29,7 @@ struct EvalReport {
 };
 
 class IOBoxModel {
-public:
+  public:
     IOBoxModel() { reformat(); }
     IOBoxModel(PropertyKind kind, DisplayFormat format) : kind_(kind), format_(format) { reformat(); }
 
@@ -74,7 +74,7 @@ public:
     // unit, becomes the value, the changed marker is set and the text becomes the expression.
     EvalReport evaluate(std::string_view typed);
 
-private:
+  private:
     void reformat();
 
     double value_ = 0.0;

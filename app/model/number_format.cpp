@@ -8,8 +8,7 @@ namespace calvex {
 namespace {
 
 // std::to_chars is exact like printf, but independent of the C locale.
-std::string toChars(double x, int digits, std::chars_format fmt)
-{
+std::string toChars(double x, int digits, std::chars_format fmt) {
     std::string buf(64 + static_cast<std::size_t>(digits), '\0');
     for (;;) {
         const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), x, fmt, digits);
@@ -22,8 +21,7 @@ std::string toChars(double x, int digits, std::chars_format fmt)
 }
 
 // "1.5e+05" -> "1.5e+005": at least three exponent digits.
-void widenExponent(std::string& s)
-{
+void widenExponent(std::string& s) {
     const std::size_t e = s.find('e');
     if (e == std::string::npos || e + 1 >= s.size()) {
         return;
@@ -36,8 +34,7 @@ void widenExponent(std::string& s)
 }
 
 // A minus in front of a mantissa whose digits are all zero ("-0.00", "-0.0e+000") is dropped.
-void dropNegativeZero(std::string& s)
-{
+void dropNegativeZero(std::string& s) {
     if (s.empty() || s[0] != '-') {
         return;
     }
@@ -53,8 +50,7 @@ void dropNegativeZero(std::string& s)
 
 }  // namespace
 
-std::string formatNumber(double x, int digits, NumberStyle style)
-{
+std::string formatNumber(double x, int digits, NumberStyle style) {
     if (std::isnan(x)) {
         return "nan";
     }
@@ -73,8 +69,7 @@ std::string formatNumber(double x, int digits, NumberStyle style)
     return s;
 }
 
-std::string formatValue(double internal, PropertyKind kind, DisplayFormat format)
-{
+std::string formatValue(double internal, PropertyKind kind, DisplayFormat format) {
     if (!isPropertyValue(internal)) {
         return kNotAvailableText;
     }

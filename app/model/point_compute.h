@@ -24,8 +24,8 @@ namespace calvex {
 using FormValues = std::array<double, kPropertyCount>;
 
 enum class ComputeOutcome {
-    BadPair,   // the selection is not a pair the program computes; nothing changes
-    Error,     // status holds the code to report
+    BadPair,  // the selection is not a pair the program computes; nothing changes
+    Error,    // status holds the code to report
     Done,
 };
 
@@ -51,13 +51,13 @@ int ifc67Status(double result) noexcept;
 double prandtlNumber(double viscosity, double cp, double conductivity) noexcept;
 
 class PointCalculator {
-public:
+  public:
     ComputeReport compute(std::uint32_t mask, const FormValues& boxes);
 
     // The state of the last IF97 computation.
     const steam::State& state() const noexcept { return state_; }
 
-private:
+  private:
     ComputeReport computeIF97(InputPair pair, const FormValues& boxes);
     ComputeReport computeIFC67(InputPair pair, const FormValues& boxes);
     // Viscosity, conductivity and Prandtl number from p, T, v and cp of `r.values` (IFC-67).

@@ -14,8 +14,7 @@ constexpr const char* kLineEnd = "\r\n";
 
 }  // namespace
 
-PropertyTexts propertyLabels(const PropertyFormats& f)
-{
+PropertyTexts propertyLabels(const PropertyFormats& f) {
     PropertyTexts out;
     for (int p = 0; p < kPropertyCount; ++p) {
         const auto i = static_cast<std::size_t>(p);
@@ -29,8 +28,7 @@ PropertyTexts propertyLabels(const PropertyFormats& f)
     return out;
 }
 
-std::string currentPointText(const std::string& label, const PropertyTexts& texts, const PropertyTexts* labels)
-{
+std::string currentPointText(const std::string& label, const PropertyTexts& texts, const PropertyTexts* labels) {
     std::string out;
     if (labels) {
         out += '\t';
@@ -48,8 +46,7 @@ std::string currentPointText(const std::string& label, const PropertyTexts& text
     return out;
 }
 
-PropertyFormats documentFormats(const CCalvexDoc& doc)
-{
+PropertyFormats documentFormats(const CCalvexDoc& doc) {
     PropertyFormats f;
     for (int p = 0; p < kPropertyCount; ++p) {
         f.kinds[static_cast<std::size_t>(p)] = propertyKind(p);
@@ -58,8 +55,7 @@ PropertyFormats documentFormats(const CCalvexDoc& doc)
     return f;
 }
 
-PropertyTexts storedPointTexts(const CCalvexDoc& doc, int i, const PropertyFormats& f)
-{
+PropertyTexts storedPointTexts(const CCalvexDoc& doc, int i, const PropertyFormats& f) {
     PropertyTexts out;
     for (int p = 0; p < kPropertyCount; ++p) {
         const auto k = static_cast<std::size_t>(p);
@@ -68,8 +64,7 @@ PropertyTexts storedPointTexts(const CCalvexDoc& doc, int i, const PropertyForma
     return out;
 }
 
-std::string storedPointsText(const CCalvexDoc& doc, const PropertyFormats& f, const PropertyTexts* labels)
-{
+std::string storedPointsText(const CCalvexDoc& doc, const PropertyFormats& f, const PropertyTexts* labels) {
     const int n = doc.GetStoredCount();
     if (n <= 0) {
         return {};
@@ -106,8 +101,7 @@ std::string storedPointsText(const CCalvexDoc& doc, const PropertyFormats& f, co
     return out;
 }
 
-int shownStoredIndex(int selected, int count) noexcept
-{
+int shownStoredIndex(int selected, int count) noexcept {
     if (count <= 0) {
         return -1;
     }
@@ -117,8 +111,7 @@ int shownStoredIndex(int selected, int count) noexcept
     return selected >= count ? count - 1 : selected;
 }
 
-int findStoredLabel(const CCalvexDoc& doc, const std::string& label, int except)
-{
+int findStoredLabel(const CCalvexDoc& doc, const std::string& label, int except) {
     for (int i = 0; i < doc.GetStoredCount(); ++i) {
         if (i != except && doc.GetStoredLabel(i) == label) {
             return i;
@@ -127,16 +120,14 @@ int findStoredLabel(const CCalvexDoc& doc, const std::string& label, int except)
     return -1;
 }
 
-std::optional<std::string> computedPointLabel(const std::string& label, const CCalvexDoc& doc)
-{
+std::optional<std::string> computedPointLabel(const std::string& label, const CCalvexDoc& doc) {
     if (!label.empty() && findStoredLabel(doc, label) < 0) {
         return std::nullopt;
     }
     return "Point " + std::to_string(doc.GetStoredCount() + 1);
 }
 
-std::optional<int> parseIntegerField(const std::string& text, int lo, int hi, std::string& message)
-{
+std::optional<int> parseIntegerField(const std::string& text, int lo, int hi, std::string& message) {
     const auto blank = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
     std::size_t i = 0;
     while (i < text.size() && blank(text[i])) {

@@ -12,22 +12,28 @@ namespace {
 // Row captions of the printed table; the rows 2 to 12 are followed by their unit's text when
 // the property has a unit list.
 constexpr std::array<const char*, kPointTableRows> kRowCaptions{
-    "Point Number", "Point Label",     "Pressure - ",    "Temperature - ", "Quality",
-    "Enthalpy - ",  "Entropy - ",      "Volume - ",      "Specific Heat - ", "Viscosity - ",
-    "Conductivity - ", "Prandtl No.", "Sonic Velocity - ",
+    "Point Number",
+    "Point Label",
+    "Pressure - ",
+    "Temperature - ",
+    "Quality",
+    "Enthalpy - ",
+    "Entropy - ",
+    "Volume - ",
+    "Specific Heat - ",
+    "Viscosity - ",
+    "Conductivity - ",
+    "Prandtl No.",
+    "Sonic Velocity - ",
 };
 // The property of each row from row 2 on.
 constexpr int kFirstValueRow = 2;
 
-int clampToInt(long long v) noexcept
-{
-    return static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX));
-}
+int clampToInt(long long v) noexcept { return static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX)); }
 
 }  // namespace
 
-TableLayout layoutPointTable(const PageRect& page, const TableMetrics& m, int pointCount) noexcept
-{
+TableLayout layoutPointTable(const PageRect& page, const TableMetrics& m, int pointCount) noexcept {
     TableLayout l;
     const long long left = page.left;
     const long long right = page.right;
@@ -57,8 +63,7 @@ TableLayout layoutPointTable(const PageRect& page, const TableMetrics& m, int po
     return l;
 }
 
-std::vector<TableBlock> blocksOfPage(const TableLayout& layout, int page, int pointCount)
-{
+std::vector<TableBlock> blocksOfPage(const TableLayout& layout, int page, int pointCount) {
     std::vector<TableBlock> blocks;
     if (page < 1 || page > layout.pageCount) {
         return blocks;
@@ -75,8 +80,7 @@ std::vector<TableBlock> blocksOfPage(const TableLayout& layout, int page, int po
     return blocks;
 }
 
-std::array<std::string, kPointTableRows> pointTableRowLabels(const PropertyFormats& formats)
-{
+std::array<std::string, kPointTableRows> pointTableRowLabels(const PropertyFormats& formats) {
     std::array<std::string, kPointTableRows> labels;
     for (int r = 0; r < kPointTableRows; ++r) {
         std::string text = kRowCaptions[static_cast<std::size_t>(r)];
@@ -89,8 +93,8 @@ std::array<std::string, kPointTableRows> pointTableRowLabels(const PropertyForma
     return labels;
 }
 
-std::array<std::string, kPointTableRows> pointTableColumn(const CCalvexDoc& doc, int i, const PropertyFormats& formats)
-{
+std::array<std::string, kPointTableRows> pointTableColumn(const CCalvexDoc& doc, int i,
+                                                          const PropertyFormats& formats) {
     std::array<std::string, kPointTableRows> column;
     column[0] = std::to_string(i + 1);
     column[1] = doc.GetStoredLabel(i);
@@ -101,13 +105,9 @@ std::array<std::string, kPointTableRows> pointTableColumn(const CCalvexDoc& doc,
     return column;
 }
 
-std::string pointTableTitle(const CCalvexDoc& doc)
-{
-    return std::string(kTableTitle) + doc.GetTitle();
-}
+std::string pointTableTitle(const CCalvexDoc& doc) { return std::string(kTableTitle) + doc.GetTitle(); }
 
-int labelColumnWidth(const PropertyFormats& formats, const TextWidth& width)
-{
+int labelColumnWidth(const PropertyFormats& formats, const TextWidth& width) {
     int w = width(kLabelColumnSample);
     for (const std::string& label : pointTableRowLabels(formats)) {
         w = std::max(w, width(label + "  "));
@@ -115,8 +115,7 @@ int labelColumnWidth(const PropertyFormats& formats, const TextWidth& width)
     return w;
 }
 
-int valueColumnWidth(const CCalvexDoc& doc, const PropertyFormats& formats, const TextWidth& width)
-{
+int valueColumnWidth(const CCalvexDoc& doc, const PropertyFormats& formats, const TextWidth& width) {
     int w = std::max(width(kValueColumnSample), width(kNotAvailableText));
     const CStatePoint& maxima = doc.MaximaPoint();
     for (int p = 0; p < kPropertyCount; ++p) {

@@ -80,8 +80,7 @@ struct TableBlock {
 std::vector<TableBlock> blocksOfPage(const TableLayout& layout, int page, int pointCount);
 
 // x of the j-th value column of a block.
-constexpr int valueColumnLeft(const TableLayout& layout, int j) noexcept
-{
+constexpr int valueColumnLeft(const TableLayout& layout, int j) noexcept {
     return layout.left + layout.labelWidth + j * layout.valueWidth;
 }
 

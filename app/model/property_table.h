@@ -44,8 +44,8 @@ enum Property : int {
 inline constexpr int kPropertyCount = 11;
 
 struct PropertyInfo {
-    std::string_view name;          // "pressure"
-    std::string_view shortLabel;    // "P"
+    std::string_view name;        // "pressure"
+    std::string_view shortLabel;  // "P"
     PropertyKind kind;
     std::uint16_t defaultDigits;    // digits of a new document (fixed style, internal unit)
     std::string_view settingsName;  // value name in the "Defaults" settings group
@@ -65,10 +65,9 @@ inline constexpr std::array<PropertyInfo, kPropertyCount> kProperties{{
     {"critical (sonic) velocity", "W", PropertyKind::Velocity, 2, "CV"},
 }};
 
-constexpr PropertyKind propertyKind(int property) noexcept
-{
+constexpr PropertyKind propertyKind(int property) noexcept {
     return (property >= 0 && property < kPropertyCount) ? kProperties[static_cast<std::size_t>(property)].kind
-                                                         : PropertyKind::Dimensionless;
+                                                        : PropertyKind::Dimensionless;
 }
 
 // One row of the unit table: internal = scale * (shown + offset).
@@ -144,8 +143,7 @@ inline constexpr std::array<UnitRow, 52> kUnitTable{{
 }};
 
 // Number of units in a kind's list (0 for the dimensionless kind).
-constexpr int unitCount(PropertyKind kind) noexcept
-{
+constexpr int unitCount(PropertyKind kind) noexcept {
     int n = 0;
     for (const UnitRow& row : kUnitTable) {
         if (row.kind == kind) {
@@ -156,8 +154,7 @@ constexpr int unitCount(PropertyKind kind) noexcept
 }
 
 // The row of unit `index` of `kind`, or nullptr when the index is outside the list.
-constexpr const UnitRow* unitRow(PropertyKind kind, int index) noexcept
-{
+constexpr const UnitRow* unitRow(PropertyKind kind, int index) noexcept {
     if (index < 0) {
         return nullptr;
     }
@@ -174,34 +171,29 @@ constexpr const UnitRow* unitRow(PropertyKind kind, int index) noexcept
 }
 
 // A unit index outside the kind's list (or negative) converts with scale 1 and offset 0.
-constexpr double unitScale(PropertyKind kind, int index) noexcept
-{
+constexpr double unitScale(PropertyKind kind, int index) noexcept {
     const UnitRow* row = unitRow(kind, index);
     return row ? row->scale : 1.0;
 }
 
-constexpr double unitOffset(PropertyKind kind, int index) noexcept
-{
+constexpr double unitOffset(PropertyKind kind, int index) noexcept {
     const UnitRow* row = unitRow(kind, index);
     return row ? row->offset : 0.0;
 }
 
 // Text of a unit; empty for kinds without a list or indices outside it.
-constexpr std::string_view unitText(PropertyKind kind, int index) noexcept
-{
+constexpr std::string_view unitText(PropertyKind kind, int index) noexcept {
     const UnitRow* row = unitRow(kind, index);
     return row ? row->text : std::string_view{};
 }
 
 // shown value -> internal value
-constexpr double toInternal(double shown, PropertyKind kind, int unit) noexcept
-{
+constexpr double toInternal(double shown, PropertyKind kind, int unit) noexcept {
     return unitScale(kind, unit) * (shown + unitOffset(kind, unit));
 }
 
 // internal value -> shown value
-constexpr double fromInternal(double internal, PropertyKind kind, int unit) noexcept
-{
+constexpr double fromInternal(double internal, PropertyKind kind, int unit) noexcept {
     return internal / unitScale(kind, unit) - unitOffset(kind, unit);
 }
 

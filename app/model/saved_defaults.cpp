@@ -5,8 +5,7 @@
 
 namespace calvex {
 
-DefaultsSnapshot DefaultsSnapshot::builtIn() noexcept
-{
+DefaultsSnapshot DefaultsSnapshot::builtIn() noexcept {
     DefaultsSnapshot s;
     for (int p = 0; p < kPropertyCount; ++p) {
         s.values[static_cast<std::size_t>(p)] = kProperties[static_cast<std::size_t>(p)].defaultDigits;
@@ -14,8 +13,7 @@ DefaultsSnapshot DefaultsSnapshot::builtIn() noexcept
     return s;
 }
 
-DisplayFormat DefaultsSnapshot::format(int property) const noexcept
-{
+DisplayFormat DefaultsSnapshot::format(int property) const noexcept {
     if (property < 0 || property >= kPropertyCount) {
         return 0;
     }
@@ -24,8 +22,7 @@ DisplayFormat DefaultsSnapshot::format(int property) const noexcept
 }
 
 DefaultsSnapshot DefaultsSnapshot::fromFormats(const std::array<DisplayFormat, kPropertyCount>& formats,
-                                               bool ifc67) noexcept
-{
+                                               bool ifc67) noexcept {
     DefaultsSnapshot s;
     for (int p = 0; p < kPropertyCount; ++p) {
         s.values[static_cast<std::size_t>(p)] = pack(formats[static_cast<std::size_t>(p)]);
@@ -34,8 +31,7 @@ DefaultsSnapshot DefaultsSnapshot::fromFormats(const std::array<DisplayFormat, k
     return s;
 }
 
-void DefaultsSnapshot::applyTo(CCalvexDoc& doc) const noexcept
-{
+void DefaultsSnapshot::applyTo(CCalvexDoc& doc) const noexcept {
     for (int p = 0; p < kPropertyCount; ++p) {
         const DisplayFormat f = format(p);
         doc.SetDisplayFormat(p, isValidFormat(p, f) ? f : kProperties[static_cast<std::size_t>(p)].defaultDigits);

@@ -26,8 +26,7 @@ struct DefaultsSnapshot {
     static DefaultsSnapshot builtIn() noexcept;
 
     // Value of a property from its current format word (the unit index goes into the high half).
-    static constexpr std::uint32_t pack(DisplayFormat format) noexcept
-    {
+    static constexpr std::uint32_t pack(DisplayFormat format) noexcept {
         return format | (static_cast<std::uint32_t>(formatUnit(format)) << 16);
     }
 

@@ -5,29 +5,25 @@
 
 namespace calvex {
 
-double CStatePoint::value(int property) const noexcept
-{
+double CStatePoint::value(int property) const noexcept {
     return (property >= 0 && property < kPropertyCount) ? values_[static_cast<std::size_t>(property)]
-                                                         : NotAvailableMarker;
+                                                        : NotAvailableMarker;
 }
 
-void CStatePoint::setValue(int property, double v) noexcept
-{
+void CStatePoint::setValue(int property, double v) noexcept {
     if (property >= 0 && property < kPropertyCount) {
         values_[static_cast<std::size_t>(property)] = v;
     }
 }
 
-void CStatePoint::Serialize(ArchiveWriter& ar) const
-{
+void CStatePoint::Serialize(ArchiveWriter& ar) const {
     for (double v : values_) {
         ar.writeF64(v);
     }
     ar.writeString(label_);
 }
 
-bool CStatePoint::Serialize(ArchiveReader& ar)
-{
+bool CStatePoint::Serialize(ArchiveReader& ar) {
     for (double& v : values_) {
         if (!ar.readF64(v)) {
             return false;

@@ -12,7 +12,7 @@ class ArchiveReader;
 class ArchiveWriter;
 
 class CStatePoint {
-public:
+  public:
     static constexpr int kSchema = 1;
     // Size of a record on file with an empty label: eleven doubles and a zero length byte.
     static constexpr std::size_t kMinRecordBytes = 8 * kPropertyCount + 1;
@@ -31,7 +31,7 @@ public:
 
     bool operator==(const CStatePoint&) const = default;
 
-private:
+  private:
     std::array<double, kPropertyCount> values_{};
     std::string label_;  // single-byte characters
 };

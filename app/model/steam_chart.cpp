@@ -19,15 +19,13 @@ constexpr int kSaturationPoints = 90;
 // The isobars' lowest pressure (MPa): below 1 kPa the lines leave the chart's entropy range.
 constexpr double kLowestIsobar = 6e-4;
 
-int stepsOver(double from, double to) noexcept
-{
+int stepsOver(double from, double to) noexcept {
     return std::max(4, static_cast<int>(std::ceil((to - from) / kIsobarStep)));
 }
 
 // Temperatures from `low` to the critical temperature, closer together near the critical point,
 // where the dome turns.
-std::vector<double> saturationTemperatures(double low, double critical)
-{
+std::vector<double> saturationTemperatures(double low, double critical) {
     std::vector<double> t;
     t.reserve(kSaturationPoints + 1);
     for (int i = 0; i <= kSaturationPoints; ++i) {
@@ -37,15 +35,13 @@ std::vector<double> saturationTemperatures(double low, double critical)
     return t;
 }
 
-void append(std::vector<ChartState>& line, const std::optional<ChartState>& s)
-{
+void append(std::vector<ChartState>& line, const std::optional<ChartState>& s) {
     if (s) {
         line.push_back(*s);
     }
 }
 
-ChartLine isobar(ChartFormulation& f, double p)
-{
+ChartLine isobar(ChartFormulation& f, double p) {
     ChartLine line{p, {}};
     const double low = f.lowestTemperature();
     const double top = kChartTopTemperature;
@@ -75,8 +71,7 @@ ChartLine isobar(ChartFormulation& f, double p)
 
 }  // namespace
 
-std::vector<double> isobarPressures(int pressureUnit, double lowest, double highest)
-{
+std::vector<double> isobarPressures(int pressureUnit, double lowest, double highest) {
     std::vector<double> out;
     for (int k = -7; k <= 9; ++k) {
         const double p = toInternal(std::pow(10.0, k), PropertyKind::Pressure, pressureUnit);
@@ -88,8 +83,7 @@ std::vector<double> isobarPressures(int pressureUnit, double lowest, double high
     return out;
 }
 
-SteamChartLines SteamChartLines::compute(bool ifc67, int pressureUnit)
-{
+SteamChartLines SteamChartLines::compute(bool ifc67, int pressureUnit) {
     SteamChartLines c;
     c.ifc67 = ifc67;
     c.pressureUnit = pressureUnit;
@@ -107,22 +101,21 @@ SteamChartLines SteamChartLines::compute(bool ifc67, int pressureUnit)
         }
         c.qualityLines.push_back(std::move(line));
     }
-    for (const double p : isobarPressures(pressureUnit, std::max(kLowestIsobar, f->lowestPressure()), f->highestPressure())) {
+    for (const double p :
+         isobarPressures(pressureUnit, std::max(kLowestIsobar, f->lowestPressure()), f->highestPressure())) {
         c.isobars.push_back(isobar(*f, p));
     }
     return c;
 }
 
-const SteamChartLines& SteamChartCache::lines(bool ifc67, int pressureUnit)
-{
+const SteamChartLines& SteamChartCache::lines(bool ifc67, int pressureUnit) {
     if (!lines_ || lines_->ifc67 != ifc67 || lines_->pressureUnit != pressureUnit) {
         lines_ = SteamChartLines::compute(ifc67, pressureUnit);
     }
     return *lines_;
 }
 
-std::optional<ChartMarker> chartMarker(double T, double s, double h, const std::string& label)
-{
+std::optional<ChartMarker> chartMarker(double T, double s, double h, const std::string& label) {
     for (const double v : {T, s, h}) {
         if (!std::isfinite(v) || !isPropertyValue(v)) {
             return std::nullopt;
@@ -131,8 +124,7 @@ std::optional<ChartMarker> chartMarker(double T, double s, double h, const std::
     return ChartMarker{ChartState{T, s, h}, label};
 }
 
-std::optional<ChartExpansion> chartExpansion(const ExpansionPath& path)
-{
+std::optional<ChartExpansion> chartExpansion(const ExpansionPath& path) {
     const auto start = chartMarker(path.start.T, path.start.s, path.start.h, kExpansionStartLabel);
     const auto end = chartMarker(path.end.T, path.end.s, path.end.h, kExpansionEndLabel);
     if (!start || !end) {
@@ -146,8 +138,7 @@ std::optional<ChartExpansion> chartExpansion(const ExpansionPath& path)
 }
 
 SteamChartScene buildChartScene(const CCalvexDoc& doc, const PropertyFormats& formats, bool ifc67,
-                                const std::optional<ExpansionPath>& expansion)
-{
+                                const std::optional<ExpansionPath>& expansion) {
     SteamChartScene scene;
     scene.title = doc.GetTitle();
     scene.ifc67 = ifc67;

@@ -58,10 +58,10 @@ struct SteamChartLines {
 // them changes: a redraw after a new point, a store or a unit change of another property reuses
 // them.
 class SteamChartCache {
-public:
+  public:
     const SteamChartLines& lines(bool ifc67, int pressureUnit);
 
-private:
+  private:
     std::optional<SteamChartLines> lines_;
 };
 
@@ -90,9 +90,9 @@ struct ChartExpansion {
 };
 
 struct SteamChartScene {
-    std::string title;           // the document's title
-    bool ifc67 = false;          // the formulation in use (the lines' formulation)
-    PropertyFormats formats;     // the form's units of the axes and labels
+    std::string title;        // the document's title
+    bool ifc67 = false;       // the formulation in use (the lines' formulation)
+    PropertyFormats formats;  // the form's units of the axes and labels
     std::optional<ChartMarker> current;
     std::vector<ChartMarker> stored;
     std::optional<ChartExpansion> expansion;

@@ -4,30 +4,19 @@
 
 namespace calvex {
 
-void ArchiveWriter::put(std::uint64_t v, int size)
-{
+void ArchiveWriter::put(std::uint64_t v, int size) {
     for (int i = 0; i < size; ++i) {
         bytes_.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
     }
 }
 
-void ArchiveWriter::writeI32(std::int32_t v)
-{
-    put(static_cast<std::uint32_t>(v), 4);
-}
+void ArchiveWriter::writeI32(std::int32_t v) { put(static_cast<std::uint32_t>(v), 4); }
 
-void ArchiveWriter::writeU16(std::uint16_t v)
-{
-    put(v, 2);
-}
+void ArchiveWriter::writeU16(std::uint16_t v) { put(v, 2); }
 
-void ArchiveWriter::writeF64(double v)
-{
-    put(std::bit_cast<std::uint64_t>(v), 8);
-}
+void ArchiveWriter::writeF64(double v) { put(std::bit_cast<std::uint64_t>(v), 8); }
 
-void ArchiveWriter::writeString(const std::string& s)
-{
+void ArchiveWriter::writeString(const std::string& s) {
     // The 32-bit form is the longest the format has; longer texts are cut to fit it.
     const std::size_t len = s.size() < 0xFFFFFFFFu ? s.size() : 0xFFFFFFFEu;
     if (len < 0xFF) {
@@ -43,8 +32,7 @@ void ArchiveWriter::writeString(const std::string& s)
     bytes_.insert(bytes_.end(), s.begin(), s.begin() + static_cast<std::ptrdiff_t>(len));
 }
 
-bool ArchiveReader::take(std::size_t n, std::uint64_t& v) noexcept
-{
+bool ArchiveReader::take(std::size_t n, std::uint64_t& v) noexcept {
     if (status_ != ArchiveStatus::Ok) {
         return false;
     }
@@ -60,8 +48,7 @@ bool ArchiveReader::take(std::size_t n, std::uint64_t& v) noexcept
     return true;
 }
 
-bool ArchiveReader::readI32(std::int32_t& v) noexcept
-{
+bool ArchiveReader::readI32(std::int32_t& v) noexcept {
     std::uint64_t raw = 0;
     if (!take(4, raw)) {
         return false;
@@ -70,8 +57,7 @@ bool ArchiveReader::readI32(std::int32_t& v) noexcept
     return true;
 }
 
-bool ArchiveReader::readU16(std::uint16_t& v) noexcept
-{
+bool ArchiveReader::readU16(std::uint16_t& v) noexcept {
     std::uint64_t raw = 0;
     if (!take(2, raw)) {
         return false;
@@ -80,8 +66,7 @@ bool ArchiveReader::readU16(std::uint16_t& v) noexcept
     return true;
 }
 
-bool ArchiveReader::readF64(double& v) noexcept
-{
+bool ArchiveReader::readF64(double& v) noexcept {
     std::uint64_t raw = 0;
     if (!take(8, raw)) {
         return false;
@@ -90,8 +75,7 @@ bool ArchiveReader::readF64(double& v) noexcept
     return true;
 }
 
-bool ArchiveReader::readString(std::string& s)
-{
+bool ArchiveReader::readString(std::string& s) {
     std::uint64_t len = 0;
     if (!take(1, len)) {
         return false;

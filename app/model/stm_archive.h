@@ -15,7 +15,7 @@
 namespace calvex {
 
 class ArchiveWriter {
-public:
+  public:
     void writeI32(std::int32_t v);
     void writeU16(std::uint16_t v);
     void writeF64(double v);
@@ -23,7 +23,7 @@ public:
 
     const std::vector<std::uint8_t>& bytes() const noexcept { return bytes_; }
 
-private:
+  private:
     void put(std::uint64_t v, int size);
     std::vector<std::uint8_t> bytes_;
 };
@@ -35,7 +35,7 @@ enum class ArchiveStatus {
 };
 
 class ArchiveReader {
-public:
+  public:
     explicit ArchiveReader(std::span<const std::uint8_t> data) noexcept : data_(data) {}
 
     // Each read returns false and keeps its status once a read has failed.
@@ -48,14 +48,13 @@ public:
     std::size_t remaining() const noexcept { return data_.size() - pos_; }
     std::size_t position() const noexcept { return pos_; }
 
-    void setStatus(ArchiveStatus s) noexcept
-    {
+    void setStatus(ArchiveStatus s) noexcept {
         if (status_ == ArchiveStatus::Ok) {
             status_ = s;
         }
     }
 
-private:
+  private:
     bool take(std::size_t n, std::uint64_t& v) noexcept;
     std::span<const std::uint8_t> data_;
     std::size_t pos_ = 0;

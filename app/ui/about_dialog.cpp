@@ -9,8 +9,7 @@
 
 namespace calvex {
 
-QString aboutText()
-{
+QString aboutText() {
     return QStringLiteral(
                "Calvex %1 (%2), the calculator of water and steam properties.\n"
                "Thermodynamic properties: IAPWS Industrial Formulation 1997 for the Thermodynamic "
@@ -28,8 +27,7 @@ QString aboutText()
         .arg(programVersion(), QString::fromLatin1(kAppTitle));
 }
 
-CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent)
-{
+CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("About Calvex"));
     text_ = new QLabel(aboutText().replace(QLatin1Char('\n'), QStringLiteral("\n\n")), this);
     text_->setWordWrap(true);

@@ -15,12 +15,12 @@ QString aboutText();
 class CAboutDialog : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit CAboutDialog(QWidget* parent = nullptr);
 
     QLabel* textLabel() const noexcept { return text_; }
 
-private:
+  private:
     QLabel* text_ = nullptr;
 };
 

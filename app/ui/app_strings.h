@@ -3,10 +3,10 @@
 
 namespace calvex {
 
-inline constexpr const char* kOrganization = "Orlesk";   // maker word of the settings key
-inline constexpr const char* kApplication = "Calvex";    // profile (application) name
-inline constexpr const char* kAppTitle = "Caldora";      // window title
-inline constexpr const char* kUntitled = "Untitled";     // name of a document never saved
+inline constexpr const char* kOrganization = "Orlesk";  // maker word of the settings key
+inline constexpr const char* kApplication = "Calvex";   // profile (application) name
+inline constexpr const char* kAppTitle = "Caldora";     // window title
+inline constexpr const char* kUntitled = "Untitled";    // name of a document never saved
 inline constexpr const char* kNewFileName = "Calvex";
 inline constexpr const char* kFileFilter = "Calvex (*.stm)";
 inline constexpr const char* kFileExtension = ".stm";

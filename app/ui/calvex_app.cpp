@@ -11,8 +11,7 @@
 
 namespace calvex {
 
-void setUpApplication(QApplication& app)
-{
+void setUpApplication(QApplication& app) {
     app.setOrganizationName(QString::fromLatin1(kOrganization));
     app.setApplicationName(QString::fromLatin1(kApplication));
     app.setApplicationDisplayName(QString::fromLatin1(kAppTitle));
@@ -20,27 +19,21 @@ void setUpApplication(QApplication& app)
     app.setDesktopFileName(QStringLiteral("calvex"));
 }
 
-void useOffscreenPlatform()
-{
+void useOffscreenPlatform() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
 }
 
-int runWithoutWindow(const BatchCommand& command)
-{
+int runWithoutWindow(const BatchCommand& command) {
     switch (command.kind) {
-    case BatchCommand::Kind::Print:
-        return printFromCommandLine({command.file, command.target});
-    case BatchCommand::Kind::Chart:
-        return chartFromCommandLine(command.file, command.target);
-    default:
-        return runTextCommand(command);
+        case BatchCommand::Kind::Print: return printFromCommandLine({command.file, command.target});
+        case BatchCommand::Kind::Chart: return chartFromCommandLine(command.file, command.target);
+        default: return runTextCommand(command);
     }
 }
 
-int runCalvex(QApplication& app)
-{
+int runCalvex(QApplication& app) {
     auto* frame = new CMainFrame;
     frame->setAttribute(Qt::WA_DeleteOnClose);
     installExpansionTool(*frame);

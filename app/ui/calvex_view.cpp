@@ -27,21 +27,16 @@ namespace calvex {
 
 namespace {
 
-QString latin1(std::string_view s)
-{
-    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
-}
+QString latin1(std::string_view s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
 
 // A tooltip and the same text as the status-bar prompt.
-void setTip(QWidget* w, const QString& text)
-{
+void setTip(QWidget* w, const QString& text) {
     w->setToolTip(text);
     w->setStatusTip(text);
 }
 
 // The property's name as the prompts use it ("pressure", "Prandtl number").
-QString propertyName(int property)
-{
+QString propertyName(int property) {
     QString name = QString::fromLatin1(kFormCaptions[static_cast<std::size_t>(property)]);
     if (property == kPrandtl) {
         return QStringLiteral("Prandtl number");
@@ -50,21 +45,16 @@ QString propertyName(int property)
 }
 
 // The properties that have a unit list on the form (quality and Prandtl number have none).
-bool hasUnitList(int property)
-{
-    return propertyKind(property) != PropertyKind::Dimensionless;
-}
+bool hasUnitList(int property) { return propertyKind(property) != PropertyKind::Dimensionless; }
 
 }  // namespace
 
 CCalvexView::CCalvexView(CCalvexDoc& doc, std::shared_ptr<UserPrompts> prompts, QWidget* parent)
-    : QWidget(parent), doc_(doc), prompts_(prompts ? std::move(prompts) : std::make_shared<DialogPrompts>())
-{
+    : QWidget(parent), doc_(doc), prompts_(prompts ? std::move(prompts) : std::make_shared<DialogPrompts>()) {
     buildForm();
 }
 
-CCalvexView::~CCalvexView()
-{
+CCalvexView::~CCalvexView() {
     // The boxes outlive this object's members; they must not reach the flags any more.
     for (CIOBox* b : boxes_) {
         b->attach(nullptr);
@@ -74,8 +64,7 @@ CCalvexView::~CCalvexView()
     }
 }
 
-void CCalvexView::buildForm()
-{
+void CCalvexView::buildForm() {
     auto* grid = new QGridLayout;
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(4);
@@ -95,8 +84,9 @@ void CCalvexView::buildForm()
     grid->addWidget(new QLabel(QStringLiteral("Point Label:"), this), 1, 0);
     label_ = new QLineEdit(this);
     label_->setObjectName(QStringLiteral("PointLabel"));
-    setTip(label_, QStringLiteral("Label of the current point; a computed point without a label of its own is "
-                                  "named \"Point\" and a number"));
+    setTip(label_,
+           QStringLiteral("Label of the current point; a computed point without a label of its own is "
+                          "named \"Point\" and a number"));
     grid->addWidget(label_, 1, 1, 1, 3);
     storedList_ = new QComboBox(this);
     storedList_->setObjectName(QStringLiteral("StoredPoints"));
@@ -112,15 +102,16 @@ void CCalvexView::buildForm()
         const bool input = p <= kEntropy;
         const PropertyInfo& info = kProperties[i];
         const int row = p + 2;
-        CIOBox* b = input ? new CIOBoxPN(info.kind, info.defaultDigits, this)
-                          : new CIOBox(info.kind, info.defaultDigits, this);
+        CIOBox* b =
+            input ? new CIOBoxPN(info.kind, info.defaultDigits, this) : new CIOBox(info.kind, info.defaultDigits, this);
         b->setObjectName(latin1(info.shortLabel));
         b->setMinimumWidth(90);
         const QString name = propertyName(p);
-        setTip(b, input ? QStringLiteral("The %1 of the current point: type a number or an expression "
-                                         "(+ - * / ^ and parentheses) in the unit shown")
-                              .arg(name)
-                        : QStringLiteral("The %1 of the current point").arg(name));
+        setTip(b,
+               input ? QStringLiteral("The %1 of the current point: type a number or an expression "
+                                      "(+ - * / ^ and parentheses) in the unit shown")
+                           .arg(name)
+                     : QStringLiteral("The %1 of the current point").arg(name));
         boxes_[i] = b;
         if (input) {
             auto* check = new QCheckBox(QString::fromLatin1(kFormCaptions[i]), this);
@@ -187,8 +178,9 @@ void CCalvexView::buildForm()
         buttons->addWidget(b);
     }
     computeButton_->setDefault(true);
-    setTip(computeButton_, QStringLiteral("Compute every property of the current point from the two selected "
-                                          "inputs (Enter)"));
+    setTip(computeButton_,
+           QStringLiteral("Compute every property of the current point from the two selected "
+                          "inputs (Enter)"));
     setTip(storeButton_, QStringLiteral("Store current point to the collection of stored points"));
     setTip(recallButton_, QStringLiteral("Copies the displayed stored point to the current point"));
     setTip(replaceButton_, QStringLiteral("Replace the displayed stored point with the current point"));
@@ -208,8 +200,7 @@ void CCalvexView::buildForm()
 // ---------------------------------------------------------------------------------------------
 // Form initialization
 
-void CCalvexView::applySnapshot()
-{
+void CCalvexView::applySnapshot() {
     defaults_.applyTo(doc_);
     for (int p = 0; p < kPropertyCount; ++p) {
         box(p)->setFormat(doc_.GetDisplayFormat(p));
@@ -219,8 +210,7 @@ void CCalvexView::applySnapshot()
     flags_.recomputeNeeded = true;
 }
 
-void CCalvexView::OnInitialUpdate()
-{
+void CCalvexView::OnInitialUpdate() {
     if (firstInit_) {
         firstInit_ = false;
         defaults_ = readDefaults(*openCalvexSettings());
@@ -249,8 +239,7 @@ void CCalvexView::OnInitialUpdate()
     emit commandsChanged();
 }
 
-void CCalvexView::SetLastExpansion(std::optional<ExpansionPath> path)
-{
+void CCalvexView::SetLastExpansion(std::optional<ExpansionPath> path) {
     if (!path && !lastExpansion_) {
         return;
     }
@@ -258,8 +247,7 @@ void CCalvexView::SetLastExpansion(std::optional<ExpansionPath> path)
     emit expansionChanged();
 }
 
-void CCalvexView::showCurrentPoint()
-{
+void CCalvexView::showCurrentPoint() {
     const CStatePoint& cur = doc_.CurrentPoint();
     for (int p = 0; p < kPropertyCount; ++p) {
         box(p)->setRawValue(cur.value(p));
@@ -270,8 +258,7 @@ void CCalvexView::showCurrentPoint()
     setFormulation(usesIfc67(mask_));
 }
 
-void CCalvexView::showInputSelection()
-{
+void CCalvexView::showInputSelection() {
     const std::uint32_t disabled = disabledInputs(mask_);
     for (int b = 0; b < 5; ++b) {
         const auto bit = static_cast<std::uint32_t>(1u << b);
@@ -281,8 +268,7 @@ void CCalvexView::showInputSelection()
     }
 }
 
-void CCalvexView::showUnits()
-{
+void CCalvexView::showUnits() {
     for (int p = 0; p < kPropertyCount; ++p) {
         if (QComboBox* list = unitList(p)) {
             list->setCurrentIndex(box(p)->unit() < list->count() ? box(p)->unit() : -1);
@@ -290,28 +276,24 @@ void CCalvexView::showUnits()
     }
 }
 
-void CCalvexView::formatsToDocument()
-{
+void CCalvexView::formatsToDocument() {
     for (int p = 0; p < kPropertyCount; ++p) {
         doc_.SetDisplayFormat(p, box(p)->format());
     }
     markModified();
 }
 
-void CCalvexView::markModified()
-{
+void CCalvexView::markModified() {
     doc_.SetModifiedFlag();
     emit documentModified();
 }
 
-void CCalvexView::setFormulation(bool ifc67)
-{
+void CCalvexView::setFormulation(bool ifc67) {
     commands_.ifc67 = ifc67;
     emit commandsChanged();
 }
 
-void CCalvexView::updatePointButtons()
-{
+void CCalvexView::updatePointButtons() {
     storeButton_->setEnabled(commands_.pointComputed);
     recallButton_->setEnabled(commands_.storedPoints);
     deleteButton_->setEnabled(commands_.storedPoints);
@@ -322,16 +304,14 @@ void CCalvexView::updatePointButtons()
 // ---------------------------------------------------------------------------------------------
 // Input selection and Compute
 
-void CCalvexView::ToggleInput(std::uint32_t bit)
-{
+void CCalvexView::ToggleInput(std::uint32_t bit) {
     mask_ ^= bit;
     showInputSelection();
     doc_.SetInputSelection(mask_);
     flags_.recomputeNeeded = true;
 }
 
-void CCalvexView::keyPressEvent(QKeyEvent* event)
-{
+void CCalvexView::keyPressEvent(QKeyEvent* event) {
     // Enter presses the default button, Compute, wherever the focus is on the form.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         computeButton_->click();
@@ -341,8 +321,7 @@ void CCalvexView::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
-bool CCalvexView::Compute()
-{
+bool CCalvexView::Compute() {
     if (flags_.editInProgress) {
         // Moving the focus away and back makes the box evaluate its text; nothing else happens.
         QWidget* had = QApplication::focusWidget();
@@ -388,8 +367,7 @@ bool CCalvexView::Compute()
     return true;
 }
 
-void CCalvexView::FinishComputedPoint()
-{
+void CCalvexView::FinishComputedPoint() {
     if (const auto name = computedPointLabel(toLatin1(label_->text()), doc_)) {
         label_->setText(fromLatin1(*name));
         focusLabel();
@@ -406,14 +384,12 @@ void CCalvexView::FinishComputedPoint()
     updatePointButtons();
 }
 
-void CCalvexView::focusLabel()
-{
+void CCalvexView::focusLabel() {
     label_->setFocus(Qt::OtherFocusReason);
     label_->selectAll();
 }
 
-void CCalvexView::UseIF97()
-{
+void CCalvexView::UseIF97() {
     mask_ &= ~static_cast<std::uint32_t>(kInputIfc67);
     doc_.SetInputSelection(mask_);
     setFormulation(false);
@@ -421,8 +397,7 @@ void CCalvexView::UseIF97()
     Compute();
 }
 
-void CCalvexView::UseIFC67()
-{
+void CCalvexView::UseIFC67() {
     mask_ |= kInputIfc67;
     doc_.SetInputSelection(mask_);
     setFormulation(true);
@@ -433,8 +408,7 @@ void CCalvexView::UseIFC67()
 // ---------------------------------------------------------------------------------------------
 // Stored points
 
-PropertyFormats CCalvexView::boxFormats() const
-{
+PropertyFormats CCalvexView::boxFormats() const {
     PropertyFormats f;
     for (int p = 0; p < kPropertyCount; ++p) {
         f.kinds[static_cast<std::size_t>(p)] = box(p)->kind();
@@ -443,15 +417,13 @@ PropertyFormats CCalvexView::boxFormats() const
     return f;
 }
 
-void CCalvexView::clearStoredColumn()
-{
+void CCalvexView::clearStoredColumn() {
     for (QLineEdit* field : storedFields_) {
         field->setText(QStringLiteral("0"));
     }
 }
 
-void CCalvexView::showStoredPoint(int i)
-{
+void CCalvexView::showStoredPoint(int i) {
     if (i < 0 || i >= doc_.GetStoredCount()) {
         clearStoredColumn();
         return;
@@ -462,23 +434,20 @@ void CCalvexView::showStoredPoint(int i)
     }
 }
 
-void CCalvexView::fitStoredListPopup()
-{
+void CCalvexView::fitStoredListPopup() {
     // The list keeps its width on the form; its drop-down widens to show long labels in full.
     QAbstractItemView* popup = storedList_->view();
     popup->setTextElideMode(Qt::ElideNone);
     popup->setMinimumWidth(popup->sizeHintForColumn(0) + 2 * popup->frameWidth() + 24);
 }
 
-void CCalvexView::reshowSelectedPoint()
-{
+void CCalvexView::reshowSelectedPoint() {
     if (doc_.GetStoredCount() > 0) {
         showStoredPoint(storedList_->currentIndex());
     }
 }
 
-void CCalvexView::fillStoredList()
-{
+void CCalvexView::fillStoredList() {
     storedList_->clear();
     const int n = doc_.GetStoredCount();
     if (n == 0) {
@@ -496,8 +465,7 @@ void CCalvexView::fillStoredList()
     commands_.storedPoints = true;
 }
 
-void CCalvexView::SelectStoredPoint(int i)
-{
+void CCalvexView::SelectStoredPoint(int i) {
     if (i < 0 || i >= doc_.GetStoredCount()) {
         return;
     }
@@ -506,8 +474,7 @@ void CCalvexView::SelectStoredPoint(int i)
     doc_.SetSelectedIndex(i);
 }
 
-void CCalvexView::StorePoint()
-{
+void CCalvexView::StorePoint() {
     if (flags_.recomputeNeeded) {
         prompts_->message(this, QString::fromLatin1(kMsgRecalculateBeforeStoring));
         return;
@@ -542,8 +509,7 @@ void CCalvexView::StorePoint()
     emit documentModified();
 }
 
-void CCalvexView::RecallPoint()
-{
+void CCalvexView::RecallPoint() {
     const int i = storedList_->currentIndex();
     if (doc_.GetStoredCount() == 0 || i < 0) {
         return;
@@ -552,16 +518,16 @@ void CCalvexView::RecallPoint()
     showCurrentPoint();
 }
 
-void CCalvexView::ReplacePoint()
-{
+void CCalvexView::ReplacePoint() {
     const int i = storedList_->currentIndex();
     if (doc_.GetStoredCount() == 0 || i < 0) {
         return;
     }
     const std::string label = toLatin1(label_->text());
     if (findStoredLabel(doc_, label, i) >= 0) {
-        prompts_->message(this, QString::fromLatin1(kMsgReplaceDuplicate) + QString::fromLatin1(kMsgUniqueLabel) +
-                                    QString::fromLatin1(kMsgReplaceDuplicateAdvice));
+        prompts_->message(this,
+                          QString::fromLatin1(kMsgReplaceDuplicate) + QString::fromLatin1(kMsgUniqueLabel) +
+                              QString::fromLatin1(kMsgReplaceDuplicateAdvice));
         focusLabel();
         return;
     }
@@ -574,8 +540,7 @@ void CCalvexView::ReplacePoint()
     emit documentModified();
 }
 
-void CCalvexView::DeletePoint()
-{
+void CCalvexView::DeletePoint() {
     const int i = storedList_->currentIndex();
     if (doc_.GetStoredCount() == 0 || i < 0) {
         return;
@@ -597,8 +562,7 @@ void CCalvexView::DeletePoint()
 // ---------------------------------------------------------------------------------------------
 // Units and number formats
 
-void CCalvexView::SelectUnit(int property, int index)
-{
+void CCalvexView::SelectUnit(int property, int index) {
     box(property)->setUnit(index);
     if (QComboBox* list = unitList(property)) {
         list->setCurrentIndex(index);
@@ -608,8 +572,7 @@ void CCalvexView::SelectUnit(int property, int index)
     reshowSelectedPoint();
 }
 
-void CCalvexView::EnglishUnits()
-{
+void CCalvexView::EnglishUnits() {
     for (int p = 0; p < kPropertyCount; ++p) {
         if (p != kQuality && p != kPrandtl) {
             box(p)->setUnit(1);
@@ -620,8 +583,7 @@ void CCalvexView::EnglishUnits()
     reshowSelectedPoint();
 }
 
-void CCalvexView::SIUnits()
-{
+void CCalvexView::SIUnits() {
     for (int p = 0; p < kPropertyCount; ++p) {
         if (p != kQuality && p != kPrandtl) {
             box(p)->setUnit(0);
@@ -632,8 +594,7 @@ void CCalvexView::SIUnits()
     reshowSelectedPoint();
 }
 
-void CCalvexView::NumberFormat()
-{
+void CCalvexView::NumberFormat() {
     CNumberFormatDialog dlg(*prompts_, this);
     for (int p = 0; p < kPropertyCount; ++p) {
         dlg.setRow(p, box(p)->digits(), box(p)->style());
@@ -649,14 +610,12 @@ void CCalvexView::NumberFormat()
     reshowSelectedPoint();
 }
 
-CIOBox* CCalvexView::focusedBox() const
-{
+CIOBox* CCalvexView::focusedBox() const {
     auto* b = qobject_cast<CIOBox*>(QApplication::focusWidget());
     return b && isAncestorOf(b) ? b : nullptr;
 }
 
-void CCalvexView::AdjustDigits(int delta)
-{
+void CCalvexView::AdjustDigits(int delta) {
     CIOBox* b = focusedBox();
     if (!b) {
         return;
@@ -666,8 +625,7 @@ void CCalvexView::AdjustDigits(int delta)
     reshowSelectedPoint();
 }
 
-void CCalvexView::UseSettingsAsDefault()
-{
+void CCalvexView::UseSettingsAsDefault() {
     std::array<DisplayFormat, kPropertyCount> formats{};
     for (int p = 0; p < kPropertyCount; ++p) {
         formats[static_cast<std::size_t>(p)] = box(p)->format();
@@ -675,8 +633,7 @@ void CCalvexView::UseSettingsAsDefault()
     defaults_ = DefaultsSnapshot::fromFormats(formats, commands_.ifc67);
 }
 
-void CCalvexView::RestoreDefaultSettings()
-{
+void CCalvexView::RestoreDefaultSettings() {
     applySnapshot();
     showUnits();
     reshowSelectedPoint();
@@ -686,8 +643,7 @@ void CCalvexView::RestoreDefaultSettings()
 // ---------------------------------------------------------------------------------------------
 // Clipboard
 
-void CCalvexView::CopySpecial()
-{
+void CCalvexView::CopySpecial() {
     CCopySpecialDialog dlg(this);
     if (!prompts_->runDialog(dlg)) {
         return;
@@ -712,36 +668,31 @@ void CCalvexView::CopySpecial()
     }
 }
 
-void CCalvexView::CutToClipboard()
-{
+void CCalvexView::CutToClipboard() {
     if (auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
         edit->cut();
     }
 }
 
-void CCalvexView::CopyToClipboard()
-{
+void CCalvexView::CopyToClipboard() {
     if (auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
         edit->copy();
     }
 }
 
-void CCalvexView::PasteFromClipboard()
-{
+void CCalvexView::PasteFromClipboard() {
     if (auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
         edit->paste();
     }
 }
 
-void CCalvexView::RecallExpression()
-{
+void CCalvexView::RecallExpression() {
     if (CIOBox* b = focusedBox()) {
         b->recallExpression();
     }
 }
 
-CommandEnabling CCalvexView::commandEnabling() const
-{
+CommandEnabling CCalvexView::commandEnabling() const {
     CommandEnabling e;
     if (const CIOBox* b = focusedBox()) {
         e.recallExpression = true;

@@ -53,7 +53,7 @@ struct CommandEnabling {
 class CCalvexView : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     // `prompts` answers every message and dialog; null gives the interactive ones.
     explicit CCalvexView(CCalvexDoc& doc, std::shared_ptr<UserPrompts> prompts = nullptr, QWidget* parent = nullptr);
     ~CCalvexView() override;
@@ -136,7 +136,7 @@ public:
     void SetLastExpansion(std::optional<ExpansionPath> path);
     const PointCalculator& calculator() const noexcept { return calculator_; }
 
-signals:
+  signals:
     // The enabling of commands or the formulation may have changed.
     void commandsChanged();
     // The document was marked modified by a command of the form.
@@ -144,10 +144,10 @@ signals:
     // The last expansion changed.
     void expansionChanged();
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void buildForm();
     void applySnapshot();
     void showCurrentPoint();
@@ -190,8 +190,17 @@ private:
 
 // Row captions of the form, in property order (the first five are the input check boxes).
 inline constexpr std::array<const char*, kPropertyCount> kFormCaptions{
-    "Pressure", "Temperature", "Quality", "Enthalpy", "Entropy", "Volume",
-    "Specific Heat", "Viscosity", "Conductivity", "Prandtl No.", "Critical Velocity",
+    "Pressure",
+    "Temperature",
+    "Quality",
+    "Enthalpy",
+    "Entropy",
+    "Volume",
+    "Specific Heat",
+    "Viscosity",
+    "Conductivity",
+    "Prandtl No.",
+    "Critical Velocity",
 };
 
 }  // namespace calvex

@@ -11,15 +11,12 @@
 namespace calvex {
 namespace {
 
-bool isOption(const QString& a, const char* name)
-{
+bool isOption(const QString& a, const char* name) {
     // "-pt" and "/pt" alike.
-    return a.size() > 1 && (a[0] == QLatin1Char('-') || a[0] == QLatin1Char('/')) &&
-           a.mid(1) == QLatin1String(name);
+    return a.size() > 1 && (a[0] == QLatin1Char('-') || a[0] == QLatin1Char('/')) && a.mid(1) == QLatin1String(name);
 }
 
-void write(std::FILE* stream, const QString& text)
-{
+void write(std::FILE* stream, const QString& text) {
     const QByteArray bytes = text.toLocal8Bit();
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
     std::fflush(stream);
@@ -27,8 +24,7 @@ void write(std::FILE* stream, const QString& text)
 
 }  // namespace
 
-BatchCommand parseBatchCommand(const QStringList& arguments)
-{
+BatchCommand parseBatchCommand(const QStringList& arguments) {
     using Kind = BatchCommand::Kind;
     BatchCommand c;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
@@ -50,9 +46,10 @@ BatchCommand parseBatchCommand(const QStringList& arguments)
         const qsizetype needed = print ? 1 : 2;
         if (i + needed >= arguments.size()) {
             c.kind = Kind::Invalid;
-            c.error = print ? QStringLiteral("%1 needs a document").arg(a)
-                            : QStringLiteral("%1 needs a document and %2")
-                                  .arg(a, chart ? QStringLiteral("a picture file") : QStringLiteral("a printer or PDF file"));
+            c.error =
+                print ? QStringLiteral("%1 needs a document").arg(a)
+                      : QStringLiteral("%1 needs a document and %2")
+                            .arg(a, chart ? QStringLiteral("a picture file") : QStringLiteral("a printer or PDF file"));
             return c;
         }
         c.kind = chart ? Kind::Chart : Kind::Print;
@@ -65,50 +62,40 @@ BatchCommand parseBatchCommand(const QStringList& arguments)
     return c;
 }
 
-QString programVersion()
-{
-    return QStringLiteral(CALVEX_VERSION);
-}
+QString programVersion() { return QStringLiteral(CALVEX_VERSION); }
 
-QString usageText()
-{
+QString usageText() {
     return QStringLiteral(
-        "Usage: calvex [file.stm]\n"
-        "       calvex -p file.stm             print the stored points on the default printer\n"
-        "       calvex -pt file.stm target     print on the printer named target, or into target.pdf\n"
-        "       calvex -ct file.stm out.png    write the T-s and h-s chart of the document\n"
-        "                                      (.png, .svg or .pdf)\n"
-        "       calvex --help | --version\n"
-        "\n"
-        "%1, the calculator of water and steam properties (IAPWS-IF97, or IFC-67 on request).\n"
-        "Requests with -p, -pt and -ct run without a window: a failure is reported on standard\n"
-        "error and ends the program with status 1.\n")
+               "Usage: calvex [file.stm]\n"
+               "       calvex -p file.stm             print the stored points on the default printer\n"
+               "       calvex -pt file.stm target     print on the printer named target, or into target.pdf\n"
+               "       calvex -ct file.stm out.png    write the T-s and h-s chart of the document\n"
+               "                                      (.png, .svg or .pdf)\n"
+               "       calvex --help | --version\n"
+               "\n"
+               "%1, the calculator of water and steam properties (IAPWS-IF97, or IFC-67 on request).\n"
+               "Requests with -p, -pt and -ct run without a window: a failure is reported on standard\n"
+               "error and ends the program with status 1.\n")
         .arg(QString::fromLatin1(kAppTitle));
 }
 
-QString versionText()
-{
-    return QStringLiteral("calvex %1\n"
-                          "Thermodynamic properties: IAPWS-IF97 (1997 release); IFC-67 on request\n"
-                          "Viscosity and thermal conductivity: industrial equations of the IAPS 1985 "
-                          "formulations\n")
+QString versionText() {
+    return QStringLiteral(
+               "calvex %1\n"
+               "Thermodynamic properties: IAPWS-IF97 (1997 release); IFC-67 on request\n"
+               "Viscosity and thermal conductivity: industrial equations of the IAPS 1985 "
+               "formulations\n")
         .arg(programVersion());
 }
 
-int runTextCommand(const BatchCommand& command)
-{
+int runTextCommand(const BatchCommand& command) {
     switch (command.kind) {
-    case BatchCommand::Kind::Help:
-        write(stdout, usageText());
-        return 0;
-    case BatchCommand::Kind::Version:
-        write(stdout, versionText());
-        return 0;
-    case BatchCommand::Kind::Invalid:
-        write(stderr, QStringLiteral("calvex: %1\n").arg(command.error) + usageText());
-        return 2;
-    default:
-        return 0;
+        case BatchCommand::Kind::Help: write(stdout, usageText()); return 0;
+        case BatchCommand::Kind::Version: write(stdout, versionText()); return 0;
+        case BatchCommand::Kind::Invalid:
+            write(stderr, QStringLiteral("calvex: %1\n").arg(command.error) + usageText());
+            return 2;
+        default: return 0;
     }
 }
 

@@ -33,10 +33,7 @@ struct BatchCommand {
 BatchCommand parseBatchCommand(const QStringList& arguments);
 
 // True when the command runs without a window.
-constexpr bool runsWithoutWindow(BatchCommand::Kind k) noexcept
-{
-    return k != BatchCommand::Kind::Window;
-}
+constexpr bool runsWithoutWindow(BatchCommand::Kind k) noexcept { return k != BatchCommand::Kind::Window; }
 
 // The text of --help (ends in a newline).
 QString usageText();

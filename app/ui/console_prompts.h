@@ -10,7 +10,7 @@
 namespace calvex {
 
 class ConsolePrompts final : public UserPrompts {
-public:
+  public:
     void message(QWidget* parent, const QString& text) override;
     Answer askYesNo(QWidget* parent, const QString& text) override;
     Answer askYesNoCancel(QWidget* parent, const QString& text) override;
@@ -21,7 +21,7 @@ public:
     // Every message written so far.
     const QStringList& messages() const noexcept { return messages_; }
 
-private:
+  private:
     QStringList messages_;
 };
 

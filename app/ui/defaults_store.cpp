@@ -6,16 +6,14 @@
 
 namespace calvex {
 
-std::unique_ptr<QSettings> openCalvexSettings()
-{
+std::unique_ptr<QSettings> openCalvexSettings() {
     return std::make_unique<QSettings>(QString::fromLatin1(kOrganization), QString::fromLatin1(kApplication));
 }
 
 namespace {
 
 // A 32-bit value as stored, or the default when absent or not a whole number.
-std::uint32_t readValue(QSettings& s, std::string_view name, std::uint32_t fallback)
-{
+std::uint32_t readValue(QSettings& s, std::string_view name, std::uint32_t fallback) {
     const QVariant v = s.value(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
     if (!v.isValid()) {
         return fallback;
@@ -30,8 +28,7 @@ std::uint32_t readValue(QSettings& s, std::string_view name, std::uint32_t fallb
 
 }  // namespace
 
-DefaultsSnapshot readDefaults(QSettings& settings)
-{
+DefaultsSnapshot readDefaults(QSettings& settings) {
     DefaultsSnapshot snap = DefaultsSnapshot::builtIn();
     settings.beginGroup(QString::fromLatin1(kDefaultsGroup));
     for (const DefaultsEntry& e : kDefaultsOrder) {
@@ -46,8 +43,7 @@ DefaultsSnapshot readDefaults(QSettings& settings)
     return snap;
 }
 
-void writeDefaults(QSettings& settings, const DefaultsSnapshot& snapshot)
-{
+void writeDefaults(QSettings& settings, const DefaultsSnapshot& snapshot) {
     settings.beginGroup(QString::fromLatin1(kDefaultsGroup));
     for (const DefaultsEntry& e : kDefaultsOrder) {
         const std::uint32_t v =

@@ -21,10 +21,7 @@
 namespace calvex {
 namespace {
 
-QString latin1(std::string_view s)
-{
-    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
-}
+QString latin1(std::string_view s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
 
 constexpr const char* kQuantityNames[5] = {"pressure", "temperature", "quality", "enthalpy", "entropy"};
 
@@ -35,8 +32,7 @@ constexpr int kHiddenFirst = kVolume;
 }  // namespace
 
 CExpansionDialog::CExpansionDialog(CCalvexView& view, UserPrompts& prompts, QWidget* parent)
-    : QDialog(parent), prompts_(prompts), flags_(view.editFlags()), ifc67_(usesIfc67(view.inputMask()))
-{
+    : QDialog(parent), prompts_(prompts), flags_(view.editFlags()), ifc67_(usesIfc67(view.inputMask())) {
     setWindowTitle(QString::fromLatin1(kExpansionTitle));
     buildDialog(view);
     SelectMode(ExpansionMode::PressureEfficiency);
@@ -45,8 +41,7 @@ CExpansionDialog::CExpansionDialog(CCalvexView& view, UserPrompts& prompts, QWid
     }
 }
 
-CExpansionDialog::~CExpansionDialog()
-{
+CExpansionDialog::~CExpansionDialog() {
     // The boxes are destroyed after this object's members: they must not reach the flags.
     for (int b = 0; b < kExpansionBoxCount; ++b) {
         box(b)->attach(nullptr);
@@ -56,18 +51,16 @@ CExpansionDialog::~CExpansionDialog()
     }
 }
 
-CIOBox* CExpansionDialog::box(int b) const noexcept
-{
+CIOBox* CExpansionDialog::box(int b) const noexcept {
     switch (b) {
-    case kEfficiencyBox: return efficiency_;
-    case kEnergyBox: return energy_;
-    case kSteamRateBox: return steamRate_;
-    default: return to_[static_cast<std::size_t>(b)];
+        case kEfficiencyBox: return efficiency_;
+        case kEnergyBox: return energy_;
+        case kSteamRateBox: return steamRate_;
+        default: return to_[static_cast<std::size_t>(b)];
     }
 }
 
-void CExpansionDialog::buildDialog(CCalvexView& view)
-{
+void CExpansionDialog::buildDialog(CCalvexView& view) {
     const PropertyFormats formats = view.boxFormats();
     const auto labels = expansionRowLabels(formats);
 
@@ -95,7 +88,8 @@ void CExpansionDialog::buildDialog(CCalvexView& view)
         auto* to = new CIOBox(form->kind(), form->format(), this);
         to->setObjectName(QStringLiteral("To%1").arg(i));
         to->attach(&flags_);
-        to->setToolTip(QStringLiteral("The %1 at the end of the expansion").arg(QString::fromLatin1(kQuantityNames[k])));
+        to->setToolTip(
+            QStringLiteral("The %1 at the end of the expansion").arg(QString::fromLatin1(kQuantityNames[k])));
         // Every value starts at 0, the temperature at 0 in its display unit.
         if (i == kTemperature) {
             to->setValueIn(0.0, to->unit());
@@ -118,8 +112,9 @@ void CExpansionDialog::buildDialog(CCalvexView& view)
     modeGroup_ = new QButtonGroup(this);
     for (int m = 0; m < kExpansionModeCount; ++m) {
         auto* radio = new QRadioButton(QString::fromLatin1(kExpansionModeTexts[static_cast<std::size_t>(m)]), group);
-        radio->setToolTip(QStringLiteral("Give the end pressure and the %1")
-                              .arg(QString::fromLatin1(kExpansionModeTexts[static_cast<std::size_t>(m)] + 10).toLower()));
+        radio->setToolTip(
+            QStringLiteral("Give the end pressure and the %1")
+                .arg(QString::fromLatin1(kExpansionModeTexts[static_cast<std::size_t>(m)] + 10).toLower()));
         modes_[static_cast<std::size_t>(m)] = radio;
         modeGroup_->addButton(radio, m);
         groupLayout->addWidget(radio);
@@ -205,8 +200,7 @@ void CExpansionDialog::buildDialog(CCalvexView& view)
     top->addLayout(buttons);
 }
 
-void CExpansionDialog::SelectMode(ExpansionMode mode)
-{
+void CExpansionDialog::SelectMode(ExpansionMode mode) {
     mode_ = mode;
     modes_[static_cast<std::size_t>(mode)]->setChecked(true);
     const int editable = editableBox(mode);
@@ -216,8 +210,7 @@ void CExpansionDialog::SelectMode(ExpansionMode mode)
     }
 }
 
-void CExpansionDialog::finishEditing()
-{
+void CExpansionDialog::finishEditing() {
     if (!flags_.editInProgress) {
         return;
     }
@@ -235,8 +228,7 @@ void CExpansionDialog::finishEditing()
     }
 }
 
-void CExpansionDialog::Compute()
-{
+void CExpansionDialog::Compute() {
     if (flags_.editInProgress) {
         // Moving the focus away and back makes the box evaluate its text; nothing else happens.
         finishEditing();
@@ -248,8 +240,7 @@ void CExpansionDialog::Compute()
     }
 }
 
-void CExpansionDialog::CloseAndCopy()
-{
+void CExpansionDialog::CloseAndCopy() {
     // A value still being typed counts, as it would when the button is clicked.
     if (flags_.editInProgress) {
         if (auto* b = qobject_cast<CIOBox*>(QApplication::focusWidget())) {
@@ -267,8 +258,7 @@ void CExpansionDialog::CloseAndCopy()
     accept();
 }
 
-void CExpansionDialog::runExpansion()
-{
+void CExpansionDialog::runExpansion() {
     ExpansionInput in;
     in.p1 = from_[kPressure]->value();
     in.h1 = from_[kEnthalpy]->value();
@@ -300,8 +290,7 @@ void CExpansionDialog::runExpansion()
     emit expansionComputed(expansionPath());
 }
 
-ExpansionPath CExpansionDialog::expansionPath() const
-{
+ExpansionPath CExpansionDialog::expansionPath() const {
     const auto state = [](const CIOBox* t, const CIOBox* s, const CIOBox* h) {
         return ChartState{t->value(), s->value(), h->value()};
     };
@@ -314,18 +303,14 @@ ExpansionPath CExpansionDialog::expansionPath() const
     return path;
 }
 
-void CExpansionDialog::energyUnitChosen(int index)
-{
-    energy_->setUnit(index);
+void CExpansionDialog::energyUnitChosen(int index) { energy_->setUnit(index); }
+
+void CExpansionDialog::steamRateUnitChosen(int index) {
+    steamRate_->setRawValue(
+        steamRate(energy_->value(), index == 0 ? SteamRateUnit::LbmPerKWh : SteamRateUnit::KgPerKWh));
 }
 
-void CExpansionDialog::steamRateUnitChosen(int index)
-{
-    steamRate_->setRawValue(steamRate(energy_->value(), index == 0 ? SteamRateUnit::LbmPerKWh : SteamRateUnit::KgPerKWh));
-}
-
-FormValues CExpansionDialog::toValues() const
-{
+FormValues CExpansionDialog::toValues() const {
     FormValues v{};
     for (int p = 0; p < kPropertyCount; ++p) {
         v[static_cast<std::size_t>(p)] = to_[static_cast<std::size_t>(p)]->value();
@@ -333,8 +318,7 @@ FormValues CExpansionDialog::toValues() const
     return v;
 }
 
-void takeExpansionEndState(CCalvexView& view, const FormValues& values)
-{
+void takeExpansionEndState(CCalvexView& view, const FormValues& values) {
     for (int p = 0; p < kPropertyCount; ++p) {
         view.box(p)->setRawValue(values[static_cast<std::size_t>(p)]);
     }
@@ -358,8 +342,7 @@ void takeExpansionEndState(CCalvexView& view, const FormValues& values)
     emit view.commandsChanged();
 }
 
-void runExpansionTool(CCalvexView& view, UserPrompts& prompts)
-{
+void runExpansionTool(CCalvexView& view, UserPrompts& prompts) {
     // Text typed into a form box and not yet evaluated is evaluated first: a new value asks
     // for a recomputation before the expansion.
     if (view.editFlags().editInProgress) {
@@ -373,8 +356,9 @@ void runExpansionTool(CCalvexView& view, UserPrompts& prompts)
         return;
     }
     CExpansionDialog dialog(view, prompts, &view);
-    QObject::connect(&dialog, &CExpansionDialog::expansionComputed, &view,
-                     [&view](const ExpansionPath& path) { view.SetLastExpansion(path); });
+    QObject::connect(&dialog, &CExpansionDialog::expansionComputed, &view, [&view](const ExpansionPath& path) {
+        view.SetLastExpansion(path);
+    });
     const bool copy = prompts.runDialog(dialog);
     const FormValues end = dialog.toValues();
     if (copy) {
@@ -384,8 +368,7 @@ void runExpansionTool(CCalvexView& view, UserPrompts& prompts)
     view.editFlags().editInProgress = false;
 }
 
-void installExpansionTool(CMainFrame& frame)
-{
+void installExpansionTool(CMainFrame& frame) {
     QAction* action = frame.expansionAction();
     QObject::connect(action, &QAction::triggered, &frame, [&frame] {
         if (CCalvexView* view = frame.view()) {

@@ -35,7 +35,7 @@ class UserPrompts;
 class CExpansionDialog : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     // Takes the copies, kinds and formats from the form; the boxes share the form's flags.
     CExpansionDialog(CCalvexView& view, UserPrompts& prompts, QWidget* parent = nullptr);
     ~CExpansionDialog() override;
@@ -56,12 +56,11 @@ public:
     // The expansion as the boxes hold it: the "Expand From" state and the "To" state.
     ExpansionPath expansionPath() const;
 
-signals:
+  signals:
     // An expansion was computed (not refused); the chart draws it.
     void expansionComputed(const calvex::ExpansionPath& path);
 
-public:
-
+  public:
     CIOBox* fromBox(int i) const noexcept { return from_[static_cast<std::size_t>(i)]; }  // 0..4
     CIOBox* toBox(int property) const noexcept { return to_[static_cast<std::size_t>(property)]; }
     CIOBox* efficiencyBox() const noexcept { return efficiency_; }
@@ -75,7 +74,7 @@ public:
     QPushButton* copyButton() const noexcept { return copyButton_; }
     QPushButton* cancelButton() const noexcept { return cancelButton_; }
 
-private:
+  private:
     void buildDialog(CCalvexView& view);
     CIOBox* box(int b) const noexcept;
     void runExpansion();

@@ -6,93 +6,72 @@
 
 namespace calvex {
 
-QString fromLatin1(const std::string& s)
-{
-    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
-}
+QString fromLatin1(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
 
-std::string toLatin1(const QString& s)
-{
+std::string toLatin1(const QString& s) {
     const QByteArray b = s.toLatin1();
     return std::string(b.constData(), static_cast<std::size_t>(b.size()));
 }
 
 CIOBox::CIOBox(QWidget* parent) : CIOBox(PropertyKind::Dimensionless, 0, parent) {}
 
-CIOBox::CIOBox(PropertyKind kind, DisplayFormat format, QWidget* parent) : QLineEdit(parent), box_(kind, format)
-{
+CIOBox::CIOBox(PropertyKind kind, DisplayFormat format, QWidget* parent) : QLineEdit(parent), box_(kind, format) {
     connect(this, &QLineEdit::textChanged, this, &CIOBox::onTextChanged);
     showFormatted();
 }
 
-void CIOBox::attach(EditFlags* flags, QWidget* marker)
-{
+void CIOBox::attach(EditFlags* flags, QWidget* marker) {
     flags_ = flags;
     marker_ = marker;
     showFormatted();
 }
 
-void CIOBox::setKindAndFormat(PropertyKind kind, DisplayFormat format)
-{
+void CIOBox::setKindAndFormat(PropertyKind kind, DisplayFormat format) {
     box_.setKindAndFormat(kind, format);
     showFormatted();
 }
 
-void CIOBox::setValueIn(double x, int unit)
-{
+void CIOBox::setValueIn(double x, int unit) {
     box_.setValueIn(x, unit);
     showFormatted();
 }
 
-void CIOBox::setRawValue(double v)
-{
+void CIOBox::setRawValue(double v) {
     box_.setRawValue(v);
     showFormatted();
 }
 
-void CIOBox::setAll(double v, PropertyKind kind, DisplayFormat format, QWidget* marker)
-{
+void CIOBox::setAll(double v, PropertyKind kind, DisplayFormat format, QWidget* marker) {
     marker_ = marker;
     box_.setAll(v, kind, format);
     showFormatted();
 }
 
-void CIOBox::setUnit(int unit)
-{
+void CIOBox::setUnit(int unit) {
     box_.setUnit(unit);
     showFormatted();
 }
 
-void CIOBox::setDigits(int digits)
-{
+void CIOBox::setDigits(int digits) {
     box_.setDigits(digits);
     showFormatted();
 }
 
-void CIOBox::setStyle(int style)
-{
+void CIOBox::setStyle(int style) {
     box_.setStyle(style);
     showFormatted();
 }
 
-void CIOBox::setFormat(DisplayFormat format)
-{
+void CIOBox::setFormat(DisplayFormat format) {
     box_.setFormat(format);
     showFormatted();
 }
 
-QString CIOBox::formattedText() const
-{
-    return fromLatin1(box_.displayText());
-}
+QString CIOBox::formattedText() const { return fromLatin1(box_.displayText()); }
 
-QString CIOBox::expressionText() const
-{
-    return fromLatin1(box_.expressionText());
-}
+QString CIOBox::expressionText() const { return fromLatin1(box_.expressionText()); }
 
-void CIOBox::showFormatted()
-{
+void CIOBox::showFormatted() {
     // Formatting is not typing: it neither sets editInProgress nor widens the box.
     settingText_ = true;
     setText(formattedText());
@@ -102,36 +81,34 @@ void CIOBox::showFormatted()
     }
 }
 
-EvalOutcome CIOBox::evaluate()
-{
+EvalOutcome CIOBox::evaluate() {
     const EvalReport r = box_.evaluate(toLatin1(text()));
     switch (r.outcome) {
-    case EvalOutcome::Unchanged:
-        if (!box_.readOnly()) {
-            settingText_ = true;
-            setText(formattedText());
-            settingText_ = false;
-        }
-        break;
-    case EvalOutcome::Error:
-        selectError(static_cast<int>(r.errorPos));
-        QApplication::beep();
-        break;
-    case EvalOutcome::NewValue:
-        showFormatted();
-        // However the text came to be evaluated (leaving the box, a digits command), the new
-        // value asks for a new computation.
-        if (flags_) {
-            flags_->recomputeNeeded = true;
-        }
-        emit valueEntered();
-        break;
+        case EvalOutcome::Unchanged:
+            if (!box_.readOnly()) {
+                settingText_ = true;
+                setText(formattedText());
+                settingText_ = false;
+            }
+            break;
+        case EvalOutcome::Error:
+            selectError(static_cast<int>(r.errorPos));
+            QApplication::beep();
+            break;
+        case EvalOutcome::NewValue:
+            showFormatted();
+            // However the text came to be evaluated (leaving the box, a digits command), the new
+            // value asks for a new computation.
+            if (flags_) {
+                flags_->recomputeNeeded = true;
+            }
+            emit valueEntered();
+            break;
     }
     return r.outcome;
 }
 
-void CIOBox::selectError(int position)
-{
+void CIOBox::selectError(int position) {
     const auto select = [this, position] {
         setFocus(Qt::OtherFocusReason);
         setSelection(position, 1);
@@ -144,14 +121,12 @@ void CIOBox::selectError(int position)
     }
 }
 
-void CIOBox::restoreDisplay()
-{
+void CIOBox::restoreDisplay() {
     box_.clearChanged();
     showFormatted();
 }
 
-bool CIOBox::recallExpression()
-{
+bool CIOBox::recallExpression() {
     if (box_.expressionText().empty()) {
         return false;
     }
@@ -162,8 +137,7 @@ bool CIOBox::recallExpression()
     return true;
 }
 
-void CIOBox::adjustDigits(int delta)
-{
+void CIOBox::adjustDigits(int delta) {
     const bool caretAtEnd = cursorPosition() == text().size();
     if (text() != formattedText()) {
         if (evaluate() == EvalOutcome::Error) {
@@ -179,14 +153,12 @@ void CIOBox::adjustDigits(int delta)
     }
 }
 
-void CIOBox::makeReadOnly()
-{
+void CIOBox::makeReadOnly() {
     box_.setReadOnly(true);
     setReadOnly(true);
 }
 
-void CIOBox::onTextChanged()
-{
+void CIOBox::onTextChanged() {
     if (settingText_ || !hasFocus()) {
         return;
     }
@@ -201,8 +173,7 @@ void CIOBox::onTextChanged()
     }
 }
 
-void CIOBox::focusInEvent(QFocusEvent* event)
-{
+void CIOBox::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
     selectAll();
     if (event->reason() == Qt::MouseFocusReason) {
@@ -215,8 +186,7 @@ void CIOBox::focusInEvent(QFocusEvent* event)
     }
 }
 
-void CIOBox::focusOutEvent(QFocusEvent* event)
-{
+void CIOBox::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
     if (event->reason() == Qt::PopupFocusReason) {
         return;  // a menu opened over the box: the user has not left it
@@ -226,8 +196,7 @@ void CIOBox::focusOutEvent(QFocusEvent* event)
     inFocusOut_ = false;
 }
 
-EvalOutcome CIOBox::leaveEditing()
-{
+EvalOutcome CIOBox::leaveEditing() {
     if (widened_) {
         setGeometry(savedGeometry_);
         widened_ = false;

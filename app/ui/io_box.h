@@ -18,7 +18,7 @@ namespace calvex {
 class CIOBox : public QLineEdit {
     Q_OBJECT
 
-public:
+  public:
     // Length of typed text at which the box doubles its width while being edited.
     static constexpr int kWidenLength = 15;
 
@@ -74,15 +74,15 @@ public:
     bool isWidened() const noexcept { return widened_; }
     const IOBoxModel& model() const noexcept { return box_; }
 
-signals:
+  signals:
     // The user's typing gave the box a new value.
     void valueEntered();
 
-protected:
+  protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
-private:
+  private:
     void onTextChanged();
     void showFormatted();
     void selectError(int position);
@@ -101,7 +101,7 @@ private:
 class CIOBoxPN : public CIOBox {
     Q_OBJECT
 
-public:
+  public:
     using CIOBox::CIOBox;
 };
 

@@ -33,8 +33,7 @@ namespace {
 
 // A small toolbar picture: the command's short name drawn in a frame, in the text colour of the
 // palette (so it stays legible on a dark theme); the disabled form in the disabled text colour.
-QPixmap textPixmap(const QString& text, const QColor& color)
-{
+QPixmap textPixmap(const QString& text, const QColor& color) {
     QPixmap pm(24, 16);
     pm.fill(Qt::transparent);
     QPainter painter(&pm);
@@ -48,28 +47,20 @@ QPixmap textPixmap(const QString& text, const QColor& color)
     return pm;
 }
 
-QIcon textIcon(const QString& text, const QPalette& palette)
-{
+QIcon textIcon(const QString& text, const QPalette& palette) {
     QIcon icon(textPixmap(text, palette.color(QPalette::Active, QPalette::WindowText)));
     icon.addPixmap(textPixmap(text, palette.color(QPalette::Disabled, QPalette::WindowText)), QIcon::Disabled);
     return icon;
 }
 
-bool isStmFile(const QString& path)
-{
-    return path.endsWith(QString::fromLatin1(kFileExtension), Qt::CaseInsensitive);
-}
+bool isStmFile(const QString& path) { return path.endsWith(QString::fromLatin1(kFileExtension), Qt::CaseInsensitive); }
 
-QString fromStd(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
+QString fromStd(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
 CMainFrame::CMainFrame(std::shared_ptr<UserPrompts> prompts, QWidget* parent)
-    : QMainWindow(parent), prompts_(prompts ? std::move(prompts) : std::make_shared<DialogPrompts>())
-{
+    : QMainWindow(parent), prompts_(prompts ? std::move(prompts) : std::make_shared<DialogPrompts>()) {
     view_ = new CCalvexView(doc_, prompts_, this);
     setCentralWidget(view_);
     // The title's unsaved-change marker follows the document's modified flag.
@@ -98,11 +89,9 @@ CMainFrame::CMainFrame(std::shared_ptr<UserPrompts> prompts, QWidget* parent)
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
-
 }
 
-bool CMainFrame::startUp(const CommandLine& commandLine)
-{
+bool CMainFrame::startUp(const CommandLine& commandLine) {
     if (!commandLine.fileToOpen.isEmpty()) {
         return openDocument(commandLine.fileToOpen);
     }
@@ -111,8 +100,7 @@ bool CMainFrame::startUp(const CommandLine& commandLine)
     return true;
 }
 
-CMainFrame::~CMainFrame()
-{
+CMainFrame::~CMainFrame() {
     // No more command updates: the focus and clipboard signals must not reach a view that is
     // being destroyed.
     QObject::disconnect(qApp, nullptr, this, nullptr);
@@ -127,8 +115,7 @@ CMainFrame::~CMainFrame()
     delete view;
 }
 
-QAction* CMainFrame::makeAction(const char* name, const QString& text, const QString& tip)
-{
+QAction* CMainFrame::makeAction(const char* name, const QString& text, const QString& tip) {
     auto* a = new QAction(text, this);
     a->setObjectName(QString::fromLatin1(name));
     a->setStatusTip(tip);
@@ -138,14 +125,12 @@ QAction* CMainFrame::makeAction(const char* name, const QString& text, const QSt
     return a;
 }
 
-void CMainFrame::setTextIcon(QAction* action, const QString& text)
-{
+void CMainFrame::setTextIcon(QAction* action, const QString& text) {
     textIcons_.push_back({action, text});
     action->setIcon(textIcon(text, palette()));
 }
 
-void CMainFrame::changeEvent(QEvent* event)
-{
+void CMainFrame::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange) {
         for (const auto& [action, text] : textIcons_) {
@@ -154,8 +139,7 @@ void CMainFrame::changeEvent(QEvent* event)
     }
 }
 
-void CMainFrame::createActions()
-{
+void CMainFrame::createActions() {
     newAct_ = makeAction("actionNew", QStringLiteral("&New"), QStringLiteral("Create a new document"));
     newAct_->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
     newAct_->setShortcut(QKeySequence::New);
@@ -179,24 +163,25 @@ void CMainFrame::createActions()
     saveAct_->setShortcut(QKeySequence::Save);
     connect(saveAct_, &QAction::triggered, this, [this] { saveDocument(); });
 
-    saveAsAct_ = makeAction("actionSaveAs", QStringLiteral("Save &As..."),
-                            QStringLiteral("Save the active document with a new name"));
+    saveAsAct_ = makeAction(
+        "actionSaveAs", QStringLiteral("Save &As..."), QStringLiteral("Save the active document with a new name"));
     connect(saveAsAct_, &QAction::triggered, this, [this] { saveDocumentAs(); });
 
     // Printing is a tool of its own: its commands stand here, idle until it connects them.
     printAct_ = makeAction("actionPrint", QStringLiteral("&Print..."), QStringLiteral("Print the active document"));
     setTextIcon(printAct_, QStringLiteral("Prn"));
     printAct_->setShortcut(QKeySequence::Print);
-    printPreviewAct_ = makeAction("actionPrintPreview", QStringLiteral("Print Pre&view"),
-                                  QStringLiteral("Display full pages"));
-    printSetupAct_ = makeAction("actionPrintSetup", QStringLiteral("P&rint Setup..."),
+    printPreviewAct_ =
+        makeAction("actionPrintPreview", QStringLiteral("Print Pre&view"), QStringLiteral("Display full pages"));
+    printSetupAct_ = makeAction("actionPrintSetup",
+                                QStringLiteral("P&rint Setup..."),
                                 QStringLiteral("Change the printer and printing options"));
     for (QAction* a : {printAct_, printPreviewAct_, printSetupAct_}) {
         a->setEnabled(false);
     }
 
-    exitAct_ = makeAction("actionExit", QStringLiteral("E&xit"),
-                          QStringLiteral("Quit the application; prompts to save documents"));
+    exitAct_ = makeAction(
+        "actionExit", QStringLiteral("E&xit"), QStringLiteral("Quit the application; prompts to save documents"));
     connect(exitAct_, &QAction::triggered, this, &QWidget::close);
 
     for (std::size_t i = 0; i < recentActs_.size(); ++i) {
@@ -210,13 +195,13 @@ void CMainFrame::createActions()
     }
 
     // Edit: the clipboard commands go to the focused control.
-    cutAct_ = makeAction("actionCut", QStringLiteral("Cu&t"),
-                         QStringLiteral("Cut the selection and put it on the Clipboard"));
+    cutAct_ = makeAction(
+        "actionCut", QStringLiteral("Cu&t"), QStringLiteral("Cut the selection and put it on the Clipboard"));
     setTextIcon(cutAct_, QStringLiteral("Cut"));
     cutAct_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)});
     connect(cutAct_, &QAction::triggered, this, [this] { view_->CutToClipboard(); });
-    copyAct_ = makeAction("actionCopy", QStringLiteral("&Copy"),
-                          QStringLiteral("Copy the selection and put it on the Clipboard"));
+    copyAct_ = makeAction(
+        "actionCopy", QStringLiteral("&Copy"), QStringLiteral("Copy the selection and put it on the Clipboard"));
     setTextIcon(copyAct_, QStringLiteral("Copy"));
     copyAct_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
     connect(copyAct_, &QAction::triggered, this, [this] { view_->CopyToClipboard(); });
@@ -225,57 +210,68 @@ void CMainFrame::createActions()
     pasteAct_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)});
     connect(pasteAct_, &QAction::triggered, this, [this] { view_->PasteFromClipboard(); });
 
-    recallAct_ = makeAction("actionRecallExpression", QStringLiteral("Recall Expression"),
+    recallAct_ = makeAction("actionRecallExpression",
+                            QStringLiteral("Recall Expression"),
                             QStringLiteral("Recall the expression you previously entered in an IO Box"));
     recallAct_->setShortcut(Qt::Key_F2);
     connect(recallAct_, &QAction::triggered, this, [this] { view_->RecallExpression(); });
 
     // The menu names Alt+C; Ctrl+Shift+C is the accelerator. Both keys run the command.
-    copySpecialAct_ = makeAction("actionCopySpecial", QStringLiteral("Copy Special\tAlt+C"),
+    copySpecialAct_ = makeAction("actionCopySpecial",
+                                 QStringLiteral("Copy Special\tAlt+C"),
                                  QStringLiteral("Copies all properties for current point or stored points to the "
                                                 "clipboard"));
-    copySpecialAct_->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), QKeySequence(Qt::ALT | Qt::Key_C)});
+    copySpecialAct_->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), QKeySequence(Qt::ALT | Qt::Key_C)});
     connect(copySpecialAct_, &QAction::triggered, this, [this] { view_->CopySpecial(); });
 
-    storeAct_ = makeAction("actionStorePoint", QStringLiteral("Store Point"),
+    storeAct_ = makeAction("actionStorePoint",
+                           QStringLiteral("Store Point"),
                            QStringLiteral("Store current point to the collection of stored points"));
     connect(storeAct_, &QAction::triggered, this, [this] { view_->StorePoint(); });
-    recallPointAct_ = makeAction("actionRecallPoint", QStringLiteral("Recall Point"),
+    recallPointAct_ = makeAction("actionRecallPoint",
+                                 QStringLiteral("Recall Point"),
                                  QStringLiteral("Copies the displayed stored point to the current point"));
     connect(recallPointAct_, &QAction::triggered, this, [this] { view_->RecallPoint(); });
-    replaceAct_ = makeAction("actionReplacePoint", QStringLiteral("Replace Point"),
+    replaceAct_ = makeAction("actionReplacePoint",
+                             QStringLiteral("Replace Point"),
                              QStringLiteral("Replace the displayed stored point with the current point"));
     connect(replaceAct_, &QAction::triggered, this, [this] { view_->ReplacePoint(); });
-    deleteAct_ = makeAction("actionDeletePoint", QStringLiteral("Delete Point"),
+    deleteAct_ = makeAction("actionDeletePoint",
+                            QStringLiteral("Delete Point"),
                             QStringLiteral("Delete a stored point from the collection"));
     connect(deleteAct_, &QAction::triggered, this, [this] { view_->DeletePoint(); });
 
     // Format.
-    numberAct_ = makeAction("actionNumberFormat", QStringLiteral("Number..."),
+    numberAct_ = makeAction("actionNumberFormat",
+                            QStringLiteral("Number..."),
                             QStringLiteral("Select the number format for each property"));
     connect(numberAct_, &QAction::triggered, this, [this] { view_->NumberFormat(); });
-    englishAct_ = makeAction("actionEnglishUnits", QStringLiteral("English Units"),
-                             QStringLiteral("Convert all values to English units"));
+    englishAct_ = makeAction(
+        "actionEnglishUnits", QStringLiteral("English Units"), QStringLiteral("Convert all values to English units"));
     setTextIcon(englishAct_, QStringLiteral("Eng"));
     connect(englishAct_, &QAction::triggered, this, [this] { view_->EnglishUnits(); });
     siAct_ = makeAction("actionSIUnits", QStringLiteral("SI Units"), QStringLiteral("Convert all values to SI units"));
     setTextIcon(siAct_, QStringLiteral("SI"));
     connect(siAct_, &QAction::triggered, this, [this] { view_->SIUnits(); });
-    useDefaultsAct_ = makeAction("actionUseDefaults", QStringLiteral("Use Settings as Default"),
+    useDefaultsAct_ = makeAction("actionUseDefaults",
+                                 QStringLiteral("Use Settings as Default"),
                                  QStringLiteral("Use the current settings as the default settings"));
     connect(useDefaultsAct_, &QAction::triggered, this, [this] { view_->UseSettingsAsDefault(); });
-    restoreDefaultsAct_ = makeAction("actionRestoreDefaults", QStringLiteral("Restore Default Settings"),
+    restoreDefaultsAct_ = makeAction("actionRestoreDefaults",
+                                     QStringLiteral("Restore Default Settings"),
                                      QStringLiteral("Restore settings to the defaul settings"));
     connect(restoreDefaultsAct_, &QAction::triggered, this, [this] { view_->RestoreDefaultSettings(); });
 
     // Tools. The expansion tool connects and enables its command when it is built in.
-    expansionAct_ = makeAction("actionExpansion", QStringLiteral("Ex&pansion"), QStringLiteral("Open the Expansion Tool"));
+    expansionAct_ =
+        makeAction("actionExpansion", QStringLiteral("Ex&pansion"), QStringLiteral("Open the Expansion Tool"));
     setTextIcon(expansionAct_, QStringLiteral("Exp"));
     expansionAct_->setEnabled(false);
-    if97Act_ = makeAction("actionUseIF97", QStringLiteral("Use IF97"),
+    if97Act_ = makeAction("actionUseIF97",
+                          QStringLiteral("Use IF97"),
                           QStringLiteral("Use IF97 formulations to calculate steam properties"));
-    ifc67Act_ = makeAction("actionUseIFC67", QStringLiteral("Use IFC-67"),
+    ifc67Act_ = makeAction("actionUseIFC67",
+                           QStringLiteral("Use IFC-67"),
                            QStringLiteral("Use IFC-67 formulations to calculate steam properties"));
     auto* formulations = new QActionGroup(this);
     for (QAction* a : {if97Act_, ifc67Act_}) {
@@ -286,31 +282,32 @@ void CMainFrame::createActions()
     connect(if97Act_, &QAction::triggered, this, [this] { view_->UseIF97(); });
     connect(ifc67Act_, &QAction::triggered, this, [this] { view_->UseIFC67(); });
 
-    chartAct_ = makeAction("actionChart", QStringLiteral("&Chart"),
-                           QStringLiteral("Show the T-s and h-s chart of the document"));
+    chartAct_ = makeAction(
+        "actionChart", QStringLiteral("&Chart"), QStringLiteral("Show the T-s and h-s chart of the document"));
     setTextIcon(chartAct_, QStringLiteral("Cht"));
     connect(chartAct_, &QAction::triggered, this, &CMainFrame::showChart);
 
     // Toolbar only: digits of the focused IO box.
-    moreDigitsAct_ = makeAction("actionMoreDigits", QStringLiteral("One More Digit"),
+    moreDigitsAct_ = makeAction("actionMoreDigits",
+                                QStringLiteral("One More Digit"),
                                 QStringLiteral("Show one more digit in the selected box"));
     setTextIcon(moreDigitsAct_, QStringLiteral(".0+"));
     connect(moreDigitsAct_, &QAction::triggered, this, [this] { view_->AdjustDigits(1); });
-    fewerDigitsAct_ = makeAction("actionFewerDigits", QStringLiteral("One Digit Fewer"),
+    fewerDigitsAct_ = makeAction("actionFewerDigits",
+                                 QStringLiteral("One Digit Fewer"),
                                  QStringLiteral("Show one digit fewer in the selected box"));
     setTextIcon(fewerDigitsAct_, QStringLiteral(".0-"));
     connect(fewerDigitsAct_, &QAction::triggered, this, [this] { view_->AdjustDigits(-1); });
 
-    helpAct_ = makeAction("actionHelpTopics", QStringLiteral("&Help Topics"),
-                          QStringLiteral("List Help topics"));
+    helpAct_ = makeAction("actionHelpTopics", QStringLiteral("&Help Topics"), QStringLiteral("List Help topics"));
     helpAct_->setEnabled(false);  // the help file is not part of the program
-    aboutAct_ = makeAction("actionAbout", QStringLiteral("&About Calvex..."),
+    aboutAct_ = makeAction("actionAbout",
+                           QStringLiteral("&About Calvex..."),
                            QStringLiteral("Display the program's version and the equations it uses"));
     connect(aboutAct_, &QAction::triggered, this, [this] { showAbout(); });
 }
 
-void CMainFrame::createMenus()
-{
+void CMainFrame::createMenus() {
     fileMenu_ = menuBar()->addMenu(QStringLiteral("&File"));
     fileMenu_->addAction(newAct_);
     fileMenu_->addAction(openAct_);
@@ -365,8 +362,7 @@ void CMainFrame::createMenus()
     }
 }
 
-void CMainFrame::createToolBar()
-{
+void CMainFrame::createToolBar() {
     toolBar_ = addToolBar(QStringLiteral("Standard"));
     toolBar_->setObjectName(QStringLiteral("Standard"));
     toolBar_->setIconSize(QSize(20, 16));
@@ -392,8 +388,8 @@ void CMainFrame::createToolBar()
     toolBarToggle->setText(QStringLiteral("&Toolbar"));
     toolBarToggle->setStatusTip(QStringLiteral("Show or hide the toolbar"));
     viewMenu_->addAction(toolBarToggle);
-    auto* statusToggle = makeAction("actionStatusBar", QStringLiteral("&Status Bar"),
-                                    QStringLiteral("Show or hide the status bar"));
+    auto* statusToggle =
+        makeAction("actionStatusBar", QStringLiteral("&Status Bar"), QStringLiteral("Show or hide the status bar"));
     statusToggle->setCheckable(true);
     statusToggle->setChecked(true);
     connect(statusToggle, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
@@ -402,8 +398,7 @@ void CMainFrame::createToolBar()
     viewMenu_->addAction(chartAct_);
 }
 
-void CMainFrame::updateCommands()
-{
+void CMainFrame::updateCommands() {
     if (!view_) {
         return;
     }
@@ -428,40 +423,39 @@ void CMainFrame::updateCommands()
     }
 }
 
-void CMainFrame::createStatusBar()
-{
+void CMainFrame::createStatusBar() {
     statusBar()->showMessage(QStringLiteral("Ready"));
     // The formulation in use, always visible at the right end of the status bar.
     formulationLabel_ = new QLabel(QStringLiteral("IF97"), this);
     formulationLabel_->setObjectName(QStringLiteral("FormulationIndicator"));
-    formulationLabel_->setToolTip(QStringLiteral("The formulation that computes the steam properties "
-                                                 "(Tools > Formulations)"));
+    formulationLabel_->setToolTip(
+        QStringLiteral("The formulation that computes the steam properties "
+                       "(Tools > Formulations)"));
     formulationLabel_->setAlignment(Qt::AlignCenter);
-    formulationLabel_->setMinimumWidth(formulationLabel_->fontMetrics().horizontalAdvance(QStringLiteral("IFC-67")) + 12);
+    formulationLabel_->setMinimumWidth(formulationLabel_->fontMetrics().horizontalAdvance(QStringLiteral("IFC-67")) +
+                                       12);
     statusBar()->addPermanentWidget(formulationLabel_);
 }
 
-void CMainFrame::documentChanged()
-{
+void CMainFrame::documentChanged() {
     setWindowModified(doc_.IsModified());
     refreshChart();
 }
 
-void CMainFrame::refreshChart()
-{
+void CMainFrame::refreshChart() {
     if (chart_) {
         chart_->refresh();
     }
 }
 
-void CMainFrame::showChart()
-{
+void CMainFrame::showChart() {
     if (!chart_) {
         chart_ = new CChartWindow(
             [this] {
                 return buildChartScene(doc_, view_->boxFormats(), view_->commandFlags().ifc67, view_->lastExpansion());
             },
-            *prompts_, this);
+            *prompts_,
+            this);
         chart_->resize(chart_->sizeHint());
     }
     chart_->show();
@@ -469,14 +463,12 @@ void CMainFrame::showChart()
     chart_->activateWindow();
 }
 
-void CMainFrame::showAbout()
-{
+void CMainFrame::showAbout() {
     CAboutDialog dialog(this);
     prompts_->runDialog(dialog);
 }
 
-void CMainFrame::readRecentFiles()
-{
+void CMainFrame::readRecentFiles() {
     auto settings = openCalvexSettings();
     settings->beginGroup(QString::fromLatin1(kRecentGroup));
     recent_.clear();
@@ -490,8 +482,7 @@ void CMainFrame::readRecentFiles()
     updateRecentMenu();
 }
 
-void CMainFrame::writeRecentFiles() const
-{
+void CMainFrame::writeRecentFiles() const {
     auto settings = openCalvexSettings();
     settings->beginGroup(QString::fromLatin1(kRecentGroup));
     for (int i = 1; i <= kRecentFileCount; ++i) {
@@ -505,8 +496,7 @@ void CMainFrame::writeRecentFiles() const
     settings->endGroup();
 }
 
-void CMainFrame::addRecentFile(const QString& path)
-{
+void CMainFrame::addRecentFile(const QString& path) {
     const QString full = QFileInfo(path).absoluteFilePath();
     recent_.removeAll(full);
     recent_.prepend(full);
@@ -517,8 +507,7 @@ void CMainFrame::addRecentFile(const QString& path)
     updateRecentMenu();
 }
 
-void CMainFrame::updateRecentMenu()
-{
+void CMainFrame::updateRecentMenu() {
     for (std::size_t i = 0; i < recentActs_.size(); ++i) {
         const auto qi = static_cast<qsizetype>(i);
         if (qi < recent_.size()) {
@@ -533,38 +522,31 @@ void CMainFrame::updateRecentMenu()
     }
 }
 
-void CMainFrame::updateTitle()
-{
+void CMainFrame::updateTitle() {
     // "[*]" is where the platform shows an unsaved change (an asterisk here).
     setWindowTitle(fromStd(doc_.GetTitle()) + QStringLiteral("[*] - ") + QString::fromLatin1(kAppTitle));
     setWindowModified(doc_.IsModified());
 }
 
-void CMainFrame::documentShown()
-{
+void CMainFrame::documentShown() {
     view_->OnInitialUpdate();
     updateTitle();
 }
 
-bool CMainFrame::maybeSave()
-{
+bool CMainFrame::maybeSave() {
     if (!doc_.IsModified()) {
         return true;
     }
     const QString text = QString::fromLatin1(kMsgAskToSave).arg(fromStd(doc_.GetTitle()));
     switch (prompts_->askYesNoCancel(this, text)) {
-    case UserPrompts::Answer::Yes:
-        return saveDocument();
-    case UserPrompts::Answer::No:
-        return true;
-    case UserPrompts::Answer::Cancel:
-        break;
+        case UserPrompts::Answer::Yes: return saveDocument();
+        case UserPrompts::Answer::No: return true;
+        case UserPrompts::Answer::Cancel: break;
     }
     return false;
 }
 
-bool CMainFrame::newDocument()
-{
+bool CMainFrame::newDocument() {
     if (!maybeSave()) {
         return false;
     }
@@ -573,8 +555,7 @@ bool CMainFrame::newDocument()
     return true;
 }
 
-bool CMainFrame::openDocument(const QString& path)
-{
+bool CMainFrame::openDocument(const QString& path) {
     const DocFileResult r = doc_.OnOpenDocument(path.toStdString());
     if (!r.ok) {
         prompts_->message(this, fromStd(r.message));
@@ -585,16 +566,14 @@ bool CMainFrame::openDocument(const QString& path)
     return true;
 }
 
-bool CMainFrame::saveDocument()
-{
+bool CMainFrame::saveDocument() {
     if (doc_.GetPathName().empty()) {
         return saveDocumentAs();
     }
     return saveDocumentTo(fromStd(doc_.GetPathName()));
 }
 
-bool CMainFrame::saveDocumentAs()
-{
+bool CMainFrame::saveDocumentAs() {
     QString suggested = fromStd(doc_.GetPathName());
     if (suggested.isEmpty()) {
         suggested = fromStd(doc_.GetTitle()) + QString::fromLatin1(kFileExtension);
@@ -609,8 +588,7 @@ bool CMainFrame::saveDocumentAs()
     return saveDocumentTo(path);
 }
 
-bool CMainFrame::saveDocumentTo(const QString& path)
-{
+bool CMainFrame::saveDocumentTo(const QString& path) {
     const DocFileResult r = doc_.OnSaveDocument(path.toStdString());
     if (!r.ok) {
         prompts_->message(this, fromStd(r.message));
@@ -621,8 +599,7 @@ bool CMainFrame::saveDocumentTo(const QString& path)
     return true;
 }
 
-void CMainFrame::closeEvent(QCloseEvent* event)
-{
+void CMainFrame::closeEvent(QCloseEvent* event) {
     if (maybeSave()) {
         event->accept();
     } else {
@@ -630,8 +607,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     }
 }
 
-void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
-{
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
     if (event->mimeData()->hasUrls()) {
         for (const QUrl& url : event->mimeData()->urls()) {
             if (url.isLocalFile() && isStmFile(url.toLocalFile())) {
@@ -642,8 +618,7 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
     }
 }
 
-void CMainFrame::dropEvent(QDropEvent* event)
-{
+void CMainFrame::dropEvent(QDropEvent* event) {
     for (const QUrl& url : event->mimeData()->urls()) {
         if (url.isLocalFile() && isStmFile(url.toLocalFile())) {
             event->acceptProposedAction();
@@ -655,8 +630,7 @@ void CMainFrame::dropEvent(QDropEvent* event)
     }
 }
 
-CommandLine parseCommandLine(const QStringList& arguments)
-{
+CommandLine parseCommandLine(const QStringList& arguments) {
     CommandLine cl;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         if (!arguments[i].startsWith(QLatin1Char('-'))) {

@@ -33,7 +33,7 @@ CommandLine parseCommandLine(const QStringList& arguments);
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     // `prompts` answers every message and file dialog; null gives the interactive dialogs.
     explicit CMainFrame(std::shared_ptr<UserPrompts> prompts = nullptr, QWidget* parent = nullptr);
     ~CMainFrame() override;
@@ -86,13 +86,13 @@ public:
 
     QStringList recentFiles() const { return recent_; }
 
-protected:
+  protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
-private:
+  private:
     void createActions();
     void createMenus();
     void createToolBar();

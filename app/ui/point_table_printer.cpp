@@ -19,26 +19,18 @@
 namespace calvex {
 namespace {
 
-QString latin1(const std::string& s)
-{
-    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
-}
+QString latin1(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
 
-bool isPdfTarget(const QString& target)
-{
-    return target.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive);
-}
+bool isPdfTarget(const QString& target) { return target.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive); }
 
 // Text drawn with its top-left corner at (x, y), as the table places its texts.
-void drawTopLeft(QPainter& painter, int x, int y, const QString& text)
-{
+void drawTopLeft(QPainter& painter, int x, int y, const QString& text) {
     painter.drawText(x, y + painter.fontMetrics().ascent(), text);
 }
 
 }  // namespace
 
-QFont pointTableFont()
-{
+QFont pointTableFont() {
     // Where Arial is not installed a font with its metrics takes its place.
     static const bool substituted = [] {
         QFont::insertSubstitutions(QString::fromLatin1(kPrintFontFamily),
@@ -52,12 +44,9 @@ QFont pointTableFont()
 }
 
 PointTablePrinter::PointTablePrinter(const CCalvexDoc& doc, const PropertyFormats& formats)
-    : doc_(doc), formats_(formats)
-{
-}
+    : doc_(doc), formats_(formats) {}
 
-TableLayout PointTablePrinter::layoutFor(QPaintDevice& device) const
-{
+TableLayout PointTablePrinter::layoutFor(QPaintDevice& device) const {
     const QFontMetrics fm(pointTableFont(), &device);
     const TextWidth width = [&fm](std::string_view s) {
         return fm.horizontalAdvance(QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())));
@@ -70,8 +59,7 @@ TableLayout PointTablePrinter::layoutFor(QPaintDevice& device) const
     return layoutPointTable(page, m, doc_.GetStoredCount());
 }
 
-void PointTablePrinter::paintPage(QPainter& painter, const TableLayout& layout, int page) const
-{
+void PointTablePrinter::paintPage(QPainter& painter, const TableLayout& layout, int page) const {
     const QFontMetrics fm = painter.fontMetrics();
     const QString title = latin1(pointTableTitle(doc_));
     const int middle = painter.device()->width() / 2;
@@ -80,7 +68,9 @@ void PointTablePrinter::paintPage(QPainter& painter, const TableLayout& layout, 
     const auto rowLabels = pointTableRowLabels(formats_);
     for (const TableBlock& block : blocksOfPage(layout, page, doc_.GetStoredCount())) {
         for (int r = 0; r < kPointTableRows; ++r) {
-            drawTopLeft(painter, layout.left, block.top + r * layout.lineHeight,
+            drawTopLeft(painter,
+                        layout.left,
+                        block.top + r * layout.lineHeight,
                         latin1(rowLabels[static_cast<std::size_t>(r)]));
         }
         for (int j = 0; j < block.pointCount; ++j) {
@@ -93,8 +83,7 @@ void PointTablePrinter::paintPage(QPainter& painter, const TableLayout& layout, 
     }
 }
 
-bool PointTablePrinter::print(QPrinter& printer) const
-{
+bool PointTablePrinter::print(QPrinter& printer) const {
     const TableLayout layout = layoutFor(printer);
     int first = 1;
     int last = layout.pageCount;
@@ -123,17 +112,13 @@ bool PointTablePrinter::print(QPrinter& printer) const
 // Commands
 
 CPointTablePrinting::CPointTablePrinting(CMainFrame& frame)
-    : QObject(&frame), frame_(frame), printer_(QPrinter::HighResolution)
-{
-}
+    : QObject(&frame), frame_(frame), printer_(QPrinter::HighResolution) {}
 
-PointTablePrinter CPointTablePrinting::tablePrinter() const
-{
+PointTablePrinter CPointTablePrinting::tablePrinter() const {
     return PointTablePrinter(frame_.document(), frame_.view()->boxFormats());
 }
 
-void CPointTablePrinting::Print()
-{
+void CPointTablePrinting::Print() {
     const TableLayout layout = tablePrinter().layoutFor(printer_);
     QPrintDialog dialog(&printer_, &frame_);
     dialog.setMinMax(1, layout.pageCount);
@@ -146,20 +131,15 @@ void CPointTablePrinting::Print()
     }
 }
 
-bool CPointTablePrinting::PrintDirect()
-{
-    return tablePrinter().print(printer_);
-}
+bool CPointTablePrinting::PrintDirect() { return tablePrinter().print(printer_); }
 
-void CPointTablePrinting::PrintPreview()
-{
+void CPointTablePrinting::PrintPreview() {
     QPrintPreviewDialog dialog(&printer_, &frame_);
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) { tablePrinter().print(*p); });
     frame_.prompts().runDialog(dialog);
 }
 
-void CPointTablePrinting::PrintSetup()
-{
+void CPointTablePrinting::PrintSetup() {
     if (printer_.outputFormat() == QPrinter::NativeFormat) {
         QPageSetupDialog dialog(&printer_, &frame_);
         frame_.prompts().runDialog(dialog);
@@ -172,8 +152,7 @@ void CPointTablePrinting::PrintSetup()
     frame_.prompts().runDialog(dialog);
 }
 
-CPointTablePrinting* installPrinting(CMainFrame& frame)
-{
+CPointTablePrinting* installPrinting(CMainFrame& frame) {
     auto* printing = new CPointTablePrinting(frame);
     QObject::connect(frame.printAction(), &QAction::triggered, printing, &CPointTablePrinting::Print);
     QObject::connect(frame.printPreviewAction(), &QAction::triggered, printing, &CPointTablePrinting::PrintPreview);
@@ -187,8 +166,7 @@ CPointTablePrinting* installPrinting(CMainFrame& frame)
 // ---------------------------------------------------------------------------------------------
 // Command line
 
-std::optional<PrintRequest> parsePrintRequest(const QStringList& arguments)
-{
+std::optional<PrintRequest> parsePrintRequest(const QStringList& arguments) {
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& a = arguments[i];
         const bool printTo = a == QStringLiteral("-pt") || a == QStringLiteral("/pt");
@@ -212,8 +190,7 @@ std::optional<PrintRequest> parsePrintRequest(const QStringList& arguments)
     return std::nullopt;
 }
 
-int printFromCommandLine(const PrintRequest& request, std::shared_ptr<UserPrompts> prompts)
-{
+int printFromCommandLine(const PrintRequest& request, std::shared_ptr<UserPrompts> prompts) {
     // No window and no settings: the document is read, printed and let go. Every failure is a
     // message (on standard error by default) and the exit status 1.
     if (!prompts) {

@@ -31,7 +31,7 @@ QFont pointTableFont();
 
 // The table of one document with the formats of the form's boxes.
 class PointTablePrinter {
-public:
+  public:
     PointTablePrinter(const CCalvexDoc& doc, const PropertyFormats& formats);
 
     // The layout on a device: its printable area from (0, 0) to its width and height in device
@@ -46,7 +46,7 @@ public:
     // must be the print font.
     void paintPage(QPainter& painter, const TableLayout& layout, int page) const;
 
-private:
+  private:
     const CCalvexDoc& doc_;
     PropertyFormats formats_;
 };
@@ -56,7 +56,7 @@ private:
 class CPointTablePrinting : public QObject {
     Q_OBJECT
 
-public:
+  public:
     explicit CPointTablePrinting(CMainFrame& frame);
 
     // The print dialog, then the table on the chosen printer and pages.
@@ -71,7 +71,7 @@ public:
 
     QPrinter& printer() noexcept { return printer_; }
 
-private:
+  private:
     PointTablePrinter tablePrinter() const;
 
     CMainFrame& frame_;

@@ -8,21 +8,20 @@
 
 namespace calvex {
 
-void DialogPrompts::message(QWidget* parent, const QString& text)
-{
+void DialogPrompts::message(QWidget* parent, const QString& text) {
     QMessageBox::warning(parent, QString::fromLatin1(kAppTitle), text, QMessageBox::Ok);
 }
 
-UserPrompts::Answer DialogPrompts::askYesNo(QWidget* parent, const QString& text)
-{
-    const auto b = QMessageBox::question(parent, QString::fromLatin1(kAppTitle), text,
-                                         QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+UserPrompts::Answer DialogPrompts::askYesNo(QWidget* parent, const QString& text) {
+    const auto b = QMessageBox::question(
+        parent, QString::fromLatin1(kAppTitle), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     return b == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
-UserPrompts::Answer DialogPrompts::askYesNoCancel(QWidget* parent, const QString& text)
-{
-    const auto b = QMessageBox::question(parent, QString::fromLatin1(kAppTitle), text,
+UserPrompts::Answer DialogPrompts::askYesNoCancel(QWidget* parent, const QString& text) {
+    const auto b = QMessageBox::question(parent,
+                                         QString::fromLatin1(kAppTitle),
+                                         text,
                                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                                          QMessageBox::Yes);
     if (b == QMessageBox::Yes) {
@@ -31,19 +30,14 @@ UserPrompts::Answer DialogPrompts::askYesNoCancel(QWidget* parent, const QString
     return b == QMessageBox::No ? Answer::No : Answer::Cancel;
 }
 
-QString DialogPrompts::openFileName(QWidget* parent, const QString& filter)
-{
+QString DialogPrompts::openFileName(QWidget* parent, const QString& filter) {
     return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
 }
 
-QString DialogPrompts::saveFileName(QWidget* parent, const QString& suggested, const QString& filter)
-{
+QString DialogPrompts::saveFileName(QWidget* parent, const QString& suggested, const QString& filter) {
     return QFileDialog::getSaveFileName(parent, QString(), suggested, filter);
 }
 
-bool DialogPrompts::runDialog(QDialog& dialog)
-{
-    return dialog.exec() == QDialog::Accepted;
-}
+bool DialogPrompts::runDialog(QDialog& dialog) { return dialog.exec() == QDialog::Accepted; }
 
 }  // namespace calvex

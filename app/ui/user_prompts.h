@@ -10,7 +10,7 @@ class QWidget;
 namespace calvex {
 
 class UserPrompts {
-public:
+  public:
     enum class Answer { Yes, No, Cancel };
 
     virtual ~UserPrompts() = default;
@@ -30,7 +30,7 @@ public:
 
 // The interactive prompts: message boxes titled "Caldora" and the platform's file dialogs.
 class DialogPrompts final : public UserPrompts {
-public:
+  public:
     void message(QWidget* parent, const QString& text) override;
     Answer askYesNo(QWidget* parent, const QString& text) override;
     Answer askYesNoCancel(QWidget* parent, const QString& text) override;

@@ -6,8 +6,8 @@
 namespace {
 
 struct State {
-  const char* label;
-  double p, t;  // psia, F
+    const char* label;
+    double p, t;  // psia, F
 };
 // One representative state of each subregion.
 constexpr State kStates[] = {
@@ -18,28 +18,28 @@ constexpr State kStates[] = {
 };
 
 void forwardPTH(benchmark::State& st) {
-  const State& s = kStates[st.range(0)];
-  st.SetLabel(s.label);
-  for (auto _ : st) benchmark::DoNotOptimize(Stm67PTH(s.p, s.t));
+    const State& s = kStates[st.range(0)];
+    st.SetLabel(s.label);
+    for (auto _ : st) benchmark::DoNotOptimize(Stm67PTH(s.p, s.t));
 }
 
 void backwardPHT(benchmark::State& st) {
-  const State& s = kStates[st.range(0)];
-  const double h = Stm67PTH(s.p, s.t);
-  st.SetLabel(s.label);
-  for (auto _ : st) benchmark::DoNotOptimize(Stm67PHT(s.p, h));
+    const State& s = kStates[st.range(0)];
+    const double h = Stm67PTH(s.p, s.t);
+    st.SetLabel(s.label);
+    for (auto _ : st) benchmark::DoNotOptimize(Stm67PHT(s.p, h));
 }
 
 void backwardPST(benchmark::State& st) {
-  const State& s = kStates[st.range(0)];
-  const double entropy = Stm67PTS(s.p, s.t);
-  st.SetLabel(s.label);
-  for (auto _ : st) benchmark::DoNotOptimize(Stm67PST(s.p, entropy));
+    const State& s = kStates[st.range(0)];
+    const double entropy = Stm67PTS(s.p, s.t);
+    st.SetLabel(s.label);
+    for (auto _ : st) benchmark::DoNotOptimize(Stm67PST(s.p, entropy));
 }
 
 void backwardPHTwoPhase(benchmark::State& st) {
-  const double h = 0.5 * (Stm67PQH(100.0, 0.0) + Stm67PQH(100.0, 1.0));
-  for (auto _ : st) benchmark::DoNotOptimize(Stm67PHT(100.0, h));
+    const double h = 0.5 * (Stm67PQH(100.0, 0.0) + Stm67PQH(100.0, 1.0));
+    for (auto _ : st) benchmark::DoNotOptimize(Stm67PHT(100.0, h));
 }
 
 BENCHMARK(forwardPTH)->DenseRange(0, 3);

@@ -73,7 +73,8 @@ void runThroughput(benchmark::State& state, const std::string& input, const Batc
         benchmark::DoNotOptimize(stats);
     }
     state.SetItemsProcessed(static_cast<std::int64_t>(states));
-    state.counters["bytes_out_per_state"] = static_cast<double>(bytesOut) / static_cast<double>(std::max<std::uint64_t>(states, 1));
+    state.counters["bytes_out_per_state"] =
+        static_cast<double>(bytesOut) / static_cast<double>(std::max<std::uint64_t>(states, 1));
 }
 
 BatchConfig makeConfig(Pair pair, std::vector<Property> props) {

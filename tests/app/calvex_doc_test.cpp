@@ -18,10 +18,8 @@ using Bytes = std::vector<std::uint8_t>;
 // A new document saved at once: the 34-byte head (count 0, selection 0, index 0, the words
 // 2 2 3 2 5 4 4 5 5 2 2), then the current point and the maxima, each eleven doubles
 // (pressure 0, temperature 273.15 = 66 66 66 66 66 12 71 40, the rest 0) and an empty label.
-Bytes goldenNewDocument()
-{
-    Bytes b = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-               2, 0, 2, 0, 3, 0, 2, 0, 5, 0, 4, 0, 4, 0, 5, 0, 5, 0, 2, 0, 2, 0};
+Bytes goldenNewDocument() {
+    Bytes b = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 2, 0, 3, 0, 2, 0, 5, 0, 4, 0, 4, 0, 5, 0, 5, 0, 2, 0, 2, 0};
     for (int rec = 0; rec < 2; ++rec) {
         for (int i = 0; i < 8; ++i) {
             b.push_back(0);
@@ -36,8 +34,7 @@ Bytes goldenNewDocument()
     return b;
 }
 
-CStatePoint makePoint(double base, const std::string& label)
-{
+CStatePoint makePoint(double base, const std::string& label) {
     CStatePoint p;
     for (int i = 0; i < kPropertyCount; ++i) {
         p.setValue(i, base + i);
@@ -47,8 +44,7 @@ CStatePoint makePoint(double base, const std::string& label)
 }
 
 // A document with three stored points, a selection and changed formats.
-CCalvexDoc sampleDocument()
-{
+CCalvexDoc sampleDocument() {
     CCalvexDoc doc;
     doc.OnNewDocument();
     const char* labels[] = {"Inlet", "Point 2", "exhaust"};
@@ -64,8 +60,7 @@ CCalvexDoc sampleDocument()
     return doc;
 }
 
-TEST(CalvexDoc, NewDocumentDefaults)
-{
+TEST(CalvexDoc, NewDocumentDefaults) {
     CCalvexDoc doc;
     ASSERT_TRUE(doc.OnNewDocument());
     EXPECT_TRUE(doc.IsNewDocument());
@@ -84,8 +79,7 @@ TEST(CalvexDoc, NewDocumentDefaults)
     EXPECT_EQ(doc.GetTitle(), "Untitled");
 }
 
-TEST(CalvexDoc, NewDocumentIsThe212GoldenBytes)
-{
+TEST(CalvexDoc, NewDocumentIsThe212GoldenBytes) {
     CCalvexDoc doc;
     doc.OnNewDocument();
     const Bytes bytes = doc.SaveToBytes();
@@ -93,15 +87,13 @@ TEST(CalvexDoc, NewDocumentIsThe212GoldenBytes)
     EXPECT_EQ(bytes, goldenNewDocument());
 }
 
-TEST(CalvexDoc, NewDocumentEmptiesAnOldOne)
-{
+TEST(CalvexDoc, NewDocumentEmptiesAnOldOne) {
     CCalvexDoc doc = sampleDocument();
     doc.OnNewDocument();
     EXPECT_EQ(doc.SaveToBytes(), goldenNewDocument());
 }
 
-TEST(CalvexDoc, LabelLengthPrefixes)
-{
+TEST(CalvexDoc, LabelLengthPrefixes) {
     struct Row {
         std::size_t length;
         Bytes prefix;  // framework string encoding of the length
@@ -132,8 +124,7 @@ TEST(CalvexDoc, LabelLengthPrefixes)
     }
 }
 
-TEST(CalvexDoc, LongLengthFormsAreReadEvenForShortLabels)
-{
+TEST(CalvexDoc, LongLengthFormsAreReadEvenForShortLabels) {
     // A reader must accept a length written in a longer form than needed.
     Bytes b = goldenNewDocument();
     const std::size_t at = 34 + 88;
@@ -145,8 +136,7 @@ TEST(CalvexDoc, LongLengthFormsAreReadEvenForShortLabels)
     EXPECT_EQ(doc.CurrentPoint().label(), "abc");
 }
 
-TEST(CalvexDoc, WideStringLabelIsRead)
-{
+TEST(CalvexDoc, WideStringLabelIsRead) {
     // 0xFF 0xFFFE marks 16-bit characters; length 2, "Hi".
     Bytes b = goldenNewDocument();
     const std::size_t at = 34 + 88;
@@ -158,8 +148,7 @@ TEST(CalvexDoc, WideStringLabelIsRead)
     EXPECT_EQ(doc.CurrentPoint().label(), "Hi");
 }
 
-TEST(CalvexDoc, StoredPointsRoundTripByteForByte)
-{
+TEST(CalvexDoc, StoredPointsRoundTripByteForByte) {
     const CCalvexDoc doc = sampleDocument();
     const Bytes bytes = doc.SaveToBytes();
     // head + current + maxima + three stored points, labels of 7, 5, 7, 7 characters
@@ -185,8 +174,7 @@ TEST(CalvexDoc, StoredPointsRoundTripByteForByte)
     EXPECT_FALSE(back.IsModified());
 }
 
-TEST(CalvexDoc, LoadingReplacesTheStoredPoints)
-{
+TEST(CalvexDoc, LoadingReplacesTheStoredPoints) {
     CCalvexDoc small;
     small.CurrentPoint() = makePoint(5.0, "only");
     small.StoreCurrentPoint();
@@ -200,8 +188,7 @@ TEST(CalvexDoc, LoadingReplacesTheStoredPoints)
     EXPECT_EQ(doc.SaveToBytes(), file);
 }
 
-TEST(CalvexDoc, StoreDeleteRecallReplace)
-{
+TEST(CalvexDoc, StoreDeleteRecallReplace) {
     CCalvexDoc doc;
     doc.CurrentPoint() = makePoint(1.0, "a");
     EXPECT_EQ(doc.StoreCurrentPoint(), 1);
@@ -238,8 +225,7 @@ TEST(CalvexDoc, StoreDeleteRecallReplace)
     EXPECT_EQ(doc.StoredPoint(2), nullptr);
 }
 
-TEST(CalvexDoc, MaximaRiseWithStoreAndReplaceAndNeverFall)
-{
+TEST(CalvexDoc, MaximaRiseWithStoreAndReplaceAndNeverFall) {
     CCalvexDoc doc;
     doc.CurrentPoint() = makePoint(100.0, "high");
     doc.CurrentPoint().setValue(kViscosity, -20.0);
@@ -263,8 +249,7 @@ TEST(CalvexDoc, MaximaRiseWithStoreAndReplaceAndNeverFall)
 
 // ---- damaged files -------------------------------------------------------------------------
 
-TEST(CalvexDoc, EveryTruncationIsRefusedAndChangesNothing)
-{
+TEST(CalvexDoc, EveryTruncationIsRefusedAndChangesNothing) {
     const Bytes file = sampleDocument().SaveToBytes();
     CCalvexDoc doc;
     doc.CurrentPoint() = makePoint(42.0, "open");
@@ -279,8 +264,7 @@ TEST(CalvexDoc, EveryTruncationIsRefusedAndChangesNothing)
     }
 }
 
-TEST(CalvexDoc, BadCountsAreRefusedWithoutAllocating)
-{
+TEST(CalvexDoc, BadCountsAreRefusedWithoutAllocating) {
     struct Row {
         std::int32_t count;
         const char* message;
@@ -288,8 +272,8 @@ TEST(CalvexDoc, BadCountsAreRefusedWithoutAllocating)
     const Row rows[] = {
         {-1, kMsgUnexpectedFormat},
         {INT32_MIN, kMsgUnexpectedFormat},
-        {INT32_MAX, kMsgPastEnd},       // more records than the file could hold
-        {4, kMsgPastEnd},               // one more than written
+        {INT32_MAX, kMsgPastEnd},  // more records than the file could hold
+        {4, kMsgPastEnd},          // one more than written
         {1000000, kMsgPastEnd},
     };
     const Bytes good = sampleDocument().SaveToBytes();
@@ -311,8 +295,7 @@ TEST(CalvexDoc, BadCountsAreRefusedWithoutAllocating)
 
 // Format words and input selections that the form cannot set make a damaged file: refused with
 // "Unexpected file format." and the open document unchanged. The values the form can set open.
-TEST(CalvexDoc, SettingsTheFormCannotMakeAreRefused)
-{
+TEST(CalvexDoc, SettingsTheFormCannotMakeAreRefused) {
     struct Row {
         const char* what;
         std::uint32_t selection;
@@ -371,8 +354,7 @@ TEST(CalvexDoc, SettingsTheFormCannotMakeAreRefused)
     }
 }
 
-TEST(CalvexDoc, HugeLabelLengthIsRefused)
-{
+TEST(CalvexDoc, HugeLabelLengthIsRefused) {
     Bytes b = goldenNewDocument();
     const std::size_t at = 34 + 88;
     b.erase(b.begin() + static_cast<long>(at));
@@ -393,8 +375,7 @@ TEST(CalvexDoc, HugeLabelLengthIsRefused)
     EXPECT_EQ(r2.message, kMsgUnexpectedFormat);
 }
 
-TEST(CalvexDoc, RandomCorruptionNeverHalfLoads)
-{
+TEST(CalvexDoc, RandomCorruptionNeverHalfLoads) {
     const CCalvexDoc source = sampleDocument();
     const Bytes good = source.SaveToBytes();
     std::mt19937 rng(20261208);  // fixed seed: the same cases every run
@@ -422,8 +403,8 @@ TEST(CalvexDoc, RandomCorruptionNeverHalfLoads)
             ASSERT_EQ(doc.SaveToBytes(), before) << "trial " << trial;
         } else {
             // Accepted: the document holds the file's count of points and reads back as saved.
-            const std::int32_t count = static_cast<std::int32_t>(b[0] | (b[1] << 8) | (b[2] << 16) |
-                                                                 (static_cast<std::uint32_t>(b[3]) << 24));
+            const std::int32_t count =
+                static_cast<std::int32_t>(b[0] | (b[1] << 8) | (b[2] << 16) | (static_cast<std::uint32_t>(b[3]) << 24));
             EXPECT_EQ(doc.GetStoredCount(), count) << "trial " << trial;
             const Bytes saved = doc.SaveToBytes();
             CCalvexDoc again;
@@ -434,8 +415,7 @@ TEST(CalvexDoc, RandomCorruptionNeverHalfLoads)
     EXPECT_GT(refused, 1000);
 }
 
-TEST(CalvexDoc, TrailingBytesAfterTheLastRecordAreIgnored)
-{
+TEST(CalvexDoc, TrailingBytesAfterTheLastRecordAreIgnored) {
     Bytes b = goldenNewDocument();
     b.push_back(0xAB);
     CCalvexDoc doc;
@@ -446,9 +426,8 @@ TEST(CalvexDoc, TrailingBytesAfterTheLastRecordAreIgnored)
 // ---- files on disk -------------------------------------------------------------------------
 
 class CalvexDocFile : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         dir_ = std::filesystem::temp_directory_path() /
                ("calvex_doc_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
@@ -459,8 +438,7 @@ protected:
     std::filesystem::path dir_;
 };
 
-TEST_F(CalvexDocFile, SaveThenOpen)
-{
+TEST_F(CalvexDocFile, SaveThenOpen) {
     CCalvexDoc doc = sampleDocument();
     doc.SetModifiedFlag();
     const std::string file = path("turbine.stm");
@@ -477,8 +455,7 @@ TEST_F(CalvexDocFile, SaveThenOpen)
     EXPECT_EQ(other.GetPathName(), file);
 }
 
-TEST_F(CalvexDocFile, NewDocumentFileIs212Bytes)
-{
+TEST_F(CalvexDocFile, NewDocumentFileIs212Bytes) {
     CCalvexDoc doc;
     const std::string file = path("new.stm");
     ASSERT_TRUE(doc.OnSaveDocument(file).ok);
@@ -487,8 +464,7 @@ TEST_F(CalvexDocFile, NewDocumentFileIs212Bytes)
     EXPECT_EQ(bytes, goldenNewDocument());
 }
 
-TEST_F(CalvexDocFile, TruncatedFileNamesTheFile)
-{
+TEST_F(CalvexDocFile, TruncatedFileNamesTheFile) {
     const Bytes good = sampleDocument().SaveToBytes();
     const std::string file = path("short.stm");
     {
@@ -503,8 +479,7 @@ TEST_F(CalvexDocFile, TruncatedFileNamesTheFile)
     EXPECT_EQ(doc.GetPathName(), "");
 }
 
-TEST_F(CalvexDocFile, MissingFileAndUnwritablePlace)
-{
+TEST_F(CalvexDocFile, MissingFileAndUnwritablePlace) {
     CCalvexDoc doc;
     EXPECT_EQ(doc.OnOpenDocument(path("absent.stm")).message, kMsgFailedToOpen);
     EXPECT_EQ(doc.OnOpenDocument(dir_.string()).message, kMsgFailedToOpen);  // a folder

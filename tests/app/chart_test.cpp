@@ -39,7 +39,7 @@ constexpr int kBitP = 0, kBitT = 1;
 
 // Everything drawn, in order.
 class RecordingCanvas final : public ChartCanvas {
-public:
+  public:
     struct Circle {
         CanvasPoint c;
         double r;
@@ -52,9 +52,10 @@ public:
     void fill(const CanvasRect&, ChartColor) override {}
     void rectangle(const CanvasRect&, const ChartStroke&) override {}
     void polyline(const std::vector<CanvasPoint>& points, const ChartStroke&) override { polylines.push_back(points); }
-    void circle(CanvasPoint c, double r, const ChartStroke& s, const ChartColor*) override { circles.push_back({c, r, s.color}); }
-    void text(CanvasPoint at, const std::string& t, const ChartFont&, ChartColor, TextAnchor, bool) override
-    {
+    void circle(CanvasPoint c, double r, const ChartStroke& s, const ChartColor*) override {
+        circles.push_back({c, r, s.color});
+    }
+    void text(CanvasPoint at, const std::string& t, const ChartFont&, ChartColor, TextAnchor, bool) override {
         texts.push_back({at, t});
     }
     void clip(const CanvasRect*) override {}
@@ -64,8 +65,7 @@ public:
     std::vector<Text> texts;
 };
 
-PropertyFormats formsUnits(int unit)
-{
+PropertyFormats formsUnits(int unit) {
     PropertyFormats f;
     for (int p = 0; p < kPropertyCount; ++p) {
         f.kinds[static_cast<std::size_t>(p)] = propertyKind(p);
@@ -75,8 +75,7 @@ PropertyFormats formsUnits(int unit)
     return f;
 }
 
-SteamChartScene sampleScene(int unit)
-{
+SteamChartScene sampleScene(int unit) {
     SteamChartScene s;
     s.title = "plant.stm";
     s.formats = formsUnits(unit);
@@ -86,16 +85,12 @@ SteamChartScene sampleScene(int unit)
     return s;
 }
 
-bool near(CanvasPoint a, CanvasPoint b)
-{
-    return std::fabs(a.x - b.x) < 1e-9 && std::fabs(a.y - b.y) < 1e-9;
-}
+bool near(CanvasPoint a, CanvasPoint b) { return std::fabs(a.x - b.x) < 1e-9 && std::fabs(a.y - b.y) < 1e-9; }
 
 // A stored point is drawn at its (s, T) on the T-s chart and at its (s, h) on the h-s chart, in
 // the mapping of that chart, with its label beside it; in SI and in English units, on a wide
 // and on a tall canvas.
-TEST(ChartPaint, PointsLandAtTheirCoordinates)
-{
+TEST(ChartPaint, PointsLandAtTheirCoordinates) {
     const SteamChartLines lines = SteamChartLines::compute(false, 0);
     for (const int unit : {0, 1}) {
         for (const auto& [w, h] : {std::pair{1200.0, 560.0}, std::pair{600.0, 900.0}}) {
@@ -114,8 +109,8 @@ TEST(ChartPaint, PointsLandAtTheirCoordinates)
                     EXPECT_GT(at.y, m.plot.y);
                     EXPECT_LT(at.y, m.plot.y + m.plot.h);
                     EXPECT_NEAR(at.x, m.plot.x + (v.x - m.x.lo) / (m.x.hi - m.x.lo) * m.plot.w, 1e-9);
-                    const bool circle = std::any_of(canvas.circles.begin(), canvas.circles.end(),
-                                                    [&](const auto& c) { return near(c.c, at); });
+                    const bool circle = std::any_of(
+                        canvas.circles.begin(), canvas.circles.end(), [&](const auto& c) { return near(c.c, at); });
                     EXPECT_TRUE(circle) << marker->label << " chart " << k << " unit " << unit << " " << w;
                     const bool label = std::any_of(canvas.texts.begin(), canvas.texts.end(), [&](const auto& t) {
                         return t.text == marker->label && near(t.at, {at.x + 7, at.y - 6});
@@ -139,11 +134,12 @@ TEST(ChartPaint, PointsLandAtTheirCoordinates)
     }
 }
 
-TEST(ChartPaint, SvgIsWellFormedAndHoldsThePoints)
-{
+TEST(ChartPaint, SvgIsWellFormedAndHoldsThePoints) {
     const SteamChartLines lines = SteamChartLines::compute(false, 0);
     SteamChartScene scene = sampleScene(0);
-    scene.stored[0].label = "Throttle \xB0" "C";  // a Latin-1 degree sign
+    scene.stored[0].label =
+        "Throttle \xB0"
+        "C";  // a Latin-1 degree sign
     const std::string svg = chartSvg(lines, scene, kChartWidth, kChartHeight);
     QXmlStreamReader xml(QByteArray::fromStdString(svg));
     int circles = 0;
@@ -183,9 +179,8 @@ TEST(ChartPaint, SvgIsWellFormedAndHoldsThePoints)
 // The Chart window
 
 class ChartWindow : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         test::clearSettings();
         prompts_ = std::make_shared<test::ScriptedPrompts>();
         frame_ = std::make_unique<CMainFrame>(prompts_);
@@ -196,8 +191,7 @@ protected:
         chart_ = frame_->chartWindow();
         ASSERT_NE(chart_, nullptr);
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         frame_.reset();
         test::clearSettings();
     }
@@ -205,8 +199,7 @@ protected:
     CCalvexView& view() { return *frame_->view(); }
     SteamChartScene scene() { return chart_->chartView()->scene(); }
 
-    void computePT(double p, double T)
-    {
+    void computePT(double p, double T) {
         if (!view().inputCheck(kBitP)->isChecked()) {
             view().inputCheck(kBitP)->click();
         }
@@ -225,8 +218,7 @@ protected:
     QTemporaryDir dir_;
 };
 
-TEST_F(ChartWindow, FollowsTheDocument)
-{
+TEST_F(ChartWindow, FollowsTheDocument) {
     EXPECT_TRUE(chart_->isVisible());
     EXPECT_TRUE(frame_->viewMenu()->actions().contains(frame_->chartAction()));
     EXPECT_FALSE(scene().current.has_value());  // a new document's point is not computed
@@ -268,8 +260,7 @@ TEST_F(ChartWindow, FollowsTheDocument)
     EXPECT_FALSE(scene().current.has_value());
 }
 
-TEST_F(ChartWindow, ShowsTheLastExpansion)
-{
+TEST_F(ChartWindow, ShowsTheLastExpansion) {
     computePT(10.0, 823.15);
     prompts_->dialogHandler = [](QDialog& d) {
         auto* dlg = dynamic_cast<CExpansionDialog*>(&d);
@@ -305,8 +296,7 @@ TEST_F(ChartWindow, ShowsTheLastExpansion)
     EXPECT_FALSE(scene().expansion.has_value());
 }
 
-TEST_F(ChartWindow, CopySaveAndPrint)
-{
+TEST_F(ChartWindow, CopySaveAndPrint) {
     computePT(4.0, 700.0);
     chart_->copyButton()->click();
     const QImage copied = QGuiApplication::clipboard()->image();
@@ -370,8 +360,7 @@ struct ProgramRun {
     QString err;
 };
 
-ProgramRun runChartRequest(const QStringList& args, const QString& home)
-{
+ProgramRun runChartRequest(const QStringList& args, const QString& home) {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
@@ -380,8 +369,10 @@ ProgramRun runChartRequest(const QStringList& args, const QString& home)
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), home);
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home);
     p.setProcessEnvironment(env);
-    p.start(QStringLiteral("timeout"),
-            QStringList{QStringLiteral("-k"), QStringLiteral("5"), QStringLiteral("60"), QStringLiteral(CALVEX_PROGRAM)} + args);
+    p.start(
+        QStringLiteral("timeout"),
+        QStringList{QStringLiteral("-k"), QStringLiteral("5"), QStringLiteral("60"), QStringLiteral(CALVEX_PROGRAM)} +
+            args);
     ProgramRun r;
     if (p.waitForFinished(90000) && p.exitStatus() == QProcess::NormalExit) {
         r.exitCode = p.exitCode();
@@ -393,8 +384,7 @@ ProgramRun runChartRequest(const QStringList& args, const QString& home)
     return r;
 }
 
-TEST(ChartCommandLine, WritesTheChartOrFailsWithAMessage)
-{
+TEST(ChartCommandLine, WritesTheChartOrFailsWithAMessage) {
     QTemporaryDir dir;
     const QString stm = dir.filePath(QStringLiteral("plant.stm"));
     {
@@ -441,8 +431,11 @@ TEST(ChartCommandLine, WritesTheChartOrFailsWithAMessage)
     };
     const Row rows[] = {
         {{"-ct", missing, out}, 1, missing + QStringLiteral(": ") + QString::fromLatin1(kMsgFailedToOpen)},
-        {{"-ct", damaged.fileName(), out}, 1, damaged.fileName() + QStringLiteral(": ") + QString::fromLatin1(kMsgUnexpectedFormat)},
-        {{"-ct", stm, QStringLiteral("/no/such/dir/c.png")}, 1,
+        {{"-ct", damaged.fileName(), out},
+         1,
+         damaged.fileName() + QStringLiteral(": ") + QString::fromLatin1(kMsgUnexpectedFormat)},
+        {{"-ct", stm, QStringLiteral("/no/such/dir/c.png")},
+         1,
          QStringLiteral("/no/such/dir/c.png: ") + QString::fromLatin1(kMsgChartNotWritten)},
         {{"-ct", stm, dir.filePath(QStringLiteral("c.bmp"))}, 1, QString::fromLatin1(kMsgChartFileType)},
         {{"-ct", stm}, 2, QStringLiteral("-ct needs a document and a picture file")},
@@ -453,7 +446,8 @@ TEST(ChartCommandLine, WritesTheChartOrFailsWithAMessage)
         EXPECT_EQ(r.exitCode, row.status) << what << "\n" << r.err.toStdString();
         EXPECT_TRUE(r.err.contains(QStringLiteral("calvex: ") + row.message) ||
                     (row.status == 1 && r.err.contains(row.message)))
-            << what << "\n" << r.err.toStdString();
+            << what << "\n"
+            << r.err.toStdString();
         EXPECT_FALSE(QFileInfo::exists(out)) << what;
     }
 }

@@ -25,8 +25,7 @@ struct ProgramRun {
 };
 
 // The program with `args`, no display and no platform named: as from a terminal without X.
-ProgramRun runProgram(const QStringList& args, const QString& home)
-{
+ProgramRun runProgram(const QStringList& args, const QString& home) {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
@@ -50,8 +49,7 @@ ProgramRun runProgram(const QStringList& args, const QString& home)
     return r;
 }
 
-TEST(CommandLine, Requests)
-{
+TEST(CommandLine, Requests) {
     using Kind = BatchCommand::Kind;
     struct Row {
         QStringList args;
@@ -82,9 +80,8 @@ TEST(CommandLine, Requests)
 }
 
 class ProgramCommandLine : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         ASSERT_TRUE(dir_.isValid());
         CCalvexDoc doc;
         doc.CurrentPoint().setValue(kPressure, 2.5);
@@ -100,8 +97,7 @@ protected:
     QString path(const QString& name) const { return dir_.filePath(name); }
 
     // A copy of the good document with `bytes` written at `offset`.
-    QString crafted(const QString& name, int offset, const QByteArray& bytes)
-    {
+    QString crafted(const QString& name, int offset, const QByteArray& bytes) {
         QByteArray b = goodBytes_;
         b.replace(offset, bytes.size(), bytes);
         const QString p = path(name);
@@ -118,8 +114,7 @@ protected:
     QByteArray goodBytes_;
 };
 
-TEST_F(ProgramCommandLine, HelpAndVersionOnStandardOutput)
-{
+TEST_F(ProgramCommandLine, HelpAndVersionOnStandardOutput) {
     const ProgramRun help = run({QStringLiteral("--help")});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.startsWith(QStringLiteral("Usage: calvex"))) << help.out.toStdString();
@@ -131,8 +126,7 @@ TEST_F(ProgramCommandLine, HelpAndVersionOnStandardOutput)
     EXPECT_FALSE(version.err.contains(QStringLiteral("calvex:")));
 }
 
-TEST_F(ProgramCommandLine, PrintsIntoAPdfWithoutADisplay)
-{
+TEST_F(ProgramCommandLine, PrintsIntoAPdfWithoutADisplay) {
     const QString pdf = path(QStringLiteral("plant.pdf"));
     const ProgramRun r = run({QStringLiteral("-pt"), good_, pdf});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
@@ -142,8 +136,7 @@ TEST_F(ProgramCommandLine, PrintsIntoAPdfWithoutADisplay)
 
 // Every failure of a request ends the program with status 1 (2 for a request without its files)
 // and one line "calvex: ..." on standard error; nothing is written.
-TEST_F(ProgramCommandLine, FailuresEndWithAStatusAndAMessage)
-{
+TEST_F(ProgramCommandLine, FailuresEndWithAStatusAndAMessage) {
     const QString out = path(QStringLiteral("out.pdf"));
     const QString missing = path(QStringLiteral("missing.stm"));
     const QString empty = crafted(QStringLiteral("empty.stm"), 0, {});
@@ -163,12 +156,17 @@ TEST_F(ProgramCommandLine, FailuresEndWithAStatusAndAMessage)
     const Row rows[] = {
         {{"-pt", missing, out}, 1, missing + QStringLiteral(": ") + QString::fromLatin1(kMsgFailedToOpen)},
         {{"-p", missing}, 1, missing + QStringLiteral(": ") + QString::fromLatin1(kMsgFailedToOpen)},
-        {{"-pt", empty, out}, 1, QStringLiteral("An attempt was made to access ") + empty + QStringLiteral(" past its end.")},
-        {{"-pt", truncated, out}, 1, QStringLiteral("An attempt was made to access ") + truncated + QStringLiteral(" past its end.")},
+        {{"-pt", empty, out},
+         1,
+         QStringLiteral("An attempt was made to access ") + empty + QStringLiteral(" past its end.")},
+        {{"-pt", truncated, out},
+         1,
+         QStringLiteral("An attempt was made to access ") + truncated + QStringLiteral(" past its end.")},
         {{"-pt", allInputs, out}, 1, allInputs + QStringLiteral(": ") + unexpected},
         {{"-pt", badUnit, out}, 1, badUnit + QStringLiteral(": ") + unexpected},
         {{"-p", badDigits}, 1, badDigits + QStringLiteral(": ") + unexpected},
-        {{"-pt", good_, QStringLiteral("/no/such/dir/out.pdf")}, 1,
+        {{"-pt", good_, QStringLiteral("/no/such/dir/out.pdf")},
+         1,
          QStringLiteral("/no/such/dir/out.pdf: The document could not be printed.")},
         {{"-pt", good_}, 2, QStringLiteral("-pt needs a document and a printer or PDF file")},
         {{"-p"}, 2, QStringLiteral("-p needs a document")},

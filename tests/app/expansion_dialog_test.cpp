@@ -29,9 +29,8 @@ namespace {
 constexpr int kBitP = 0, kBitT = 1;
 
 class ExpansionTool : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         test::clearSettings();
         prompts_ = std::make_shared<test::ScriptedPrompts>();
         frame_ = std::make_unique<CMainFrame>(prompts_);
@@ -41,8 +40,7 @@ protected:
         frame_->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(frame_.get()));
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         frame_.reset();
         test::clearSettings();
     }
@@ -51,8 +49,7 @@ protected:
     CCalvexDoc& doc() { return frame_->document(); }
 
     // The form's point: 10 MPa, 823.15 K (550 C) by (p, T).
-    void computeInlet()
-    {
+    void computeInlet() {
         view().inputCheck(kBitP)->click();
         view().inputCheck(kBitT)->click();
         view().box(kPressure)->setValueIn(10.0, 0);
@@ -63,8 +60,7 @@ protected:
     }
 
     // Opens the tool from the Tools menu; `handle` drives the dialog and answers.
-    void openTool(const std::function<bool(CExpansionDialog&)>& handle)
-    {
+    void openTool(const std::function<bool(CExpansionDialog&)>& handle) {
         prompts_->dialogHandler = [handle](QDialog& d) {
             auto* dlg = dynamic_cast<CExpansionDialog*>(&d);
             EXPECT_NE(dlg, nullptr);
@@ -73,8 +69,7 @@ protected:
         frame_->expansionAction()->trigger();
     }
 
-    static void showActive(CExpansionDialog& dlg)
-    {
+    static void showActive(CExpansionDialog& dlg) {
         dlg.show();
         dlg.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
@@ -86,14 +81,12 @@ protected:
     std::unique_ptr<CMainFrame> frame_;
 };
 
-TEST_F(ExpansionTool, CommandIsEnabledOnTheFrame)
-{
+TEST_F(ExpansionTool, CommandIsEnabledOnTheFrame) {
     EXPECT_TRUE(frame_->expansionAction()->isEnabled());
     EXPECT_EQ(frame_->expansionAction()->text(), QStringLiteral("Ex&pansion"));
 }
 
-TEST_F(ExpansionTool, RefusedWhileARecomputationIsNeeded)
-{
+TEST_F(ExpansionTool, RefusedWhileARecomputationIsNeeded) {
     // A new document's point has not been computed.
     ASSERT_TRUE(view().editFlags().recomputeNeeded);
     frame_->expansionAction()->trigger();
@@ -102,8 +95,7 @@ TEST_F(ExpansionTool, RefusedWhileARecomputationIsNeeded)
     EXPECT_EQ(prompts_->dialogs, 0);
 }
 
-TEST_F(ExpansionTool, ATypedValueNotYetEvaluatedIsARecomputation)
-{
+TEST_F(ExpansionTool, ATypedValueNotYetEvaluatedIsARecomputation) {
     computeInlet();
     CIOBox* p = view().box(kPressure);
     p->setFocus(Qt::TabFocusReason);
@@ -117,8 +109,7 @@ TEST_F(ExpansionTool, ATypedValueNotYetEvaluatedIsARecomputation)
     EXPECT_EQ(p->value(), 5.0);
 }
 
-TEST_F(ExpansionTool, DialogContents)
-{
+TEST_F(ExpansionTool, DialogContents) {
     computeInlet();
     view().SelectUnit(kPressure, 1);     // psia
     view().SelectUnit(kTemperature, 3);  // deg C
@@ -145,9 +136,12 @@ TEST_F(ExpansionTool, DialogContents)
         EXPECT_EQ(dlg.toBox(kEnthalpy)->value(), 0.0);
         EXPECT_TRUE(dlg.toBox(kEntropy)->isReadOnly());
         // The hidden boxes: kinds 5, 6, 7, 8, 2, 9 with 0 digits.
-        const PropertyKind hiddenKinds[] = {PropertyKind::Volume,       PropertyKind::SpecificHeat,
-                                            PropertyKind::Viscosity,    PropertyKind::Conductivity,
-                                            PropertyKind::Dimensionless, PropertyKind::Velocity};
+        const PropertyKind hiddenKinds[] = {PropertyKind::Volume,
+                                            PropertyKind::SpecificHeat,
+                                            PropertyKind::Viscosity,
+                                            PropertyKind::Conductivity,
+                                            PropertyKind::Dimensionless,
+                                            PropertyKind::Velocity};
         for (int p = kVolume; p < kPropertyCount; ++p) {
             EXPECT_EQ(dlg.toBox(p)->kind(), hiddenKinds[p - kVolume]) << p;
             EXPECT_EQ(dlg.toBox(p)->format(), 0) << p;
@@ -200,8 +194,7 @@ TEST_F(ExpansionTool, DialogContents)
     EXPECT_EQ(prompts_->dialogs, 1);
 }
 
-TEST_F(ExpansionTool, SteamRateStartsInKilogramsForMetricEnthalpyUnits)
-{
+TEST_F(ExpansionTool, SteamRateStartsInKilogramsForMetricEnthalpyUnits) {
     computeInlet();
     for (const int u : {0, 2, 5}) {
         view().SelectUnit(kEnthalpy, u);
@@ -212,8 +205,7 @@ TEST_F(ExpansionTool, SteamRateStartsInKilogramsForMetricEnthalpyUnits)
     }
 }
 
-TEST_F(ExpansionTool, ChoosingAModeEnablesItsBox)
-{
+TEST_F(ExpansionTool, ChoosingAModeEnablesItsBox) {
     computeInlet();
     openTool([](CExpansionDialog& dlg) {
         dlg.modeButton(ExpansionMode::PressureTemperature)->click();
@@ -230,8 +222,7 @@ TEST_F(ExpansionTool, ChoosingAModeEnablesItsBox)
     });
 }
 
-TEST_F(ExpansionTool, SamePressureIsRefusedAndFocusesThePressure)
-{
+TEST_F(ExpansionTool, SamePressureIsRefusedAndFocusesThePressure) {
     computeInlet();
     openTool([this](CExpansionDialog& dlg) {
         showActive(dlg);
@@ -248,8 +239,7 @@ TEST_F(ExpansionTool, SamePressureIsRefusedAndFocusesThePressure)
     });
 }
 
-TEST_F(ExpansionTool, SteamRateUnitBeforeComputing)
-{
+TEST_F(ExpansionTool, SteamRateUnitBeforeComputing) {
     computeInlet();
     openTool([](CExpansionDialog& dlg) {
         dlg.steamRateUnits()->setCurrentIndex(0);
@@ -262,8 +252,7 @@ TEST_F(ExpansionTool, SteamRateUnitBeforeComputing)
     });
 }
 
-TEST_F(ExpansionTool, ComputeShowsTheExpansion)
-{
+TEST_F(ExpansionTool, ComputeShowsTheExpansion) {
     computeInlet();
     openTool([this](CExpansionDialog& dlg) {
         showActive(dlg);
@@ -306,8 +295,7 @@ TEST_F(ExpansionTool, ComputeShowsTheExpansion)
     });
 }
 
-TEST_F(ExpansionTool, ComputeWhileEditingOnlyEvaluates)
-{
+TEST_F(ExpansionTool, ComputeWhileEditingOnlyEvaluates) {
     computeInlet();
     openTool([this](CExpansionDialog& dlg) {
         showActive(dlg);
@@ -329,8 +317,7 @@ TEST_F(ExpansionTool, ComputeWhileEditingOnlyEvaluates)
     });
 }
 
-TEST_F(ExpansionTool, EnthalpyAboveTheInitialInTheDialog)
-{
+TEST_F(ExpansionTool, EnthalpyAboveTheInitialInTheDialog) {
     computeInlet();
     openTool([this](CExpansionDialog& dlg) {
         dlg.SelectMode(ExpansionMode::PressureEnthalpy);
@@ -346,8 +333,7 @@ TEST_F(ExpansionTool, EnthalpyAboveTheInitialInTheDialog)
     });
 }
 
-TEST_F(ExpansionTool, CloseAndCopyMakesTheEndStateTheCurrentPoint)
-{
+TEST_F(ExpansionTool, CloseAndCopyMakesTheEndStateTheCurrentPoint) {
     computeInlet();
     ASSERT_EQ(view().labelEdit()->text(), QStringLiteral("Point 1"));
     view().StorePoint();  // "Point 1" is now a stored label: the copied point is renamed
@@ -379,8 +365,7 @@ TEST_F(ExpansionTool, CloseAndCopyMakesTheEndStateTheCurrentPoint)
     EXPECT_EQ(doc().GetStoredCount(), 2);
 }
 
-TEST_F(ExpansionTool, CloseAndCopyAfterARefusalKeepsTheDialogOpen)
-{
+TEST_F(ExpansionTool, CloseAndCopyAfterARefusalKeepsTheDialogOpen) {
     // A refused expansion has no end state: the computed current point is not replaced by the
     // boxes' zeros; the message is shown and the dialog stays open.
     computeInlet();
@@ -406,8 +391,7 @@ TEST_F(ExpansionTool, CloseAndCopyAfterARefusalKeepsTheDialogOpen)
     EXPECT_FALSE(view().editFlags().recomputeNeeded);
 }
 
-TEST_F(ExpansionTool, CancelChangesNothing)
-{
+TEST_F(ExpansionTool, CancelChangesNothing) {
     computeInlet();
     const CStatePoint before = doc().CurrentPoint();
     openTool([](CExpansionDialog& dlg) {
@@ -422,8 +406,7 @@ TEST_F(ExpansionTool, CancelChangesNothing)
     EXPECT_FALSE(view().editFlags().recomputeNeeded);
 }
 
-TEST_F(ExpansionTool, RecomputeFlagClearedAfterTheDialog)
-{
+TEST_F(ExpansionTool, RecomputeFlagClearedAfterTheDialog) {
     computeInlet();
     openTool([this](CExpansionDialog& dlg) {
         // Typing into the dialog's boxes sets the shared flag...
@@ -435,8 +418,7 @@ TEST_F(ExpansionTool, RecomputeFlagClearedAfterTheDialog)
     EXPECT_FALSE(view().editFlags().recomputeNeeded);
 }
 
-TEST_F(ExpansionTool, IFC67Formulation)
-{
+TEST_F(ExpansionTool, IFC67Formulation) {
     computeInlet();
     view().UseIFC67();
     ASSERT_TRUE(prompts_->messages.isEmpty());

@@ -16,12 +16,11 @@ namespace calvex {
 namespace {
 
 // Tolerance tiers (relative).
-constexpr double kSameCalls = 1e-13;    // the same core or library calls in the same order
+constexpr double kSameCalls = 1e-13;      // the same core or library calls in the same order
 constexpr double kUnitRoundTrip = 1e-12;  // a value through a unit conversion and back
-constexpr double kCoreInverse = 1e-7;   // an entropy through the (p,h) inverse and back
+constexpr double kCoreInverse = 1e-7;     // an entropy through the (p,h) inverse and back
 
-void expectRel(double actual, double expected, double tol)
-{
+void expectRel(double actual, double expected, double tol) {
     EXPECT_NEAR(actual, expected, std::fabs(expected) * tol) << "expected " << expected;
 }
 
@@ -32,24 +31,23 @@ struct Inlet {
     double p, T, h, s;
 };
 
-Inlet inletIF97(double p, double T)
-{
+Inlet inletIF97(double p, double T) {
     if97::IF97State st;
     st.computePT(p, T, kAll);
     return {p, T, st.enthalpy(), st.entropy()};
 }
 
 // The same inlet by the IFC-67 library, in internal units.
-Inlet inletIFC67(double p, double T)
-{
+Inlet inletIFC67(double p, double T) {
     const double pe = fromInternal(p, PropertyKind::Pressure, 1);
     const double te = fromInternal(T, PropertyKind::Temperature, 1);
-    return {p, T, toInternal(Stm67PTH(pe, te), PropertyKind::Enthalpy, 1),
+    return {p,
+            T,
+            toInternal(Stm67PTH(pe, te), PropertyKind::Enthalpy, 1),
             toInternal(Stm67PTS(pe, te), PropertyKind::Entropy, 1)};
 }
 
-ExpansionInput makeInput(const Inlet& in, double p2, ExpansionMode mode, bool ifc67)
-{
+ExpansionInput makeInput(const Inlet& in, double p2, ExpansionMode mode, bool ifc67) {
     ExpansionInput e;
     e.p1 = in.p;
     e.h1 = in.h;
@@ -62,29 +60,18 @@ ExpansionInput makeInput(const Inlet& in, double p2, ExpansionMode mode, bool if
     return e;
 }
 
-double v(const ExpansionReport& r, int b)
-{
-    return r.values[static_cast<std::size_t>(b)];
-}
-bool isSet(const ExpansionReport& r, int b)
-{
-    return r.set[static_cast<std::size_t>(b)];
-}
-bool isRestored(const ExpansionReport& r, int b)
-{
-    return r.restored[static_cast<std::size_t>(b)];
-}
+double v(const ExpansionReport& r, int b) { return r.values[static_cast<std::size_t>(b)]; }
+bool isSet(const ExpansionReport& r, int b) { return r.set[static_cast<std::size_t>(b)]; }
+bool isRestored(const ExpansionReport& r, int b) { return r.restored[static_cast<std::size_t>(b)]; }
 
 // A calculator that answers from fixed results and counts its calls.
 class FakeCalculator final : public ExpansionCalculator {
-public:
-    std::optional<double> isentropicEnthalpy(double, double, bool) override
-    {
+  public:
+    std::optional<double> isentropicEnthalpy(double, double, bool) override {
         ++isentropeCalls;
         return hs;
     }
-    ComputeReport endState(std::uint32_t mask, const FormValues& to) override
-    {
+    ComputeReport endState(std::uint32_t mask, const FormValues& to) override {
         ++endCalls;
         lastMask = mask;
         ComputeReport r = end;
@@ -104,8 +91,7 @@ public:
 // ---------------------------------------------------------------------------------------------
 // Messages and small rules
 
-TEST(ExpansionTexts, Messages)
-{
+TEST(ExpansionTexts, Messages) {
     EXPECT_EQ(expansionMessage(ExpansionRefusal::PressureNotLower),
               "The expansion calculation cannot be completed because the expansion pressure must be lower than "
               "the initial pressure");
@@ -135,8 +121,7 @@ TEST(ExpansionTexts, Messages)
     EXPECT_EQ(expansionMessage(ExpansionRefusal::None), "");
 }
 
-TEST(ExpansionSteamRate, OfAnEnergy)
-{
+TEST(ExpansionSteamRate, OfAnEnergy) {
     // 1000 kJ/kg: 3600 / 1000 kg/kWh; in Btu/lb the energy is 1000 / 2.326.
     EXPECT_DOUBLE_EQ(steamRate(1000.0, SteamRateUnit::KgPerKWh), 3.6);
     EXPECT_DOUBLE_EQ(steamRate(1000.0, SteamRateUnit::LbmPerKWh), 3412.14 / (1000.0 / 2.326));
@@ -146,19 +131,21 @@ TEST(ExpansionSteamRate, OfAnEnergy)
     EXPECT_EQ(steamRate(std::numeric_limits<double>::quiet_NaN(), SteamRateUnit::KgPerKWh), NotAvailableMarker);
 }
 
-TEST(ExpansionSteamRate, InitialUnitFollowsTheEnthalpyUnit)
-{
+TEST(ExpansionSteamRate, InitialUnitFollowsTheEnthalpyUnit) {
     // kg/kWh for "kJ/kg", "kcal/kg", "kp-m/g"; lbm/kWh for the others.
-    const SteamRateUnit expected[] = {SteamRateUnit::KgPerKWh,  SteamRateUnit::LbmPerKWh, SteamRateUnit::KgPerKWh,
-                                      SteamRateUnit::LbmPerKWh, SteamRateUnit::LbmPerKWh, SteamRateUnit::KgPerKWh,
+    const SteamRateUnit expected[] = {SteamRateUnit::KgPerKWh,
+                                      SteamRateUnit::LbmPerKWh,
+                                      SteamRateUnit::KgPerKWh,
+                                      SteamRateUnit::LbmPerKWh,
+                                      SteamRateUnit::LbmPerKWh,
+                                      SteamRateUnit::KgPerKWh,
                                       SteamRateUnit::LbmPerKWh};
     for (int u = 0; u < 7; ++u) {
         EXPECT_EQ(initialSteamRateUnit(u), expected[u]) << "unit " << u;
     }
 }
 
-TEST(ExpansionTexts, RowLabelsCarryTheUnits)
-{
+TEST(ExpansionTexts, RowLabelsCarryTheUnits) {
     PropertyFormats f;
     for (int p = 0; p < kPropertyCount; ++p) {
         f.kinds[static_cast<std::size_t>(p)] = propertyKind(p);
@@ -175,8 +162,7 @@ TEST(ExpansionTexts, RowLabelsCarryTheUnits)
     EXPECT_EQ(labels[4], "S - Bar-cm3/g/K");
 }
 
-TEST(ExpansionModes, EditableBoxes)
-{
+TEST(ExpansionModes, EditableBoxes) {
     EXPECT_EQ(editableBox(ExpansionMode::PressureEfficiency), kEfficiencyBox);
     EXPECT_EQ(editableBox(ExpansionMode::PressureEnthalpy), kToEnthalpy);
     EXPECT_EQ(editableBox(ExpansionMode::PressureTemperature), kToTemperature);
@@ -191,8 +177,7 @@ struct PressureRow {
     ExpansionRefusal refusal;
 };
 
-TEST(ExpansionChecks, EndPressure)
-{
+TEST(ExpansionChecks, EndPressure) {
     const Inlet in{10.0, 823.15, 3500.0, 6.8};
     const PressureRow rows[] = {
         {10.0, ExpansionRefusal::PressureNotLower},  // the same pressure
@@ -206,7 +191,8 @@ TEST(ExpansionChecks, EndPressure)
         for (const bool ifc67 : {false, true}) {
             FakeCalculator calc;
             calc.hs = 3000.0;
-            const ExpansionReport r = computeExpansion(makeInput(in, row.p2, ExpansionMode::PressureEfficiency, ifc67), calc);
+            const ExpansionReport r =
+                computeExpansion(makeInput(in, row.p2, ExpansionMode::PressureEfficiency, ifc67), calc);
             EXPECT_EQ(r.refusal, row.refusal) << "p2 " << row.p2;
             EXPECT_TRUE(r.focusToPressure);
             EXPECT_EQ(calc.isentropeCalls + calc.endCalls, 0);
@@ -217,8 +203,7 @@ TEST(ExpansionChecks, EndPressure)
     }
 }
 
-TEST(ExpansionChecks, LowestPressureIsAccepted)
-{
+TEST(ExpansionChecks, LowestPressureIsAccepted) {
     const Inlet in = inletIF97(0.1, 473.15);
     CoreExpansionCalculator calc;
     ExpansionInput e = makeInput(in, 1e-7, ExpansionMode::PressureEfficiency, false);
@@ -228,8 +213,7 @@ TEST(ExpansionChecks, LowestPressureIsAccepted)
     EXPECT_NE(r.refusal, ExpansionRefusal::PressureNotLower);
 }
 
-TEST(ExpansionChecks, IsentropeRefused)
-{
+TEST(ExpansionChecks, IsentropeRefused) {
     // An entropy above the core's 111.45 kJ/(kg K) (IF97, code -24) and a library state outside
     // its range (IFC-67, -1500) both refuse at the isentrope.
     for (const bool ifc67 : {false, true}) {
@@ -243,8 +227,7 @@ TEST(ExpansionChecks, IsentropeRefused)
     }
 }
 
-TEST(ExpansionChecks, Efficiency)
-{
+TEST(ExpansionChecks, Efficiency) {
     const Inlet in{10.0, 823.15, 3500.0, 6.8};
     const struct {
         double e;
@@ -269,8 +252,7 @@ TEST(ExpansionChecks, Efficiency)
 // ---------------------------------------------------------------------------------------------
 // Mode 0 (pressure, efficiency) in IF97 against the core called directly
 
-TEST(ExpansionIF97, EfficiencyModeAgainstTheCore)
-{
+TEST(ExpansionIF97, EfficiencyModeAgainstTheCore) {
     const Inlet in = inletIF97(10.0, 823.15);
     const double p2 = 1.0;
     const double e = 0.85;
@@ -312,8 +294,7 @@ TEST(ExpansionIF97, EfficiencyModeAgainstTheCore)
     EXPECT_EQ(v(r, kToPressure), p2);
 }
 
-TEST(ExpansionIF97, EfficiencyOneIsTheIsentrope)
-{
+TEST(ExpansionIF97, EfficiencyOneIsTheIsentrope) {
     const Inlet in = inletIF97(10.0, 823.15);
     for (const double p2 : {1.0, 0.01}) {  // superheated and wet isentropic end states
         CoreExpansionCalculator calc;
@@ -326,8 +307,7 @@ TEST(ExpansionIF97, EfficiencyOneIsTheIsentrope)
     }
 }
 
-TEST(ExpansionIF97, EfficiencyZero)
-{
+TEST(ExpansionIF97, EfficiencyZero) {
     const Inlet in = inletIF97(10.0, 823.15);
     CoreExpansionCalculator calc;
     ExpansionInput ein = makeInput(in, 1.0, ExpansionMode::PressureEfficiency, false);
@@ -339,8 +319,7 @@ TEST(ExpansionIF97, EfficiencyZero)
     EXPECT_EQ(v(r, kSteamRateBox), NotAvailableMarker);
 }
 
-TEST(ExpansionIF97, WetEndStateHasNoTransport)
-{
+TEST(ExpansionIF97, WetEndStateHasNoTransport) {
     const Inlet in = inletIF97(10.0, 823.15);
     CoreExpansionCalculator calc;
     ExpansionInput ein = makeInput(in, 0.01, ExpansionMode::PressureEfficiency, false);
@@ -355,8 +334,7 @@ TEST(ExpansionIF97, WetEndStateHasNoTransport)
     EXPECT_GT(v(r, kSteamRateBox), 0.0);
 }
 
-TEST(ExpansionIF97, EndStateFailureShowsThroughTheCodes)
-{
+TEST(ExpansionIF97, EndStateFailureShowsThroughTheCodes) {
     // The end state of mode 0 is not tested: the boxes show the core's code.
     FakeCalculator calc;
     calc.hs = 2800.0;
@@ -381,8 +359,7 @@ TEST(ExpansionIF97, EndStateFailureShowsThroughTheCodes)
 // ---------------------------------------------------------------------------------------------
 // Modes 1 to 3 in IF97
 
-TEST(ExpansionIF97, EnthalpyMode)
-{
+TEST(ExpansionIF97, EnthalpyMode) {
     const Inlet in = inletIF97(10.0, 823.15);
     const double p2 = 1.0;
     if97::IF97State st;
@@ -404,8 +381,7 @@ TEST(ExpansionIF97, EnthalpyMode)
     expectRel(v(r, kVolume), st.volume(), kSameCalls);
 }
 
-TEST(ExpansionIF97, TemperatureMode)
-{
+TEST(ExpansionIF97, TemperatureMode) {
     const Inlet in = inletIF97(10.0, 823.15);
     const double p2 = 1.0;
     const double T2 = 553.15;
@@ -428,8 +404,7 @@ TEST(ExpansionIF97, TemperatureMode)
     expectRel(v(r, kSpecificHeat), st.cp(), kSameCalls);
 }
 
-TEST(ExpansionIF97, QualityMode)
-{
+TEST(ExpansionIF97, QualityMode) {
     const Inlet in = inletIF97(10.0, 823.15);
     const double p2 = 0.01;
     const double x2 = 0.95;
@@ -450,8 +425,7 @@ TEST(ExpansionIF97, QualityMode)
     }
 }
 
-TEST(ExpansionIF97, EnthalpyAboveTheInitial)
-{
+TEST(ExpansionIF97, EnthalpyAboveTheInitial) {
     const Inlet in = inletIF97(10.0, 823.15);
     CoreExpansionCalculator calc;
     ExpansionInput ein = makeInput(in, 1.0, ExpansionMode::PressureEnthalpy, false);
@@ -465,8 +439,7 @@ TEST(ExpansionIF97, EnthalpyAboveTheInitial)
     EXPECT_FALSE(isSet(r, kSteamRateBox));
 }
 
-TEST(ExpansionIF97, CalculatedEfficiencyAboveOne)
-{
+TEST(ExpansionIF97, CalculatedEfficiencyAboveOne) {
     // An end temperature below the isentrope's: more energy than the isentropic drop.
     const Inlet in = inletIF97(10.0, 823.15);
     CoreExpansionCalculator calc;
@@ -480,8 +453,7 @@ TEST(ExpansionIF97, CalculatedEfficiencyAboveOne)
     }
 }
 
-TEST(ExpansionIF97, GivenQuantityRefused)
-{
+TEST(ExpansionIF97, GivenQuantityRefused) {
     const Inlet in = inletIF97(10.0, 823.15);
     {
         // An enthalpy above the core's 7377 kJ/kg (code -22): the enthalpy is set to 0.
@@ -517,8 +489,7 @@ TEST(ExpansionIF97, GivenQuantityRefused)
     }
 }
 
-TEST(ExpansionIF97, SteamRateInPounds)
-{
+TEST(ExpansionIF97, SteamRateInPounds) {
     const Inlet in = inletIF97(10.0, 823.15);
     CoreExpansionCalculator calc;
     ExpansionInput ein = makeInput(in, 1.0, ExpansionMode::PressureEfficiency, false);
@@ -533,8 +504,7 @@ TEST(ExpansionIF97, SteamRateInPounds)
 // A zero isentropic drop (no finite efficiency) is refused, not shown as an efficiency of
 // infinity or NaN.
 
-TEST(ExpansionChecks, NoIsentropicDrop)
-{
+TEST(ExpansionChecks, NoIsentropicDrop) {
     const Inlet in{10.0, 823.15, 3500.0, 6.8};
     for (const double h2 : {3500.0, 3400.0}) {
         FakeCalculator calc;
@@ -552,13 +522,9 @@ TEST(ExpansionChecks, NoIsentropicDrop)
 // ---------------------------------------------------------------------------------------------
 // IFC-67 against vaprop67 called directly (English units: psia, deg F, Btu/lb, Btu/(lb R))
 
-double psia(double mpa)
-{
-    return fromInternal(mpa, PropertyKind::Pressure, 1);
-}
+double psia(double mpa) { return fromInternal(mpa, PropertyKind::Pressure, 1); }
 
-TEST(ExpansionIFC67, EfficiencyModeAgainstTheLibrary)
-{
+TEST(ExpansionIFC67, EfficiencyModeAgainstTheLibrary) {
     const Inlet in = inletIFC67(10.0, 823.15);
     const double p2 = 1.0;
     const double e = 0.85;
@@ -589,8 +555,7 @@ TEST(ExpansionIFC67, EfficiencyModeAgainstTheLibrary)
     expectRel(v(r, kSteamRateBox), 3600.0 / energy, kSameCalls);
 }
 
-TEST(ExpansionIFC67, EfficiencyOneAndZero)
-{
+TEST(ExpansionIFC67, EfficiencyOneAndZero) {
     const Inlet in = inletIFC67(10.0, 823.15);
     {
         CoreExpansionCalculator calc;
@@ -612,8 +577,7 @@ TEST(ExpansionIFC67, EfficiencyOneAndZero)
     }
 }
 
-TEST(ExpansionIFC67, EnthalpyTemperatureQualityModes)
-{
+TEST(ExpansionIFC67, EnthalpyTemperatureQualityModes) {
     const Inlet in = inletIFC67(10.0, 823.15);
     const double se = fromInternal(in.s, PropertyKind::Entropy, 1);
     {
@@ -662,8 +626,7 @@ TEST(ExpansionIFC67, EnthalpyTemperatureQualityModes)
     }
 }
 
-TEST(ExpansionIFC67, GivenQuantityRefused)
-{
+TEST(ExpansionIFC67, GivenQuantityRefused) {
     const Inlet in = inletIFC67(10.0, 823.15);
     // A temperature above the library's 1600 F gives -1500: the boxes show the codes and the
     // temperature is set to 0 in its display unit (deg K here).
@@ -683,8 +646,7 @@ TEST(ExpansionIFC67, GivenQuantityRefused)
     EXPECT_EQ(computeExpansion(eq, calc2).refusal, ExpansionRefusal::PressureOrQuality);
 }
 
-TEST(ExpansionIFC67, WetEndState)
-{
+TEST(ExpansionIFC67, WetEndState) {
     const Inlet in = inletIFC67(10.0, 823.15);
     CoreExpansionCalculator calc;
     ExpansionInput ein = makeInput(in, 0.01, ExpansionMode::PressureEfficiency, true);
@@ -698,8 +660,7 @@ TEST(ExpansionIFC67, WetEndState)
     }
 }
 
-TEST(ExpansionReport, ToValuesAreTheElevenToBoxes)
-{
+TEST(ExpansionReport, ToValuesAreTheElevenToBoxes) {
     ExpansionReport r;
     for (int b = 0; b < kExpansionBoxCount; ++b) {
         r.values[static_cast<std::size_t>(b)] = b + 0.5;

@@ -21,17 +21,17 @@ struct ValueRow {
 
 // Expected values worked by hand from the grammar of expression_evaluator.h.
 const ValueRow kValueRows[] = {
-    {"2*3^2", 18.0, kExact},         // "^" binds the factor just before it
-    {"2^3^2", 64.0, kExact},         // (2^3)^2
-    {"-(2+3)", -5.0, kExact},        // sign applies to the group
-    {"1e+5+1", 100001.0, kExact},    // the exponent's sign belongs to the number
+    {"2*3^2", 18.0, kExact},       // "^" binds the factor just before it
+    {"2^3^2", 64.0, kExact},       // (2^3)^2
+    {"-(2+3)", -5.0, kExact},      // sign applies to the group
+    {"1e+5+1", 100001.0, kExact},  // the exponent's sign belongs to the number
     {"(1+2)*3", 9.0, kExact},
-    {"2*-3", -6.0, kExact},          // a sign may follow a product operator
+    {"2*-3", -6.0, kExact},  // a sign may follow a product operator
     {"2^(-1)", 0.5, kExact},
-    {"1 000", 1000.0, kExact},       // blanks inside a number are removed
+    {"1 000", 1000.0, kExact},  // blanks inside a number are removed
     {"  7  ", 7.0, kExact},
-    {"10-2-3", 5.0, kExact},         // left to right
-    {"8/2/2", 2.0, kExact},          // left to right
+    {"10-2-3", 5.0, kExact},  // left to right
+    {"8/2/2", 2.0, kExact},   // left to right
     {"8/2*2", 8.0, kExact},
     {"2*3^2*2", 36.0, kExact},
     {"+5", 5.0, kExact},
@@ -41,7 +41,7 @@ const ValueRow kValueRows[] = {
     {"((((3))))", 3.0, kExact},
     {"-(-(2))", 2.0, kExact},
     {"(2)^2", 4.0, kExact},
-    {"-2^2", 4.0, kExact},           // the sign belongs to the factor that "^" raises
+    {"-2^2", 4.0, kExact},  // the sign belongs to the factor that "^" raises
     {"2^0.5*2^0.5", 2.0000000000000004, kOneRounding},
     {"1/4*8", 2.0, kExact},
     {"3-(-2)", 5.0, kExact},
@@ -51,8 +51,7 @@ const ValueRow kValueRows[] = {
     {"2.5e-3*4", 0.01, kOneRounding},
 };
 
-TEST(ExpressionEvaluator, Values)
-{
+TEST(ExpressionEvaluator, Values) {
     for (const ValueRow& row : kValueRows) {
         const EvalResult r = ExpressionEvaluator::evaluate(row.text);
         ASSERT_TRUE(r.ok) << row.text << " error at " << r.errorPos;
@@ -67,17 +66,17 @@ struct ErrorRow {
 
 const ErrorRow kErrorRows[] = {
     // Operator order, parentheses and missing operands.
-    {"2+-3", 2},     // no sign after a sign
-    {"2^-1", 2},     // no sign after a power
-    {"2(3)", 1},     // no group right after a number
-    {")2", 0},       // leading closing parenthesis
-    {"*2", 0},       // leading product operator (refused by the value pass)
+    {"2+-3", 2},  // no sign after a sign
+    {"2^-1", 2},  // no sign after a power
+    {"2(3)", 1},  // no group right after a number
+    {")2", 0},    // leading closing parenthesis
+    {"*2", 0},    // leading product operator (refused by the value pass)
     {"/2", 0},
-    {"(2", 2},       // unclosed: at the text's length
-    {"2+", 2},       // missing operand: at the text's length
-    {"", 0},         // empty text
-    {"   ", 3},      // only blanks: nothing left, end of the typed text
-    {"abc", 0},      // not a number
+    {"(2", 2},   // unclosed: at the text's length
+    {"2+", 2},   // missing operand: at the text's length
+    {"", 0},     // empty text
+    {"   ", 3},  // only blanks: nothing left, end of the typed text
+    {"abc", 0},  // not a number
     // Positions inside groups are counted in the whole text.
     {"((2)3)", 4},
     {"1+(2*(3)4)", 8},
@@ -94,21 +93,20 @@ const ErrorRow kErrorRows[] = {
     {"inf", 0},
     {"nan", 0},
     {"2*inf", 2},
-    {"0x10", 1},     // "0" is read, then "x" is not a number
-    {"1e", 1},       // an exponent needs digits
+    {"0x10", 1},  // "0" is read, then "x" is not a number
+    {"1e", 1},    // an exponent needs digits
     {"1e+", 1},
     {".", 0},
-    {"2..5", 2},     // "2." then "." alone
-    {"2.5.3", 3},    // "2.5" then ".3": two numbers in a row
+    {"2..5", 2},   // "2." then "." alone
+    {"2.5.3", 3},  // "2.5" then ".3": two numbers in a row
     {"2))", 1},
     {"(2))", 3},
     {"2^^3", 2},
     {"2**3", 2},
-    {"2,5", 1},      // the decimal point is "." whatever the locale
+    {"2,5", 1},  // the decimal point is "." whatever the locale
 };
 
-TEST(ExpressionEvaluator, ErrorPositions)
-{
+TEST(ExpressionEvaluator, ErrorPositions) {
     for (const ErrorRow& row : kErrorRows) {
         const EvalResult r = ExpressionEvaluator::evaluate(row.text);
         EXPECT_FALSE(r.ok) << '"' << row.text << "\" gave " << r.value;
@@ -116,8 +114,7 @@ TEST(ExpressionEvaluator, ErrorPositions)
     }
 }
 
-TEST(ExpressionEvaluator, IeeeResultsAreNotErrors)
-{
+TEST(ExpressionEvaluator, IeeeResultsAreNotErrors) {
     const EvalResult div0 = ExpressionEvaluator::evaluate("1/0");
     ASSERT_TRUE(div0.ok);
     EXPECT_TRUE(std::isinf(div0.value) && div0.value > 0);
@@ -131,8 +128,7 @@ TEST(ExpressionEvaluator, IeeeResultsAreNotErrors)
     EXPECT_TRUE(std::isnan(zeroZero.value));
 }
 
-TEST(ExpressionEvaluator, NumbersOutOfRangeFollowStrtod)
-{
+TEST(ExpressionEvaluator, NumbersOutOfRangeFollowStrtod) {
     const EvalResult big = ExpressionEvaluator::evaluate("1e400");
     ASSERT_TRUE(big.ok);
     EXPECT_TRUE(std::isinf(big.value) && big.value > 0);
@@ -158,8 +154,7 @@ TEST(ExpressionEvaluator, NumbersOutOfRangeFollowStrtod)
     EXPECT_EQ(max.value, 1.7976931348623157e308);
 }
 
-TEST(ExpressionEvaluator, LongGroupHasNoLengthLimit)
-{
+TEST(ExpressionEvaluator, LongGroupHasNoLengthLimit) {
     // A group's inside far longer than 255 characters: 1+1+...+1 (1000 ones).
     std::string inner = "1";
     for (int i = 1; i < 1000; ++i) {
@@ -176,11 +171,10 @@ TEST(ExpressionEvaluator, LongGroupHasNoLengthLimit)
     EXPECT_EQ(e.errorPos, bad.size() - 1);
 }
 
-TEST(ExpressionEvaluator, NestingDepthIsBounded)
-{
+TEST(ExpressionEvaluator, NestingDepthIsBounded) {
     const int limit = ExpressionEvaluator::kMaxDepth;
-    const std::string ok = std::string(static_cast<std::size_t>(limit), '(') + "4" +
-                           std::string(static_cast<std::size_t>(limit), ')');
+    const std::string ok =
+        std::string(static_cast<std::size_t>(limit), '(') + "4" + std::string(static_cast<std::size_t>(limit), ')');
     const EvalResult r = ExpressionEvaluator::evaluate(ok);
     ASSERT_TRUE(r.ok);
     EXPECT_EQ(r.value, 4.0);
@@ -198,8 +192,7 @@ TEST(ExpressionEvaluator, NestingDepthIsBounded)
     EXPECT_EQ(huge.errorPos, static_cast<std::size_t>(limit));
 }
 
-TEST(ExpressionEvaluator, ScanNumberStopsWhereStrtodWould)
-{
+TEST(ExpressionEvaluator, ScanNumberStopsWhereStrtodWould) {
     double v = 0.0;
     EXPECT_EQ(scanNumber("1e+5+1", 0, v), 4u);
     EXPECT_EQ(v, 100000.0);

@@ -51,61 +51,146 @@ struct AgreementCase {
     std::vector<Expect> expects;
 };
 
-Export2 bind(double (*f)(double, double, std::int32_t), std::int32_t us)
-{
+Export2 bind(double (*f)(double, double, std::int32_t), std::int32_t us) {
     return [f, us](double a, double b) { return f(a, b, us); };
 }
-Export2 bindFirst(double (*f)(double, std::int32_t), std::int32_t us)
-{
+Export2 bindFirst(double (*f)(double, std::int32_t), std::int32_t us) {
     return [f, us](double a, double) { return f(a, us); };
 }
 
-std::vector<AgreementCase> cases()
-{
+std::vector<AgreementCase> cases() {
     const std::int32_t s = kSIF;
     const std::int32_t e = kEngIfc67;
     return {
-        {"IF97 (p,T) 3 MPa 500 K", false, kPressure, 3.0, kTemperature, 500.0,
-         {{kVolume, bind(StmPTV, s)}, {kEnthalpy, bind(StmPTH, s)}, {kEntropy, bind(StmPTS, s)},
-          {kSpecificHeat, bind(StmPTC, s)}, {kCriticalVelocity, bind(StmPTW, s)},
-          {kConductivity, bind(StmPTK, s)}, {kViscosity, bind(StmPTM, s)}}},
-        {"IF97 (p,x) 1 MPa x=1", false, kPressure, 1.0, kQuality, 1.0,
-         {{kTemperature, bindFirst(StmPT, s)}, {kVolume, bind(StmPQV, s)}, {kEnthalpy, bind(StmPQH, s)},
-          {kEntropy, bind(StmPQS, s)}, {kSpecificHeat, bind(StmPQC, s)}, {kCriticalVelocity, bind(StmPQW, s)},
-          {kConductivity, bind(StmPQK, s)}, {kViscosity, bind(StmPQM, s)}}},
-        {"IF97 (T,x) 450 K x=0", false, kTemperature, 450.0, kQuality, 0.0,
-         {{kPressure, bindFirst(StmTP, s)}, {kVolume, bind(StmTQV, s)}, {kEnthalpy, bind(StmTQH, s)},
-          {kEntropy, bind(StmTQS, s)}, {kSpecificHeat, bind(StmTQC, s)}, {kCriticalVelocity, bind(StmTQW, s)},
-          {kConductivity, bind(StmTQK, s)}, {kViscosity, bind(StmTQM, s)}}},
-        {"IF97 (p,h) 2 MPa 3000 kJ/kg", false, kPressure, 2.0, kEnthalpy, 3000.0,
-         {{kTemperature, bind(StmPHT, s)}, {kQuality, bind(StmPHQ, s)}, {kVolume, bind(StmPHV, s)},
-          {kEntropy, bind(StmPHS, s)}, {kSpecificHeat, bind(StmPHC, s)}, {kCriticalVelocity, bind(StmPHW, s)}}},
-        {"IF97 (p,s) 2 MPa 6.5 kJ/kg/K", false, kPressure, 2.0, kEntropy, 6.5,
-         {{kTemperature, bind(StmPST, s)}, {kQuality, bind(StmPSQ, s)}, {kVolume, bind(StmPSV, s)},
-          {kEnthalpy, bind(StmPSH, s)}, {kSpecificHeat, bind(StmPSC, s)}, {kCriticalVelocity, bind(StmPSW, s)}}},
-        {"IFC-67 (p,T) 200 psia 600 F", true, kPressure, 200.0, kTemperature, 600.0,
-         {{kVolume, bind(StmPTV, e)}, {kEnthalpy, bind(StmPTH, e)}, {kEntropy, bind(StmPTS, e)},
-          {kSpecificHeat, bind(StmPTC, e)}, {kConductivity, bind(StmPTK, e)}, {kViscosity, bind(StmPTM, e)}}},
-        {"IFC-67 (p,x) 100 psia x=1", true, kPressure, 100.0, kQuality, 1.0,
-         {{kTemperature, bindFirst(StmPT, e)}, {kVolume, bind(StmPQV, e)}, {kEnthalpy, bind(StmPQH, e)},
-          {kEntropy, bind(StmPQS, e)}, {kSpecificHeat, bind(StmPQC, e)}, {kConductivity, bind(StmPQK, e)},
+        {"IF97 (p,T) 3 MPa 500 K",
+         false,
+         kPressure,
+         3.0,
+         kTemperature,
+         500.0,
+         {{kVolume, bind(StmPTV, s)},
+          {kEnthalpy, bind(StmPTH, s)},
+          {kEntropy, bind(StmPTS, s)},
+          {kSpecificHeat, bind(StmPTC, s)},
+          {kCriticalVelocity, bind(StmPTW, s)},
+          {kConductivity, bind(StmPTK, s)},
+          {kViscosity, bind(StmPTM, s)}}},
+        {"IF97 (p,x) 1 MPa x=1",
+         false,
+         kPressure,
+         1.0,
+         kQuality,
+         1.0,
+         {{kTemperature, bindFirst(StmPT, s)},
+          {kVolume, bind(StmPQV, s)},
+          {kEnthalpy, bind(StmPQH, s)},
+          {kEntropy, bind(StmPQS, s)},
+          {kSpecificHeat, bind(StmPQC, s)},
+          {kCriticalVelocity, bind(StmPQW, s)},
+          {kConductivity, bind(StmPQK, s)},
+          {kViscosity, bind(StmPQM, s)}}},
+        {"IF97 (T,x) 450 K x=0",
+         false,
+         kTemperature,
+         450.0,
+         kQuality,
+         0.0,
+         {{kPressure, bindFirst(StmTP, s)},
+          {kVolume, bind(StmTQV, s)},
+          {kEnthalpy, bind(StmTQH, s)},
+          {kEntropy, bind(StmTQS, s)},
+          {kSpecificHeat, bind(StmTQC, s)},
+          {kCriticalVelocity, bind(StmTQW, s)},
+          {kConductivity, bind(StmTQK, s)},
+          {kViscosity, bind(StmTQM, s)}}},
+        {"IF97 (p,h) 2 MPa 3000 kJ/kg",
+         false,
+         kPressure,
+         2.0,
+         kEnthalpy,
+         3000.0,
+         {{kTemperature, bind(StmPHT, s)},
+          {kQuality, bind(StmPHQ, s)},
+          {kVolume, bind(StmPHV, s)},
+          {kEntropy, bind(StmPHS, s)},
+          {kSpecificHeat, bind(StmPHC, s)},
+          {kCriticalVelocity, bind(StmPHW, s)}}},
+        {"IF97 (p,s) 2 MPa 6.5 kJ/kg/K",
+         false,
+         kPressure,
+         2.0,
+         kEntropy,
+         6.5,
+         {{kTemperature, bind(StmPST, s)},
+          {kQuality, bind(StmPSQ, s)},
+          {kVolume, bind(StmPSV, s)},
+          {kEnthalpy, bind(StmPSH, s)},
+          {kSpecificHeat, bind(StmPSC, s)},
+          {kCriticalVelocity, bind(StmPSW, s)}}},
+        {"IFC-67 (p,T) 200 psia 600 F",
+         true,
+         kPressure,
+         200.0,
+         kTemperature,
+         600.0,
+         {{kVolume, bind(StmPTV, e)},
+          {kEnthalpy, bind(StmPTH, e)},
+          {kEntropy, bind(StmPTS, e)},
+          {kSpecificHeat, bind(StmPTC, e)},
+          {kConductivity, bind(StmPTK, e)},
+          {kViscosity, bind(StmPTM, e)}}},
+        {"IFC-67 (p,x) 100 psia x=1",
+         true,
+         kPressure,
+         100.0,
+         kQuality,
+         1.0,
+         {{kTemperature, bindFirst(StmPT, e)},
+          {kVolume, bind(StmPQV, e)},
+          {kEnthalpy, bind(StmPQH, e)},
+          {kEntropy, bind(StmPQS, e)},
+          {kSpecificHeat, bind(StmPQC, e)},
+          {kConductivity, bind(StmPQK, e)},
           {kViscosity, bind(StmPQM, e)}}},
-        {"IFC-67 (T,x) 300 F x=0", true, kTemperature, 300.0, kQuality, 0.0,
-         {{kPressure, bindFirst(StmTP, e)}, {kVolume, bind(StmTQV, e)}, {kEnthalpy, bind(StmTQH, e)},
-          {kEntropy, bind(StmTQS, e)}, {kSpecificHeat, bind(StmTQC, e)}}},
-        {"IFC-67 (p,h) 100 psia 1200 Btu/lb", true, kPressure, 100.0, kEnthalpy, 1200.0,
-         {{kTemperature, bind(StmPHT, e)}, {kQuality, bind(StmPHQ, e)}, {kVolume, bind(StmPHV, e)},
-          {kEntropy, bind(StmPHS, e)}, {kSpecificHeat, bind(StmPHC, e)}}},
-        {"IFC-67 (p,s) 100 psia 1.7 Btu/lb/F", true, kPressure, 100.0, kEntropy, 1.7,
-         {{kTemperature, bind(StmPST, e)}, {kQuality, bind(StmPSQ, e)}, {kVolume, bind(StmPSV, e)},
-          {kEnthalpy, bind(StmPSH, e)}, {kSpecificHeat, bind(StmPSC, e)}}},
+        {"IFC-67 (T,x) 300 F x=0",
+         true,
+         kTemperature,
+         300.0,
+         kQuality,
+         0.0,
+         {{kPressure, bindFirst(StmTP, e)},
+          {kVolume, bind(StmTQV, e)},
+          {kEnthalpy, bind(StmTQH, e)},
+          {kEntropy, bind(StmTQS, e)},
+          {kSpecificHeat, bind(StmTQC, e)}}},
+        {"IFC-67 (p,h) 100 psia 1200 Btu/lb",
+         true,
+         kPressure,
+         100.0,
+         kEnthalpy,
+         1200.0,
+         {{kTemperature, bind(StmPHT, e)},
+          {kQuality, bind(StmPHQ, e)},
+          {kVolume, bind(StmPHV, e)},
+          {kEntropy, bind(StmPHS, e)},
+          {kSpecificHeat, bind(StmPHC, e)}}},
+        {"IFC-67 (p,s) 100 psia 1.7 Btu/lb/F",
+         true,
+         kPressure,
+         100.0,
+         kEntropy,
+         1.7,
+         {{kTemperature, bind(StmPST, e)},
+          {kQuality, bind(StmPSQ, e)},
+          {kVolume, bind(StmPSV, e)},
+          {kEnthalpy, bind(StmPSH, e)},
+          {kSpecificHeat, bind(StmPSC, e)}}},
     };
 }
 
 class Agreement : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         test::clearSettings();
         prompts_ = std::make_shared<test::ScriptedPrompts>();
         frame_ = std::make_unique<CMainFrame>(prompts_);
@@ -114,16 +199,14 @@ protected:
         frame_->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(frame_.get()));
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         frame_.reset();
         test::clearSettings();
     }
 
     CCalvexView& view() { return *frame_->view(); }
 
-    void enter(int property, double value)
-    {
+    void enter(int property, double value) {
         CIOBox* b = view().box(property);
         b->setFocus(Qt::TabFocusReason);
         QApplication::processEvents();
@@ -135,8 +218,7 @@ protected:
     }
 
     // Selects exactly the two inputs of the pair.
-    void selectPair(int first, int second)
-    {
+    void selectPair(int first, int second) {
         // Clear first: a selected pair disables the check boxes of the others.
         for (int bit = 0; bit < 5; ++bit) {
             if (view().inputCheck(bit)->isChecked() && bit != first && bit != second) {
@@ -155,8 +237,7 @@ protected:
     std::unique_ptr<CMainFrame> frame_;
 };
 
-TEST_F(Agreement, FormValuesEqualTheLibraryExports)
-{
+TEST_F(Agreement, FormValuesEqualTheLibraryExports) {
     for (const AgreementCase& c : cases()) {
         SCOPED_TRACE(c.name);
         if (c.ifc67) {
@@ -182,8 +263,7 @@ TEST_F(Agreement, FormValuesEqualTheLibraryExports)
     }
 }
 
-TEST_F(Agreement, ScreenshotOfTheComputedForm)
-{
+TEST_F(Agreement, ScreenshotOfTheComputedForm) {
     selectPair(kPressure, kTemperature);
     enter(kPressure, 3.0);
     enter(kTemperature, 500.0);

@@ -18,17 +18,15 @@ namespace calvex {
 namespace {
 
 // Tolerance tiers (relative).
-constexpr double kVerification = 1e-8;  // 9 printed digits of an IF97 verification table
-constexpr double kSameCode = 1e-14;     // the same equations evaluated by another route
+constexpr double kVerification = 1e-8;    // 9 printed digits of an IF97 verification table
+constexpr double kSameCode = 1e-14;       // the same equations evaluated by another route
 constexpr double kUnitRoundTrip = 1e-12;  // a value through a unit conversion and back
 
-void expectRel(double actual, double expected, double tol)
-{
+void expectRel(double actual, double expected, double tol) {
     EXPECT_NEAR(actual, expected, std::fabs(expected) * tol) << "expected " << expected;
 }
 
-FormValues inputs(std::initializer_list<std::pair<int, double>> list)
-{
+FormValues inputs(std::initializer_list<std::pair<int, double>> list) {
     FormValues v{};
     v[kTemperature] = 273.15;
     for (const auto& [p, x] : list) {
@@ -45,8 +43,7 @@ struct DisableRow {
     std::uint32_t disabled;
 };
 
-TEST(InputSelection, DisablingTable)
-{
+TEST(InputSelection, DisablingTable) {
     constexpr std::uint32_t P = kInputPressure, T = kInputTemperature, X = kInputQuality, H = kInputEnthalpy,
                             S = kInputEntropy;
     // The disabling table of the property form; the formulation bit is ignored.
@@ -72,8 +69,7 @@ TEST(InputSelection, DisablingTable)
     }
 }
 
-TEST(InputSelection, ComputablePairs)
-{
+TEST(InputSelection, ComputablePairs) {
     EXPECT_EQ(inputPairOf(3), InputPair::PT);
     EXPECT_EQ(inputPairOf(5), InputPair::PX);
     EXPECT_EQ(inputPairOf(6), InputPair::TX);
@@ -88,8 +84,7 @@ TEST(InputSelection, ComputablePairs)
 // ---------------------------------------------------------------------------------------------
 // Messages
 
-TEST(FormMessages, ErrorTextsOfTheCore)
-{
+TEST(FormMessages, ErrorTextsOfTheCore) {
     struct Row {
         int code;
         const char* text;
@@ -101,10 +96,12 @@ TEST(FormMessages, ErrorTextsOfTheCore)
         {-3, "The pressure is outside of the program's upper limit"},
         {-4, "The pressure is outside of the program's lower limit"},
         {-15, "The state point is outside of the limits"},
-        {-16, "The program has encountered an error in computing the steam property.  Please contact Orlesk "
-              "with the values that caused the error"},
-        {-25, "The program has encountered an error in computing the steam property.  Please contact Orlesk "
-              "with the values that caused the error"},
+        {-16,
+         "The program has encountered an error in computing the steam property.  Please contact Orlesk "
+         "with the values that caused the error"},
+        {-25,
+         "The program has encountered an error in computing the steam property.  Please contact Orlesk "
+         "with the values that caused the error"},
         {-17, "The quality must be between 0 and 1"},
         {-18, "The pressure is outside of the saturation limits"},
         {-19, "The temperature is outside of the saturation limits"},
@@ -123,15 +120,17 @@ TEST(FormMessages, ErrorTextsOfTheCore)
     }
 }
 
-TEST(FormMessages, IntegerFields)
-{
+TEST(FormMessages, IntegerFields) {
     struct Row {
         const char* text;
         int value;  // -1: refused
         const char* message;
     };
     const Row rows[] = {
-        {"0", 0, ""},         {"8", 8, ""},         {" 5 ", 5, ""},       {"+3", 3, ""},
+        {"0", 0, ""},
+        {"8", 8, ""},
+        {" 5 ", 5, ""},
+        {"+3", 3, ""},
         {"9", -1, "Please enter an integer between 0 and 8."},
         {"-1", -1, "Please enter an integer between 0 and 8."},
         {"", -1, "Please enter an integer."},
@@ -157,8 +156,7 @@ TEST(FormMessages, IntegerFields)
 // ---------------------------------------------------------------------------------------------
 // IF97
 
-TEST(ComputeIF97, PressureTemperatureInRegion1)
-{
+TEST(ComputeIF97, PressureTemperatureInRegion1) {
     PointCalculator calc;
     // IF97 Table 5: T = 300 K, p = 3 MPa.
     const ComputeReport r = calc.compute(3, inputs({{kPressure, 3.0}, {kTemperature, 300.0}}));
@@ -183,8 +181,7 @@ TEST(ComputeIF97, PressureTemperatureInRegion1)
     EXPECT_LT(r.values[kPrandtl], 6.5);
 }
 
-TEST(ComputeIF97, PressureTemperatureInRegion2IsVapour)
-{
+TEST(ComputeIF97, PressureTemperatureInRegion2IsVapour) {
     PointCalculator calc;
     // IF97 Table 15: T = 700 K, p = 30 MPa.
     const ComputeReport r = calc.compute(3, inputs({{kPressure, 30.0}, {kTemperature, 700.0}}));
@@ -194,8 +191,7 @@ TEST(ComputeIF97, PressureTemperatureInRegion2IsVapour)
     EXPECT_EQ(r.values[kQuality], 1.0);
 }
 
-TEST(ComputeIF97, WetPressureEnthalpyHasNoTransport)
-{
+TEST(ComputeIF97, WetPressureEnthalpyHasNoTransport) {
     PointCalculator calc;
     // 1 MPa, h = 1800 kJ/kg lies between the saturated liquid (762.7) and vapour (2777.1).
     const ComputeReport r = calc.compute(9, inputs({{kPressure, 1.0}, {kEnthalpy, 1800.0}}));
@@ -212,8 +208,7 @@ TEST(ComputeIF97, WetPressureEnthalpyHasNoTransport)
     EXPECT_TRUE(r.set[kCriticalVelocity]);
 }
 
-TEST(ComputeIF97, QualityExactlyOneComputesTransport)
-{
+TEST(ComputeIF97, QualityExactlyOneComputesTransport) {
     PointCalculator calc;
     const ComputeReport r = calc.compute(5, inputs({{kPressure, 1.0}, {kQuality, 1.0}}));
     ASSERT_EQ(r.outcome, ComputeOutcome::Done);
@@ -229,8 +224,7 @@ TEST(ComputeIF97, QualityExactlyOneComputesTransport)
     EXPECT_EQ(half.values[kViscosity], NotAvailableMarker);
 }
 
-TEST(ComputeIF97, TemperatureQualityGivesSaturationPressure)
-{
+TEST(ComputeIF97, TemperatureQualityGivesSaturationPressure) {
     PointCalculator calc;
     const ComputeReport r = calc.compute(6, inputs({{kTemperature, 500.0}, {kQuality, 0.0}}));
     ASSERT_EQ(r.outcome, ComputeOutcome::Done);
@@ -240,8 +234,7 @@ TEST(ComputeIF97, TemperatureQualityGivesSaturationPressure)
     EXPECT_GT(r.values[kViscosity], 0.0);  // x = 0 computes transport
 }
 
-TEST(ComputeIF97, PressureEntropyRoundTrip)
-{
+TEST(ComputeIF97, PressureEntropyRoundTrip) {
     PointCalculator calc;
     const ComputeReport pt = calc.compute(3, inputs({{kPressure, 5.0}, {kTemperature, 800.0}}));
     const ComputeReport ps = calc.compute(17, inputs({{kPressure, 5.0}, {kEntropy, pt.values[kEntropy]}}));
@@ -251,8 +244,7 @@ TEST(ComputeIF97, PressureEntropyRoundTrip)
     EXPECT_FALSE(ps.set[kEntropy]);
 }
 
-TEST(ComputeIF97, ErrorsChangeNoBox)
-{
+TEST(ComputeIF97, ErrorsChangeNoBox) {
     PointCalculator calc;
     struct Row {
         std::uint32_t mask;
@@ -279,8 +271,7 @@ TEST(ComputeIF97, ErrorsChangeNoBox)
     }
 }
 
-TEST(ComputeIF97, BadPair)
-{
+TEST(ComputeIF97, BadPair) {
     PointCalculator calc;
     for (std::uint32_t m : {0u, 1u, 7u, 24u, 0x2000u}) {
         EXPECT_EQ(calc.compute(m, inputs({})).outcome, ComputeOutcome::BadPair) << m;
@@ -292,8 +283,7 @@ TEST(ComputeIF97, BadPair)
 
 constexpr double kPsiaPerMPa = 1.0 / 0.00689475729;
 
-TEST(ComputeIFC67, PressureTemperatureInLibraryUnits)
-{
+TEST(ComputeIFC67, PressureTemperatureInLibraryUnits) {
     PointCalculator calc;
     // 200 psia, 600 deg F (superheated steam), given in internal units as a box holds them.
     const double p = 200.0 * 0.00689475729;
@@ -314,8 +304,7 @@ TEST(ComputeIFC67, PressureTemperatureInLibraryUnits)
     EXPECT_EQ(liquid.values[kQuality], 0.0);
 }
 
-TEST(ComputeIFC67, OutOfRangeShowsCodes)
-{
+TEST(ComputeIFC67, OutOfRangeShowsCodes) {
     PointCalculator calc;
     // 1700 deg F is above the library's 1600 deg F: every (p, T) call gives -1500.
     const double T = (1700.0 + 459.67) / 1.8;
@@ -333,8 +322,7 @@ TEST(ComputeIFC67, OutOfRangeShowsCodes)
     EXPECT_TRUE(r.restored[kPressure] && r.restored[kTemperature]);
 }
 
-TEST(ComputeIFC67, WetPressureEnthalpy)
-{
+TEST(ComputeIFC67, WetPressureEnthalpy) {
     PointCalculator calc;
     const double p = 100.0 * 0.00689475729;  // 100 psia
     const double h = 700.0 * 2.326;          // 700 Btu/lb: wet
@@ -350,8 +338,7 @@ TEST(ComputeIFC67, WetPressureEnthalpy)
     expectRel(r.values[kVolume] / 0.0624279606, Stm67PQV(p * kPsiaPerMPa, x), kUnitRoundTrip);
 }
 
-TEST(ComputeIFC67, PressureQualityBetweenTheEndsHasNoSpecificHeat)
-{
+TEST(ComputeIFC67, PressureQualityBetweenTheEndsHasNoSpecificHeat) {
     PointCalculator calc;
     const double p = 100.0 * 0.00689475729;
     const ComputeReport r = calc.compute(0x2000 | 5, inputs({{kPressure, p}, {kQuality, 0.5}}));
@@ -363,8 +350,7 @@ TEST(ComputeIFC67, PressureQualityBetweenTheEndsHasNoSpecificHeat)
     EXPECT_GT(x1.values[kViscosity], 0.0);
 }
 
-TEST(ComputeIFC67, LibraryCodesOfTheSaturationCalls)
-{
+TEST(ComputeIFC67, LibraryCodesOfTheSaturationCalls) {
     PointCalculator calc;
     // (T, x) above the library's 705.47 deg F: Stm67TP gives -1900, the status.
     const double T = (710.0 + 459.67) / 1.8;
@@ -374,8 +360,7 @@ TEST(ComputeIFC67, LibraryCodesOfTheSaturationCalls)
     EXPECT_EQ(r.values[kPressure], -1900.0);
 }
 
-TEST(ComputeIFC67, StatusIsTheTruncatedResult)
-{
+TEST(ComputeIFC67, StatusIsTheTruncatedResult) {
     EXPECT_EQ(ifc67Status(-1500.0), -1500);
     EXPECT_EQ(ifc67Status(-1.9), -1);
     EXPECT_EQ(ifc67Status(0.4), 0);
@@ -384,8 +369,7 @@ TEST(ComputeIFC67, StatusIsTheTruncatedResult)
     EXPECT_EQ(ifc67Status(-1e300), std::numeric_limits<int>::min());
 }
 
-TEST(ComputeTransport, PrandtlNeedsRealValues)
-{
+TEST(ComputeTransport, PrandtlNeedsRealValues) {
     EXPECT_DOUBLE_EQ(prandtlNumber(1e-3, 4.18, 0.6), 1e-3 * 4.18 / 0.6 * 1000.0);
     EXPECT_EQ(prandtlNumber(1e-3, NotAvailableMarker, 0.6), NotAvailableMarker);
     EXPECT_EQ(prandtlNumber(1e-3, 0.0, 0.6), NotAvailableMarker);
@@ -394,8 +378,7 @@ TEST(ComputeTransport, PrandtlNeedsRealValues)
     EXPECT_EQ(prandtlNumber(1e-3, 4.18, -51.0), NotAvailableMarker);
 }
 
-TEST(ComputeIF97, TransportAtTheEdgeOfItsRange)
-{
+TEST(ComputeIF97, TransportAtTheEdgeOfItsRange) {
     PointCalculator calc;
     // 10 MPa with 1200 K (region 5) is still inside the transport equations' range.
     const ComputeReport r = calc.compute(3, inputs({{kPressure, 10.0}, {kTemperature, 1200.0}}));
@@ -409,8 +392,7 @@ TEST(ComputeIF97, TransportAtTheEdgeOfItsRange)
 // ---------------------------------------------------------------------------------------------
 // Point texts
 
-TEST(PointTexts, ShownStoredIndex)
-{
+TEST(PointTexts, ShownStoredIndex) {
     EXPECT_EQ(shownStoredIndex(0, 0), -1);
     EXPECT_EQ(shownStoredIndex(5, 0), -1);
     EXPECT_EQ(shownStoredIndex(0, 3), 0);
@@ -421,8 +403,7 @@ TEST(PointTexts, ShownStoredIndex)
     EXPECT_EQ(shownStoredIndex(INT32_MIN, 3), 0);
 }
 
-TEST(PointTexts, ComputedPointLabel)
-{
+TEST(PointTexts, ComputedPointLabel) {
     CCalvexDoc doc;
     EXPECT_EQ(computedPointLabel("", doc), "Point 1");
     EXPECT_FALSE(computedPointLabel("Inlet", doc).has_value());
@@ -433,8 +414,7 @@ TEST(PointTexts, ComputedPointLabel)
     EXPECT_EQ(computedPointLabel("", doc), "Point 2");
 }
 
-TEST(PointTexts, FindStoredLabel)
-{
+TEST(PointTexts, FindStoredLabel) {
     CCalvexDoc doc;
     for (const char* l : {"A", "B", "A"}) {
         doc.CurrentPoint().setLabel(l);
@@ -446,8 +426,7 @@ TEST(PointTexts, FindStoredLabel)
     EXPECT_EQ(findStoredLabel(doc, "a"), -1);
 }
 
-PropertyFormats defaultFormats()
-{
+PropertyFormats defaultFormats() {
     PropertyFormats f;
     for (int p = 0; p < kPropertyCount; ++p) {
         f.kinds[static_cast<std::size_t>(p)] = propertyKind(p);
@@ -456,19 +435,25 @@ PropertyFormats defaultFormats()
     return f;
 }
 
-TEST(PointTexts, PropertyLabelsNameTheUnits)
-{
+TEST(PointTexts, PropertyLabelsNameTheUnits) {
     PropertyFormats f = defaultFormats();
     f.formats[kTemperature] = makeFormat(2, 0, 3);
     const PropertyTexts l = propertyLabels(f);
-    const PropertyTexts expected{"P - MPa",        "T - deg C",      "Q",           "H - kJ/kg",
-                                 "S - kJ/kg/K",    "V - m3/kg",      "Cp - kJ/kg/C", "Visc - Pa-sec",
-                                 "Cond - Watt/m/C", "Pr",            "W - m/sec"};
+    const PropertyTexts expected{"P - MPa",
+                                 "T - deg C",
+                                 "Q",
+                                 "H - kJ/kg",
+                                 "S - kJ/kg/K",
+                                 "V - m3/kg",
+                                 "Cp - kJ/kg/C",
+                                 "Visc - Pa-sec",
+                                 "Cond - Watt/m/C",
+                                 "Pr",
+                                 "W - m/sec"};
     EXPECT_EQ(l, expected);
 }
 
-TEST(PointTexts, CurrentPointLayout)
-{
+TEST(PointTexts, CurrentPointLayout) {
     PropertyTexts texts;
     for (int p = 0; p < kPropertyCount; ++p) {
         texts[static_cast<std::size_t>(p)] = "v" + std::to_string(p);
@@ -481,8 +466,7 @@ TEST(PointTexts, CurrentPointLayout)
     EXPECT_EQ(with.substr(with.size() - 13), "W - m/sec\tv10");
 }
 
-TEST(PointTexts, StoredPointsLayout)
-{
+TEST(PointTexts, StoredPointsLayout) {
     CCalvexDoc doc;
     EXPECT_EQ(storedPointsText(doc, defaultFormats(), nullptr), "");
     doc.CurrentPoint().setLabel("A");

@@ -37,9 +37,8 @@ namespace {
 constexpr int kBitP = 0, kBitT = 1, kBitQ = 2, kBitH = 3, kBitS = 4;
 
 class Form : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         test::clearSettings();
         prompts_ = std::make_shared<test::ScriptedPrompts>();
         frame_ = std::make_unique<CMainFrame>(prompts_);
@@ -49,8 +48,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(frame_.get()));
         QApplication::clipboard()->clear();
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         frame_.reset();
         test::clearSettings();
     }
@@ -59,15 +57,13 @@ protected:
     CCalvexDoc& doc() { return frame_->document(); }
     QString text(int property) { return view().box(property)->text(); }
 
-    void focus(QWidget* w)
-    {
+    void focus(QWidget* w) {
         w->setFocus(Qt::TabFocusReason);
         QApplication::processEvents();
     }
 
     // Types `s` into the box of `property` as the user would, without leaving it.
-    void typeInto(int property, const QString& s)
-    {
+    void typeInto(int property, const QString& s) {
         CIOBox* b = view().box(property);
         focus(b);
         b->selectAll();
@@ -75,14 +71,12 @@ protected:
         QTest::keyClicks(b, s);
     }
     // Types and leaves the box (the focus goes to the label edit), which evaluates the text.
-    void enter(int property, const QString& s)
-    {
+    void enter(int property, const QString& s) {
         typeInto(property, s);
         focus(view().labelEdit());
     }
     void check(int bitIndex) { view().inputCheck(bitIndex)->click(); }
-    void select(std::initializer_list<int> bits)
-    {
+    void select(std::initializer_list<int> bits) {
         for (int b : bits) {
             if (!view().inputCheck(b)->isChecked()) {
                 check(b);
@@ -92,8 +86,7 @@ protected:
     void clickCompute() { view().computeButton()->click(); }
 
     // Computes (p, T) in the units shown.
-    void computePT(const QString& p, const QString& t)
-    {
+    void computePT(const QString& p, const QString& t) {
         select({kBitP, kBitT});
         enter(kPressure, p);
         enter(kTemperature, t);
@@ -101,8 +94,7 @@ protected:
     }
     void setLabel(const QString& l) { view().labelEdit()->setText(l); }
 
-    QAction* action(const char* name)
-    {
+    QAction* action(const char* name) {
         auto* a = frame_->findChild<QAction*>(QString::fromLatin1(name));
         EXPECT_NE(a, nullptr) << name;
         return a;
@@ -115,8 +107,7 @@ protected:
 // ---------------------------------------------------------------------------------------------
 // The form
 
-TEST_F(Form, RowsBoxesAndUnitLists)
-{
+TEST_F(Form, RowsBoxesAndUnitLists) {
     const char* captions[] = {"Pressure", "Temperature", "Quality", "Enthalpy", "Entropy"};
     for (int b = 0; b < 5; ++b) {
         EXPECT_EQ(view().inputCheck(b)->text(), QString::fromLatin1(captions[b]));
@@ -134,8 +125,15 @@ TEST_F(Form, RowsBoxesAndUnitLists)
         EXPECT_EQ(view().box(p)->isReadOnly(), p > kEntropy) << p;
         EXPECT_EQ(view().storedField(p)->text(), QStringLiteral("0"));
     }
-    for (const char* caption : {"Active Point", "Stored Points", "Point Label:", "Volume", "Specific Heat",
-                                "Viscosity", "Conductivity", "Prandtl No.", "Critical Velocity"}) {
+    for (const char* caption : {"Active Point",
+                                "Stored Points",
+                                "Point Label:",
+                                "Volume",
+                                "Specific Heat",
+                                "Viscosity",
+                                "Conductivity",
+                                "Prandtl No.",
+                                "Critical Velocity"}) {
         bool found = false;
         for (QLabel* l : view().findChildren<QLabel*>()) {
             found = found || l->text() == QString::fromLatin1(caption);
@@ -173,7 +171,8 @@ TEST_F(Form, RowsBoxesAndUnitLists)
     EXPECT_EQ(view().computeButton()->text(), QStringLiteral("Compute"));
     EXPECT_TRUE(view().computeButton()->isDefault());
     EXPECT_TRUE(view().computeButton()->isEnabled());
-    for (QPushButton* b : {view().storeButton(), view().recallButton(), view().replaceButton(), view().deleteButton()}) {
+    for (QPushButton* b :
+         {view().storeButton(), view().recallButton(), view().replaceButton(), view().deleteButton()}) {
         EXPECT_FALSE(b->isEnabled()) << b->text().toStdString();
     }
     EXPECT_EQ(view().storeButton()->text(), QStringLiteral("Store Point"));
@@ -182,8 +181,7 @@ TEST_F(Form, RowsBoxesAndUnitLists)
     EXPECT_EQ(view().deleteButton()->text(), QStringLiteral("Delete Point"));
 }
 
-TEST_F(Form, CheckBoxesFollowTheDisablingTable)
-{
+TEST_F(Form, CheckBoxesFollowTheDisablingTable) {
     check(kBitP);
     check(kBitT);
     EXPECT_FALSE(view().inputCheck(kBitQ)->isEnabled());
@@ -209,8 +207,7 @@ TEST_F(Form, CheckBoxesFollowTheDisablingTable)
 // ---------------------------------------------------------------------------------------------
 // Compute
 
-TEST_F(Form, ComputeNamesThePointAndFillsTheBoxes)
-{
+TEST_F(Form, ComputeNamesThePointAndFillsTheBoxes) {
     computePT(QStringLiteral("3"), QStringLiteral("300"));
     EXPECT_TRUE(prompts_->messages.isEmpty()) << prompts_->messages.join(QStringLiteral("|")).toStdString();
     // IF97 Table 5 at 3 MPa, 300 K: v = 0.100215168e-2, h = 0.115331273e3, s = 0.392294792.
@@ -233,8 +230,7 @@ TEST_F(Form, ComputeNamesThePointAndFillsTheBoxes)
     EXPECT_TRUE(view().commandFlags().pointComputed);
 }
 
-TEST_F(Form, WetPressureEnthalpyHasNoTransportRows)
-{
+TEST_F(Form, WetPressureEnthalpyHasNoTransportRows) {
     select({kBitP, kBitH});
     enter(kPressure, QStringLiteral("1"));
     enter(kEnthalpy, QStringLiteral("1800"));
@@ -253,8 +249,7 @@ TEST_F(Form, WetPressureEnthalpyHasNoTransportRows)
     EXPECT_EQ(view().box(kCriticalVelocity)->value(), core.soundSpeed());
 }
 
-TEST_F(Form, QualityExactlyOneComputesTransport)
-{
+TEST_F(Form, QualityExactlyOneComputesTransport) {
     select({kBitP, kBitQ});
     enter(kPressure, QStringLiteral("1"));
     enter(kQuality, QStringLiteral("1"));
@@ -266,8 +261,7 @@ TEST_F(Form, QualityExactlyOneComputesTransport)
     EXPECT_EQ(text(kTemperature), QStringLiteral("453.04"));  // IF97 Table 36: Ts(1 MPa) = 453.035632 K
 }
 
-TEST_F(Form, EnterWhileTypingOnlyEvaluates)
-{
+TEST_F(Form, EnterWhileTypingOnlyEvaluates) {
     select({kBitP, kBitT});
     enter(kTemperature, QStringLiteral("300"));
     typeInto(kPressure, QStringLiteral("1+2"));
@@ -283,8 +277,7 @@ TEST_F(Form, EnterWhileTypingOnlyEvaluates)
     EXPECT_FALSE(view().marker(kPressure)->isVisible());
 }
 
-TEST_F(Form, TemperatureAboveTheLimitChangesNothing)
-{
+TEST_F(Form, TemperatureAboveTheLimitChangesNothing) {
     computePT(QStringLiteral("1"), QStringLiteral("400"));
     ASSERT_TRUE(prompts_->messages.isEmpty());
     QStringList before;
@@ -307,8 +300,7 @@ TEST_F(Form, TemperatureAboveTheLimitChangesNothing)
     EXPECT_EQ(doc().CurrentPoint(), docBefore);
 }
 
-TEST_F(Form, ImproperPairIsRefused)
-{
+TEST_F(Form, ImproperPairIsRefused) {
     check(kBitP);
     clickCompute();
     ASSERT_EQ(prompts_->messages.size(), 1);
@@ -316,16 +308,14 @@ TEST_F(Form, ImproperPairIsRefused)
     EXPECT_EQ(text(kVolume), QStringLiteral("0.0000"));
 }
 
-TEST_F(Form, ComputeWithoutChangeDoesNothing)
-{
+TEST_F(Form, ComputeWithoutChangeDoesNothing) {
     computePT(QStringLiteral("1"), QStringLiteral("400"));
     setLabel(QStringLiteral("Mine"));
     clickCompute();  // recomputeNeeded is clear
     EXPECT_EQ(doc().CurrentPoint().label(), "Point 1");
 }
 
-TEST_F(Form, Ifc67HasNoCriticalVelocityAndQualityZeroOrOne)
-{
+TEST_F(Form, Ifc67HasNoCriticalVelocityAndQualityZeroOrOne) {
     select({kBitP, kBitT});
     action("actionUseIFC67")->trigger();
     // It computes at once: the new document's zero pressure is outside the library's range.
@@ -352,8 +342,7 @@ TEST_F(Form, Ifc67HasNoCriticalVelocityAndQualityZeroOrOne)
     EXPECT_EQ(doc().InputSelection(), 3u);
 }
 
-TEST_F(Form, Ifc67OutOfRangeIsAnUnknownError)
-{
+TEST_F(Form, Ifc67OutOfRangeIsAnUnknownError) {
     select({kBitP, kBitT});
     action("actionUseIFC67")->trigger();
     prompts_->messages.clear();
@@ -371,8 +360,7 @@ TEST_F(Form, Ifc67OutOfRangeIsAnUnknownError)
 // ---------------------------------------------------------------------------------------------
 // Stored points
 
-TEST_F(Form, StoreNeedsARecomputedPoint)
-{
+TEST_F(Form, StoreNeedsARecomputedPoint) {
     computePT(QStringLiteral("1"), QStringLiteral("400"));
     enter(kPressure, QStringLiteral("2"));
     view().StorePoint();
@@ -381,8 +369,7 @@ TEST_F(Form, StoreNeedsARecomputedPoint)
     EXPECT_EQ(doc().GetStoredCount(), 0);
 }
 
-TEST_F(Form, StoreAddsToTheListAndTheColumn)
-{
+TEST_F(Form, StoreAddsToTheListAndTheColumn) {
     computePT(QStringLiteral("1"), QStringLiteral("400"));
     view().storeButton()->click();
     EXPECT_EQ(doc().GetStoredCount(), 1);
@@ -397,8 +384,7 @@ TEST_F(Form, StoreAddsToTheListAndTheColumn)
     EXPECT_TRUE(action("actionRecallPoint")->isEnabled());
 }
 
-TEST_F(Form, TwoEmptyLabelsAskToReplace)
-{
+TEST_F(Form, TwoEmptyLabelsAskToReplace) {
     computePT(QStringLiteral("1"), QStringLiteral("400"));
     setLabel(QString());
     view().StorePoint();
@@ -426,8 +412,7 @@ TEST_F(Form, TwoEmptyLabelsAskToReplace)
     EXPECT_EQ(view().storedField(kTemperature)->text(), QStringLiteral("500.00"));
 }
 
-TEST_F(Form, LabelsDifferingInCaseAreDifferent)
-{
+TEST_F(Form, LabelsDifferingInCaseAreDifferent) {
     computePT(QStringLiteral("1"), QStringLiteral("400"));
     setLabel(QStringLiteral("inlet"));
     view().StorePoint();
@@ -445,9 +430,8 @@ TEST_F(Form, LabelsDifferingInCaseAreDifferent)
 }
 
 class StoredThree : public Form {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         Form::SetUp();
         computePT(QStringLiteral("1"), QStringLiteral("400"));
         for (const char* l : {"A", "B", "C"}) {
@@ -461,8 +445,7 @@ protected:
     }
 };
 
-TEST_F(StoredThree, DeletingTheLastSelectsTheNewLast)
-{
+TEST_F(StoredThree, DeletingTheLastSelectsTheNewLast) {
     EXPECT_EQ(view().storedList()->currentIndex(), 2);
     view().deleteButton()->click();
     EXPECT_EQ(doc().GetStoredCount(), 2);
@@ -471,8 +454,7 @@ TEST_F(StoredThree, DeletingTheLastSelectsTheNewLast)
     EXPECT_EQ(view().storedField(kTemperature)->text(), QStringLiteral("450.00"));
 }
 
-TEST_F(StoredThree, DeletingInTheMiddleShowsTheNext)
-{
+TEST_F(StoredThree, DeletingInTheMiddleShowsTheNext) {
     view().SelectStoredPoint(1);
     EXPECT_EQ(doc().SelectedIndex(), 1);
     view().DeletePoint();
@@ -480,8 +462,7 @@ TEST_F(StoredThree, DeletingInTheMiddleShowsTheNext)
     EXPECT_EQ(view().storedField(kTemperature)->text(), QStringLiteral("500.00"));
 }
 
-TEST_F(StoredThree, ReplaceWithItsOwnLabelIsAllowed)
-{
+TEST_F(StoredThree, ReplaceWithItsOwnLabelIsAllowed) {
     view().SelectStoredPoint(0);
     enter(kTemperature, QStringLiteral("333"));
     clickCompute();
@@ -507,8 +488,7 @@ TEST_F(StoredThree, ReplaceWithItsOwnLabelIsAllowed)
     EXPECT_EQ(doc().GetStoredLabel(0), "A2");
 }
 
-TEST_F(StoredThree, RecallShowsTheStoredPoint)
-{
+TEST_F(StoredThree, RecallShowsTheStoredPoint) {
     view().SelectStoredPoint(0);
     view().recallButton()->click();
     EXPECT_EQ(view().labelEdit()->text(), QStringLiteral("A"));
@@ -516,8 +496,7 @@ TEST_F(StoredThree, RecallShowsTheStoredPoint)
     EXPECT_EQ(doc().CurrentPoint().label(), "A");
 }
 
-TEST_F(StoredThree, CopySpecialOfAllStoredPoints)
-{
+TEST_F(StoredThree, CopySpecialOfAllStoredPoints) {
     prompts_->dialogHandler = [](QDialog& d) {
         auto& dlg = dynamic_cast<CCopySpecialDialog&>(d);
         EXPECT_TRUE(dlg.currentPointChoice()->isChecked());
@@ -537,8 +516,7 @@ TEST_F(StoredThree, CopySpecialOfAllStoredPoints)
     EXPECT_FALSE(clip.endsWith(QStringLiteral("\r\n")));
 }
 
-TEST_F(Form, DeletingTheOnlyPointEmptiesTheList)
-{
+TEST_F(Form, DeletingTheOnlyPointEmptiesTheList) {
     computePT(QStringLiteral("1"), QStringLiteral("400"));
     view().StorePoint();
     view().DeletePoint();
@@ -559,8 +537,7 @@ TEST_F(Form, DeletingTheOnlyPointEmptiesTheList)
     EXPECT_TRUE(action("actionStorePoint")->isEnabled());
 }
 
-TEST_F(Form, SelectedIndexOutsideTheCollection)
-{
+TEST_F(Form, SelectedIndexOutsideTheCollection) {
     CCalvexDoc d;
     for (const char* l : {"A", "B", "C"}) {
         d.CurrentPoint().setLabel(l);
@@ -587,8 +564,7 @@ TEST_F(Form, SelectedIndexOutsideTheCollection)
 // ---------------------------------------------------------------------------------------------
 // Units and number formats
 
-TEST_F(Form, EnglishUnitsAndBackRestoreTheTexts)
-{
+TEST_F(Form, EnglishUnitsAndBackRestoreTheTexts) {
     computePT(QStringLiteral("1"), QStringLiteral("450"));
     view().StorePoint();
     QStringList si;
@@ -598,7 +574,7 @@ TEST_F(Form, EnglishUnitsAndBackRestoreTheTexts)
     const CStatePoint values = doc().CurrentPoint();
     doc().SetModifiedFlag(false);
     action("actionEnglishUnits")->trigger();
-    EXPECT_EQ(text(kPressure), QStringLiteral("145.04"));  // 1 MPa in psia
+    EXPECT_EQ(text(kPressure), QStringLiteral("145.04"));     // 1 MPa in psia
     EXPECT_EQ(text(kTemperature), QStringLiteral("350.33"));  // 450 K in deg F
     EXPECT_EQ(view().unitList(kPressure)->currentText(), QStringLiteral("psia"));
     EXPECT_EQ(view().unitList(kCriticalVelocity)->currentText(), QStringLiteral("ft/sec"));
@@ -614,8 +590,7 @@ TEST_F(Form, EnglishUnitsAndBackRestoreTheTexts)
     EXPECT_EQ(doc().CurrentPoint(), values);
 }
 
-TEST_F(Form, UnitListChangesTheBoxAndTheColumn)
-{
+TEST_F(Form, UnitListChangesTheBoxAndTheColumn) {
     computePT(QStringLiteral("0.101325"), QStringLiteral("373.15"));
     view().StorePoint();
     doc().SetModifiedFlag(false);
@@ -633,8 +608,7 @@ TEST_F(Form, UnitListChangesTheBoxAndTheColumn)
     EXPECT_TRUE(doc().IsModified());
 }
 
-TEST_F(Form, EightDigitsAndOneMoreStaysEight)
-{
+TEST_F(Form, EightDigitsAndOneMoreStaysEight) {
     computePT(QStringLiteral("1"), QStringLiteral("400"));
     focus(view().box(kPressure));
     for (int i = 0; i < 7; ++i) {
@@ -651,8 +625,7 @@ TEST_F(Form, EightDigitsAndOneMoreStaysEight)
     EXPECT_EQ(text(kPressure), QStringLiteral("1"));
 }
 
-TEST_F(Form, MoreDigitsEvaluatesTypedTextFirst)
-{
+TEST_F(Form, MoreDigitsEvaluatesTypedTextFirst) {
     computePT(QStringLiteral("1"), QStringLiteral("400"));
     typeInto(kPressure, QStringLiteral("2*2"));
     view().AdjustDigits(1);
@@ -663,8 +636,7 @@ TEST_F(Form, MoreDigitsEvaluatesTypedTextFirst)
     EXPECT_NEAR(doc().CurrentPoint().value(kPressure), 4.0, 1e-12);
 }
 
-TEST_F(Form, NumberFormatDialogChecksItsFields)
-{
+TEST_F(Form, NumberFormatDialogChecksItsFields) {
     computePT(QStringLiteral("1"), QStringLiteral("400"));
     view().StorePoint();
     int rounds = 0;
@@ -709,8 +681,7 @@ TEST_F(Form, NumberFormatDialogChecksItsFields)
 // ---------------------------------------------------------------------------------------------
 // Clipboard
 
-TEST_F(Form, CopySpecialOfTheCurrentPointWithLabels)
-{
+TEST_F(Form, CopySpecialOfTheCurrentPointWithLabels) {
     computePT(QStringLiteral("1"), QStringLiteral("400"));
     prompts_->dialogHandler = [](QDialog& d) {
         auto& dlg = dynamic_cast<CCopySpecialDialog&>(d);
@@ -730,8 +701,7 @@ TEST_F(Form, CopySpecialOfTheCurrentPointWithLabels)
     EXPECT_EQ(lines[11], QStringLiteral("W - m/sec\t") + text(kCriticalVelocity));
 }
 
-TEST_F(Form, CopySpecialOfTwoStoredPointsWithoutLabels)
-{
+TEST_F(Form, CopySpecialOfTwoStoredPointsWithoutLabels) {
     computePT(QStringLiteral("1"), QStringLiteral("400"));
     view().StorePoint();
     setLabel(QStringLiteral("Second"));
@@ -749,8 +719,7 @@ TEST_F(Form, CopySpecialOfTwoStoredPointsWithoutLabels)
     }
 }
 
-TEST_F(Form, CopySpecialWithNoStoredPointLeavesTheClipboardEmpty)
-{
+TEST_F(Form, CopySpecialWithNoStoredPointLeavesTheClipboardEmpty) {
     QApplication::clipboard()->setText(QStringLiteral("old"));
     prompts_->dialogHandler = [](QDialog& d) {
         dynamic_cast<CCopySpecialDialog&>(d).allStoredChoice()->setChecked(true);
@@ -760,8 +729,7 @@ TEST_F(Form, CopySpecialWithNoStoredPointLeavesTheClipboardEmpty)
     EXPECT_TRUE(QApplication::clipboard()->text().isEmpty());
 }
 
-TEST_F(Form, CutCopyPasteGoToTheFocusedBox)
-{
+TEST_F(Form, CutCopyPasteGoToTheFocusedBox) {
     computePT(QStringLiteral("1"), QStringLiteral("400"));
     focus(view().box(kTemperature));
     view().box(kTemperature)->selectAll();
@@ -791,8 +759,7 @@ TEST_F(Form, CutCopyPasteGoToTheFocusedBox)
 // ---------------------------------------------------------------------------------------------
 // Menus, keys, toolbar
 
-TEST_F(Form, CommandTable)
-{
+TEST_F(Form, CommandTable) {
     struct Row {
         const char* name;
         const char* text;
@@ -800,7 +767,8 @@ TEST_F(Form, CommandTable)
     };
     const Row rows[] = {
         {"actionRecallExpression", "Recall Expression", "Recall the expression you previously entered in an IO Box"},
-        {"actionCopySpecial", "Copy Special\tAlt+C",
+        {"actionCopySpecial",
+         "Copy Special\tAlt+C",
          "Copies all properties for current point or stored points to the clipboard"},
         {"actionStorePoint", "Store Point", "Store current point to the collection of stored points"},
         {"actionRecallPoint", "Recall Point", "Copies the displayed stored point to the current point"},
@@ -847,8 +815,7 @@ TEST_F(Form, CommandTable)
     EXPECT_FALSE(frame_->printAction()->isEnabled());
 }
 
-TEST_F(Form, RecallExpressionByF2)
-{
+TEST_F(Form, RecallExpressionByF2) {
     select({kBitP, kBitT});
     enter(kPressure, QStringLiteral("2*3"));
     focus(view().box(kPressure));
@@ -856,8 +823,7 @@ TEST_F(Form, RecallExpressionByF2)
     EXPECT_EQ(view().box(kPressure)->text(), QStringLiteral("2*3"));
 }
 
-TEST_F(Form, PointCommandsWaitForAComputation)
-{
+TEST_F(Form, PointCommandsWaitForAComputation) {
     frame_->editMenu()->aboutToShow();
     EXPECT_FALSE(action("actionStorePoint")->isEnabled());
     EXPECT_FALSE(action("actionRecallPoint")->isEnabled());
@@ -874,8 +840,7 @@ TEST_F(Form, PointCommandsWaitForAComputation)
     EXPECT_EQ(doc().GetStoredCount(), 1);
 }
 
-TEST_F(Form, DigitsArrowsStayBetweenZeroAndEight)
-{
+TEST_F(Form, DigitsArrowsStayBetweenZeroAndEight) {
     prompts_->dialogHandler = [](QDialog& d) {
         auto& dlg = dynamic_cast<CNumberFormatDialog&>(d);
         QList<QToolButton*> arrows = dlg.findChildren<QToolButton*>();
@@ -899,8 +864,7 @@ TEST_F(Form, DigitsArrowsStayBetweenZeroAndEight)
     EXPECT_EQ(text(kPressure), QStringLiteral("0"));
 }
 
-TEST(FormDefaults, FirstNewDocumentFollowsTheSavedFormulation)
-{
+TEST(FormDefaults, FirstNewDocumentFollowsTheSavedFormulation) {
     test::clearSettings();
     {
         QSettings s(QStringLiteral("Orlesk"), QStringLiteral("Calvex"));
@@ -921,8 +885,7 @@ TEST(FormDefaults, FirstNewDocumentFollowsTheSavedFormulation)
     test::clearSettings();
 }
 
-TEST_F(Form, OpeningAComputedDocumentShowsItReady)
-{
+TEST_F(Form, OpeningAComputedDocumentShowsItReady) {
     computePT(QStringLiteral("1"), QStringLiteral("400"));
     view().StorePoint();
     QTemporaryDir dir;

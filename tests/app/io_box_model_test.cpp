@@ -10,8 +10,7 @@ namespace {
 
 constexpr double kConversion = 1e-12;  // relative tier for one multiply/divide with an offset
 
-TEST(IOBoxModel, SetValueInConvertsButKeepsCodes)
-{
+TEST(IOBoxModel, SetValueInConvertsButKeepsCodes) {
     IOBoxModel box(PropertyKind::Temperature, makeFormat(2, 0, 3));
     box.setValueIn(100.0, 3);  // deg C
     EXPECT_NEAR(box.value(), 373.15, 373.15 * kConversion);
@@ -26,8 +25,7 @@ TEST(IOBoxModel, SetValueInConvertsButKeepsCodes)
     EXPECT_NEAR(box.value(), 272.65, 272.65 * kConversion);
 }
 
-TEST(IOBoxModel, SettersFormatAgainAndClampDigits)
-{
+TEST(IOBoxModel, SettersFormatAgainAndClampDigits) {
     IOBoxModel box(PropertyKind::Pressure, makeFormat(2, 0, 0));
     box.setRawValue(0.101325);
     EXPECT_EQ(box.displayText(), "0.10");
@@ -47,8 +45,7 @@ TEST(IOBoxModel, SettersFormatAgainAndClampDigits)
     EXPECT_EQ(box.displayText(), "0.00");  // psig of one atmosphere, no minus sign
 }
 
-TEST(IOBoxModel, SetAllForFormatterUse)
-{
+TEST(IOBoxModel, SetAllForFormatterUse) {
     IOBoxModel f;
     f.setAll(1.0, PropertyKind::Volume, makeFormat(1, 0, 3));
     EXPECT_EQ(f.displayText(), "1000.0");
@@ -57,8 +54,7 @@ TEST(IOBoxModel, SetAllForFormatterUse)
     EXPECT_FALSE(f.changed());
 }
 
-TEST(IOBoxModel, EvaluateReadsTheDisplayUnit)
-{
+TEST(IOBoxModel, EvaluateReadsTheDisplayUnit) {
     IOBoxModel box(PropertyKind::Temperature, makeFormat(2, 0, 3));
     box.setRawValue(300.0);
     const EvalReport r = box.evaluate("50*2");
@@ -91,8 +87,7 @@ TEST(IOBoxModel, EvaluateReadsTheDisplayUnit)
     EXPECT_EQ(box.expressionText(), "50*2");
 }
 
-TEST(IOBoxModel, ValuesFromADamagedFileStillFormat)
-{
+TEST(IOBoxModel, ValuesFromADamagedFileStillFormat) {
     // Format words and values are taken from files unchecked: any of them must give a text.
     IOBoxModel box(PropertyKind::Volume, 0xFFFF);  // 15 digits, style 15 (fixed), unit 255
     box.setRawValue(1e308);
@@ -103,16 +98,14 @@ TEST(IOBoxModel, ValuesFromADamagedFileStillFormat)
     EXPECT_EQ(box.displayText(), "0.000000000000000");
 }
 
-TEST(IOBoxModel, ReadOnlyBoxReportsUnchanged)
-{
+TEST(IOBoxModel, ReadOnlyBoxReportsUnchanged) {
     IOBoxModel box(PropertyKind::Volume, makeFormat(4, 0, 0));
     box.setReadOnly(true);
     EXPECT_EQ(box.evaluate("12").outcome, EvalOutcome::Unchanged);
     EXPECT_EQ(box.value(), 0.0);
 }
 
-TEST(IOBoxModel, TypedMinusValueBecomesACode)
-{
+TEST(IOBoxModel, TypedMinusValueBecomesACode) {
     // -5 MPa typed is stored as -5 and shows as a code would.
     IOBoxModel box(PropertyKind::Pressure, makeFormat(2, 0, 0));
     ASSERT_EQ(box.evaluate("-5").outcome, EvalOutcome::NewValue);

@@ -18,9 +18,8 @@ constexpr double kConversion = 1e-12;  // relative tier for a unit conversion
 // A window with a temperature box (deg C, 2 digits) and its marker, a read-only box and a
 // button to move the focus to.
 class IOBoxWidget : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         window_.setFixedSize(400, 200);
         box_ = new CIOBox(PropertyKind::Temperature, makeFormat(2, 0, 3), &window_);
         box_->setGeometry(10, 10, 100, 24);
@@ -39,23 +38,20 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
     }
 
-    void focus(QWidget* w)
-    {
+    void focus(QWidget* w) {
         w->setFocus(Qt::TabFocusReason);
         QApplication::processEvents();
     }
 
     // Replaces the box's text by typing, as the user would.
-    void type(const QString& text)
-    {
+    void type(const QString& text) {
         focus(box_);
         box_->selectAll();
         QTest::keyClick(box_, Qt::Key_Delete);
         QTest::keyClicks(box_, text);
     }
 
-    void leave()
-    {
+    void leave() {
         focus(button_);
         QApplication::processEvents();
     }
@@ -68,8 +64,7 @@ protected:
     QPushButton* button_ = nullptr;
 };
 
-TEST_F(IOBoxWidget, ShowsTheFormattedValue)
-{
+TEST_F(IOBoxWidget, ShowsTheFormattedValue) {
     EXPECT_EQ(box_->text(), QStringLiteral("26.85"));
     EXPECT_FALSE(marker_->isVisible());
     box_->setRawValue(-20.0);
@@ -81,14 +76,12 @@ TEST_F(IOBoxWidget, ShowsTheFormattedValue)
     EXPECT_EQ(box_->text(), QStringLiteral("100.00000000"));
 }
 
-TEST_F(IOBoxWidget, GainingFocusSelectsEverything)
-{
+TEST_F(IOBoxWidget, GainingFocusSelectsEverything) {
     focus(box_);
     EXPECT_EQ(box_->selectedText(), QStringLiteral("26.85"));
 }
 
-TEST_F(IOBoxWidget, TypingThenLeavingEvaluates)
-{
+TEST_F(IOBoxWidget, TypingThenLeavingEvaluates) {
     type(QStringLiteral("50*2"));
     EXPECT_TRUE(flags_.editInProgress);
     EXPECT_FALSE(flags_.recomputeNeeded);
@@ -108,8 +101,7 @@ TEST_F(IOBoxWidget, TypingThenLeavingEvaluates)
     EXPECT_EQ(box_->text(), QStringLiteral("100.00"));
 }
 
-TEST_F(IOBoxWidget, LeavingWithoutChangeIsNoNewValue)
-{
+TEST_F(IOBoxWidget, LeavingWithoutChangeIsNoNewValue) {
     focus(box_);
     leave();
     EXPECT_FALSE(flags_.recomputeNeeded);
@@ -117,22 +109,20 @@ TEST_F(IOBoxWidget, LeavingWithoutChangeIsNoNewValue)
     EXPECT_EQ(box_->value(), 300.0);
 }
 
-TEST_F(IOBoxWidget, ErrorSelectsTheCharacterAndKeepsTheValue)
-{
+TEST_F(IOBoxWidget, ErrorSelectsTheCharacterAndKeepsTheValue) {
     type(QStringLiteral("2 ^ - 1"));
     leave();
     QApplication::processEvents();
-    EXPECT_TRUE(box_->hasFocus());          // the box took the focus back
+    EXPECT_TRUE(box_->hasFocus());  // the box took the focus back
     EXPECT_EQ(box_->text(), QStringLiteral("2 ^ - 1"));
-    EXPECT_EQ(box_->selectionStart(), 4);   // the "-" of the typed text
+    EXPECT_EQ(box_->selectionStart(), 4);  // the "-" of the typed text
     EXPECT_EQ(box_->selectedText(), QStringLiteral("-"));
     EXPECT_EQ(box_->value(), 300.0);
     EXPECT_FALSE(flags_.recomputeNeeded);
     EXPECT_FALSE(box_->changed());
 }
 
-TEST_F(IOBoxWidget, EmptiedBoxIsAnErrorAtTheStart)
-{
+TEST_F(IOBoxWidget, EmptiedBoxIsAnErrorAtTheStart) {
     type(QString());
     EXPECT_EQ(box_->evaluate(), EvalOutcome::Error);
     EXPECT_TRUE(box_->hasFocus());
@@ -140,18 +130,17 @@ TEST_F(IOBoxWidget, EmptiedBoxIsAnErrorAtTheStart)
     EXPECT_EQ(box_->value(), 300.0);
 }
 
-TEST_F(IOBoxWidget, FifteenthCharacterWidensOnceAndLeavingRestores)
-{
+TEST_F(IOBoxWidget, FifteenthCharacterWidensOnceAndLeavingRestores) {
     const QRect before = box_->geometry();
     type(QStringLiteral("1+1+1+1+1+1+1"));  // 13 characters
     EXPECT_FALSE(box_->isWidened());
-    QTest::keyClick(box_, Qt::Key_Plus);     // 14
+    QTest::keyClick(box_, Qt::Key_Plus);  // 14
     EXPECT_EQ(box_->width(), before.width());
-    QTest::keyClick(box_, Qt::Key_1);        // 15: widened
+    QTest::keyClick(box_, Qt::Key_1);  // 15: widened
     EXPECT_TRUE(box_->isWidened());
     EXPECT_EQ(box_->width(), 2 * before.width());
     EXPECT_EQ(box_->geometry().topLeft(), before.topLeft());
-    QTest::keyClick(box_, Qt::Key_Plus);     // 16: not again
+    QTest::keyClick(box_, Qt::Key_Plus);  // 16: not again
     QTest::keyClick(box_, Qt::Key_1);
     EXPECT_EQ(box_->width(), 2 * before.width());
     leave();
@@ -160,14 +149,13 @@ TEST_F(IOBoxWidget, FifteenthCharacterWidensOnceAndLeavingRestores)
     EXPECT_NEAR(box_->valueIn(3), 9.0, 9.0 * kConversion);
 }
 
-TEST_F(IOBoxWidget, RecallExpressionEvaluatesAgainInTheShownUnit)
-{
+TEST_F(IOBoxWidget, RecallExpressionEvaluatesAgainInTheShownUnit) {
     EXPECT_FALSE(box_->recallExpression());  // nothing typed yet
     type(QStringLiteral("40+60"));
     leave();
     ASSERT_NEAR(box_->valueIn(3), 100.0, 100.0 * kConversion);
-    box_->setRawValue(280.0);               // a computation replaced the value
-    box_->setUnit(1);                       // now shown in deg F
+    box_->setRawValue(280.0);  // a computation replaced the value
+    box_->setUnit(1);          // now shown in deg F
     focus(box_);
     ASSERT_TRUE(box_->recallExpression());
     EXPECT_EQ(box_->text(), QStringLiteral("40+60"));
@@ -181,8 +169,7 @@ TEST_F(IOBoxWidget, RecallExpressionEvaluatesAgainInTheShownUnit)
     EXPECT_EQ(box_->text(), QStringLiteral("100.00"));
 }
 
-TEST_F(IOBoxWidget, ReadOnlyBoxIgnoresTyping)
-{
+TEST_F(IOBoxWidget, ReadOnlyBoxIgnoresTyping) {
     focus(other_);
     QTest::keyClicks(other_, QStringLiteral("123"));
     leave();
@@ -191,16 +178,14 @@ TEST_F(IOBoxWidget, ReadOnlyBoxIgnoresTyping)
     EXPECT_FALSE(flags_.recomputeNeeded);
 }
 
-TEST_F(IOBoxWidget, FormattingWhileFocusedIsNotTyping)
-{
+TEST_F(IOBoxWidget, FormattingWhileFocusedIsNotTyping) {
     focus(box_);
     box_->setDigits(3);
     EXPECT_FALSE(flags_.editInProgress);
     EXPECT_EQ(box_->text(), QStringLiteral("26.850"));
 }
 
-TEST_F(IOBoxWidget, SignalOnNewValue)
-{
+TEST_F(IOBoxWidget, SignalOnNewValue) {
     int entered = 0;
     QObject::connect(box_, &CIOBox::valueEntered, [&entered] { ++entered; });
     type(QStringLiteral("1 000"));
@@ -209,8 +194,7 @@ TEST_F(IOBoxWidget, SignalOnNewValue)
     EXPECT_NEAR(box_->value(), 1273.15, 1273.15 * kConversion);
 }
 
-TEST_F(IOBoxWidget, AdjustDigitsEvaluatesTypedTextFirstAndKeepsTheCaretAtTheEnd)
-{
+TEST_F(IOBoxWidget, AdjustDigitsEvaluatesTypedTextFirstAndKeepsTheCaretAtTheEnd) {
     box_->setDigits(0);
     focus(box_);
     box_->end(false);
@@ -237,8 +221,7 @@ TEST_F(IOBoxWidget, AdjustDigitsEvaluatesTypedTextFirstAndKeepsTheCaretAtTheEnd)
     EXPECT_EQ(box_->text(), QStringLiteral("5*"));
 }
 
-TEST(CIOBoxPN, BehavesAsABox)
-{
+TEST(CIOBoxPN, BehavesAsABox) {
     CIOBoxPN pn(PropertyKind::Pressure, makeFormat(2, 0, 2));
     pn.setRawValue(0.101325);
     EXPECT_EQ(pn.text(), QStringLiteral("0.00"));  // one atmosphere in psig

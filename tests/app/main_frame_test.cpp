@@ -31,17 +31,15 @@ namespace calvex {
 namespace {
 
 class MainFrame : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         test::clearSettings();
         ASSERT_TRUE(dir_.isValid());
         prompts_ = std::make_shared<test::ScriptedPrompts>();
         frame_ = std::make_unique<CMainFrame>(prompts_);
         ASSERT_TRUE(frame_->startUp({}));
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         frame_.reset();
         test::clearSettings();
     }
@@ -49,8 +47,7 @@ protected:
     QString path(const QString& name) const { return dir_.filePath(name); }
 
     // A document with two stored points saved as `name`.
-    QString writeSample(const QString& name)
-    {
+    QString writeSample(const QString& name) {
         CCalvexDoc d;
         d.CurrentPoint().setLabel("A");
         d.CurrentPoint().setValue(kPressure, 1.0);
@@ -68,8 +65,7 @@ protected:
     std::unique_ptr<CMainFrame> frame_;
 };
 
-TEST_F(MainFrame, TitleSizeToolbarAndStatusBar)
-{
+TEST_F(MainFrame, TitleSizeToolbarAndStatusBar) {
     EXPECT_EQ(frame_->windowTitle(), QStringLiteral("Untitled[*] - Caldora"));
     EXPECT_EQ(frame_->size(), QSize(480, 485));
     EXPECT_NE(frame_->toolBar(), nullptr);
@@ -77,8 +73,7 @@ TEST_F(MainFrame, TitleSizeToolbarAndStatusBar)
     EXPECT_TRUE(frame_->document().IsNewDocument());
 }
 
-TEST_F(MainFrame, OpenShowsTheDocument)
-{
+TEST_F(MainFrame, OpenShowsTheDocument) {
     const QString file = writeSample(QStringLiteral("two.stm"));
     ASSERT_TRUE(frame_->openDocument(file));
     EXPECT_EQ(frame_->document().GetStoredCount(), 2);
@@ -89,8 +84,7 @@ TEST_F(MainFrame, OpenShowsTheDocument)
     EXPECT_TRUE(prompts_->messages.isEmpty());
 }
 
-TEST_F(MainFrame, DamagedFileGivesTheMessageAndKeepsTheOpenDocument)
-{
+TEST_F(MainFrame, DamagedFileGivesTheMessageAndKeepsTheOpenDocument) {
     const QString good = writeSample(QStringLiteral("good.stm"));
     ASSERT_TRUE(frame_->openDocument(good));
     const auto before = frame_->document().SaveToBytes();
@@ -127,8 +121,7 @@ TEST_F(MainFrame, DamagedFileGivesTheMessageAndKeepsTheOpenDocument)
     EXPECT_EQ(frame_->document().SaveToBytes(), before);
 }
 
-TEST_F(MainFrame, SaveAsThroughThePrompt)
-{
+TEST_F(MainFrame, SaveAsThroughThePrompt) {
     frame_->document().SetModifiedFlag();
     prompts_->paths.push_back(path(QStringLiteral("fresh")));  // no extension: ".stm" is added
     ASSERT_TRUE(frame_->saveDocument());
@@ -139,8 +132,7 @@ TEST_F(MainFrame, SaveAsThroughThePrompt)
     EXPECT_EQ(frame_->windowTitle(), QStringLiteral("fresh.stm[*] - Caldora"));
 }
 
-TEST_F(MainFrame, ModifiedDocumentAsksBeforeItIsReplaced)
-{
+TEST_F(MainFrame, ModifiedDocumentAsksBeforeItIsReplaced) {
     frame_->document().SetModifiedFlag();
     prompts_->answers.push_back(UserPrompts::Answer::Cancel);
     EXPECT_FALSE(frame_->newDocument());
@@ -153,8 +145,7 @@ TEST_F(MainFrame, ModifiedDocumentAsksBeforeItIsReplaced)
     EXPECT_FALSE(frame_->document().IsModified());
 }
 
-TEST_F(MainFrame, DroppedStmFileIsOpened)
-{
+TEST_F(MainFrame, DroppedStmFileIsOpened) {
     const QString file = writeSample(QStringLiteral("dropped.stm"));
     QMimeData mime;
     mime.setUrls({QUrl::fromLocalFile(path(QStringLiteral("notes.txt"))), QUrl::fromLocalFile(file)});
@@ -178,8 +169,7 @@ TEST_F(MainFrame, DroppedStmFileIsOpened)
     EXPECT_FALSE(refused.isAccepted());
 }
 
-TEST_F(MainFrame, RecentFilesKeepTheLastFour)
-{
+TEST_F(MainFrame, RecentFilesKeepTheLastFour) {
     QStringList files;
     for (int i = 0; i < 6; ++i) {
         files.append(writeSample(QStringLiteral("r%1.stm").arg(i)));
@@ -193,8 +183,7 @@ TEST_F(MainFrame, RecentFilesKeepTheLastFour)
     EXPECT_EQ(other.recentFiles(), expected);
 }
 
-TEST_F(MainFrame, F2RecallsTheExpressionOfTheFocusedBox)
-{
+TEST_F(MainFrame, F2RecallsTheExpressionOfTheFocusedBox) {
     frame_->show();
     frame_->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame_.get()));
@@ -217,8 +206,7 @@ TEST_F(MainFrame, F2RecallsTheExpressionOfTheFocusedBox)
               QStringLiteral("Recall the expression you previously entered in an IO Box"));
 }
 
-TEST_F(MainFrame, TitleMarksAnUnsavedChange)
-{
+TEST_F(MainFrame, TitleMarksAnUnsavedChange) {
     EXPECT_FALSE(frame_->isWindowModified());
     frame_->view()->SelectUnit(kPressure, 1);  // a change of the document
     EXPECT_TRUE(frame_->isWindowModified());
@@ -232,8 +220,7 @@ TEST_F(MainFrame, TitleMarksAnUnsavedChange)
     EXPECT_FALSE(frame_->isWindowModified());
 }
 
-TEST_F(MainFrame, StatusBarShowsTheFormulation)
-{
+TEST_F(MainFrame, StatusBarShowsTheFormulation) {
     QLabel* indicator = frame_->formulationIndicator();
     ASSERT_NE(indicator, nullptr);
     EXPECT_TRUE(indicator->isVisibleTo(frame_->statusBar()));
@@ -247,8 +234,7 @@ TEST_F(MainFrame, StatusBarShowsTheFormulation)
     EXPECT_EQ(indicator->text(), QStringLiteral("IF97"));
 }
 
-TEST_F(MainFrame, AboutNamesTheProgramVersionAndEquations)
-{
+TEST_F(MainFrame, AboutNamesTheProgramVersionAndEquations) {
     QString shown;
     prompts_->dialogHandler = [&shown](QDialog& d) {
         if (auto* about = qobject_cast<CAboutDialog*>(&d)) {
@@ -258,22 +244,29 @@ TEST_F(MainFrame, AboutNamesTheProgramVersionAndEquations)
     };
     frame_->aboutAction()->trigger();
     EXPECT_TRUE(frame_->helpMenu()->actions().contains(frame_->aboutAction()));
-    for (const char* part : {"Calvex", "Caldora", "IAPWS-IF97", "IFC-67", "Viscosity of Ordinary Water Substance",
-                             "Thermal Conductivity of Ordinary Water Substance", "1985", "1997", "1967"}) {
+    for (const char* part : {"Calvex",
+                             "Caldora",
+                             "IAPWS-IF97",
+                             "IFC-67",
+                             "Viscosity of Ordinary Water Substance",
+                             "Thermal Conductivity of Ordinary Water Substance",
+                             "1985",
+                             "1997",
+                             "1967"}) {
         EXPECT_TRUE(shown.contains(QString::fromLatin1(part))) << part;
     }
     EXPECT_TRUE(shown.contains(programVersion()));
 }
 
-TEST_F(MainFrame, EveryBoxAndButtonHasATooltip)
-{
+TEST_F(MainFrame, EveryBoxAndButtonHasATooltip) {
     int checked = 0;
     for (QWidget* w : frame_->view()->findChildren<QWidget*>()) {
         if (qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w)) {
             if (qobject_cast<QLineEdit*>(w) && qobject_cast<QComboBox*>(w->parentWidget())) {
                 continue;  // the edit inside a combo box
             }
-            EXPECT_FALSE(w->toolTip().isEmpty()) << w->objectName().toStdString() << " " << w->metaObject()->className();
+            EXPECT_FALSE(w->toolTip().isEmpty())
+                << w->objectName().toStdString() << " " << w->metaObject()->className();
             ++checked;
         }
     }
@@ -287,8 +280,7 @@ TEST_F(MainFrame, EveryBoxAndButtonHasATooltip)
 }
 
 // The lightness of the darkest or lightest drawn pixel of an action's toolbar picture.
-int drawnLightness(const QAction* a, bool darkest)
-{
+int drawnLightness(const QAction* a, bool darkest) {
     const QImage img = a->icon().pixmap(QSize(24, 16)).toImage().convertToFormat(QImage::Format_ARGB32);
     int best = darkest ? 256 : -1;
     for (int y = 0; y < img.height(); ++y) {
@@ -302,8 +294,7 @@ int drawnLightness(const QAction* a, bool darkest)
     return best;
 }
 
-TEST_F(MainFrame, ToolbarPicturesFollowThePaletteColours)
-{
+TEST_F(MainFrame, ToolbarPicturesFollowThePaletteColours) {
     QPalette dark = frame_->palette();
     dark.setColor(QPalette::Window, QColor(30, 30, 30));
     dark.setColor(QPalette::WindowText, QColor(235, 235, 235));
@@ -322,8 +313,7 @@ TEST_F(MainFrame, ToolbarPicturesFollowThePaletteColours)
     }
 }
 
-TEST(CommandLineParse, FirstFileArgument)
-{
+TEST(CommandLineParse, FirstFileArgument) {
     EXPECT_EQ(parseCommandLine({"calvex"}).fileToOpen, QString());
     EXPECT_EQ(parseCommandLine({"calvex", "a.stm", "b.stm"}).fileToOpen, QStringLiteral("a.stm"));
     EXPECT_EQ(parseCommandLine({"calvex", "-x", "c.stm"}).fileToOpen, QStringLiteral("c.stm"));

@@ -20,17 +20,17 @@ struct NumberRow {
 const NumberRow kNumberRows[] = {
     {273.15, 2, NumberStyle::Fixed, "273.15"},
     {0.0, 2, NumberStyle::Fixed, "0.00"},
-    {2.5, 0, NumberStyle::Fixed, "2"},                      // round half to even on the exact binary value
+    {2.5, 0, NumberStyle::Fixed, "2"},  // round half to even on the exact binary value
     {3.5, 0, NumberStyle::Fixed, "4"},
-    {0.125, 2, NumberStyle::Fixed, "0.12"},                 // 0.125 is exact: ties to even
-    {1.005, 2, NumberStyle::Fixed, "1.00"},                 // 1.005 is 1.00499999999999989...
+    {0.125, 2, NumberStyle::Fixed, "0.12"},  // 0.125 is exact: ties to even
+    {1.005, 2, NumberStyle::Fixed, "1.00"},  // 1.005 is 1.00499999999999989...
     {-0.5, 3, NumberStyle::Fixed, "-0.500"},
     {123456.0, 2, NumberStyle::Scientific, "1.23e+005"},
     {0.000123, 3, NumberStyle::Scientific, "1.230e-004"},
     {1e100, 1, NumberStyle::Scientific, "1.0e+100"},
     {1e-300, 0, NumberStyle::Scientific, "1e-300"},
     {0.0, 2, NumberStyle::Scientific, "0.00e+000"},
-    {-1.8e-8, 2, NumberStyle::Scientific, "-1.80e-008"},    // not zero in scientific style
+    {-1.8e-8, 2, NumberStyle::Scientific, "-1.80e-008"},  // not zero in scientific style
     // A value that rounds to zero shows no minus sign.
     {-1.8e-8, 2, NumberStyle::Fixed, "0.00"},
     {-0.0, 2, NumberStyle::Fixed, "0.00"},
@@ -43,16 +43,13 @@ const NumberRow kNumberRows[] = {
     {-std::numeric_limits<double>::quiet_NaN(), 2, NumberStyle::Scientific, "nan"},
 };
 
-TEST(NumberFormat, PrintfRules)
-{
+TEST(NumberFormat, PrintfRules) {
     for (const NumberRow& row : kNumberRows) {
-        EXPECT_EQ(formatNumber(row.x, row.digits, row.style), row.expected)
-            << row.x << " digits " << row.digits;
+        EXPECT_EQ(formatNumber(row.x, row.digits, row.style), row.expected) << row.x << " digits " << row.digits;
     }
 }
 
-TEST(NumberFormat, HugeValuesHaveNoBufferLimit)
-{
+TEST(NumberFormat, HugeValuesHaveNoBufferLimit) {
     const std::string s = formatNumber(1e308, 8, NumberStyle::Fixed);
     ASSERT_EQ(s.size(), 309u + 1u + 8u);
     EXPECT_EQ(s.substr(0, 6), "100000");
@@ -78,15 +75,15 @@ const ValueRow kValueRows[] = {
     {373.15, PropertyKind::Temperature, makeFormat(2, 0, 3), "100.00"},
     {373.15, PropertyKind::Temperature, makeFormat(2, 0, 0), "373.15"},
     {0.101325, PropertyKind::Pressure, makeFormat(2, 0, 2), "0.00"},
-    {0.101325, PropertyKind::Pressure, makeFormat(4, 0, 4), "1.0000"},                    // Atm
-    {0.101325, PropertyKind::Pressure, makeFormat(3, 0, 5), "1.013"},                     // Bar
-    {2.326, PropertyKind::Enthalpy, makeFormat(2, 0, 1), "1.00"},                         // Btu/lb
-    {1.0, PropertyKind::Volume, makeFormat(4, 0, 3), "1000.0000"},                        // L/kg
-    {0.3048, PropertyKind::Velocity, makeFormat(2, 0, 1), "1.00"},                        // ft/sec
-    {1e-3, PropertyKind::Viscosity, makeFormat(3, 0, 2), "1.000"},                        // cp
-    {12.5, PropertyKind::Dimensionless, makeFormat(2, 0, 1), "12.50"},                    // no unit list
-    {5.0, PropertyKind::Pressure, makeFormat(2, 0, 99), "5.00"},                          // unit outside the list
-    {1234.5, PropertyKind::Enthalpy, makeFormat(3, 1, 0), "1.234e+003"},                  // exact tie: to even
+    {0.101325, PropertyKind::Pressure, makeFormat(4, 0, 4), "1.0000"},    // Atm
+    {0.101325, PropertyKind::Pressure, makeFormat(3, 0, 5), "1.013"},     // Bar
+    {2.326, PropertyKind::Enthalpy, makeFormat(2, 0, 1), "1.00"},         // Btu/lb
+    {1.0, PropertyKind::Volume, makeFormat(4, 0, 3), "1000.0000"},        // L/kg
+    {0.3048, PropertyKind::Velocity, makeFormat(2, 0, 1), "1.00"},        // ft/sec
+    {1e-3, PropertyKind::Viscosity, makeFormat(3, 0, 2), "1.000"},        // cp
+    {12.5, PropertyKind::Dimensionless, makeFormat(2, 0, 1), "12.50"},    // no unit list
+    {5.0, PropertyKind::Pressure, makeFormat(2, 0, 99), "5.00"},          // unit outside the list
+    {1234.5, PropertyKind::Enthalpy, makeFormat(3, 1, 0), "1.234e+003"},  // exact tie: to even
     // Codes and markers.
     {-1.0, PropertyKind::Pressure, makeFormat(2, 0, 0), "Not Available "},
     {-20.0, PropertyKind::Temperature, makeFormat(2, 0, 3), "Not Available "},
@@ -99,16 +96,14 @@ const ValueRow kValueRows[] = {
     {std::numeric_limits<double>::quiet_NaN(), PropertyKind::Enthalpy, makeFormat(2, 0, 0), "nan"},
 };
 
-TEST(NumberFormat, ValuesInUnits)
-{
+TEST(NumberFormat, ValuesInUnits) {
     for (const ValueRow& row : kValueRows) {
         EXPECT_EQ(formatValue(row.internal, row.kind, row.format), row.expected)
             << row.internal << " kind " << static_cast<int>(row.kind) << " format " << row.format;
     }
 }
 
-TEST(UnitTable, ListsInOrder)
-{
+TEST(UnitTable, ListsInOrder) {
     // The drop-down texts, in list order.
     EXPECT_EQ(unitText(PropertyKind::Pressure, 0), "MPa");
     EXPECT_EQ(unitText(PropertyKind::Pressure, 8), "kp/sq cm");
@@ -131,8 +126,7 @@ TEST(UnitTable, ListsInOrder)
     EXPECT_EQ(unitOffset(PropertyKind::Temperature, 7), 0.0);
 }
 
-TEST(UnitTable, RoundTripEveryUnit)
-{
+TEST(UnitTable, RoundTripEveryUnit) {
     // Tolerance tier: a multiply and a divide, plus the offset's cancellation.
     constexpr double kRoundTrip = 1e-12;
     for (int k = 0; k < kKindCount; ++k) {

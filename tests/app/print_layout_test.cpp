@@ -21,8 +21,7 @@ constexpr TableMetrics kMetrics{1500, 100, 700};
 //   nc = (4800 - 1500 - 0 - 500) / 700 = 4      x0 = (4800 - 700*4 - 1500 - 0) / 2 = 250
 //   nb = (6000 + 150 - 500) / 2100 = 2          y0 = (6000 + 150 - 2*2100) / 2 = 975
 //   pp = 8
-TEST(PrintLayout, QuantitiesOfAPage)
-{
+TEST(PrintLayout, QuantitiesOfAPage) {
     const TableLayout l = layoutPointTable(kPage, kMetrics, 5);
     EXPECT_EQ(l.lineHeight, 150);
     EXPECT_EQ(l.blockHeight, 2100);
@@ -36,8 +35,7 @@ TEST(PrintLayout, QuantitiesOfAPage)
     EXPECT_EQ(valueColumnLeft(l, 3), 250 + 1500 + 3 * 700);
 }
 
-TEST(PrintLayout, LineHeightIsTruncated)
-{
+TEST(PrintLayout, LineHeightIsTruncated) {
     // t = 33: lh = 49.5 truncated to 49.
     const TableLayout l = layoutPointTable(kPage, {1500, 33, 700}, 1);
     EXPECT_EQ(l.lineHeight, 49);
@@ -49,13 +47,12 @@ struct PageCountRow {
     int pages;
 };
 
-TEST(PrintLayout, PageCount)
-{
+TEST(PrintLayout, PageCount) {
     const PageCountRow rows[] = {
-        {0, 1},   // no points: one page with the title only
+        {0, 1},  // no points: one page with the title only
         {1, 1},
-        {8, 1},   // exactly pp
-        {9, 2},   // pp + 1
+        {8, 1},  // exactly pp
+        {9, 2},  // pp + 1
         {16, 2},
         {17, 3},
         {-3, 1},  // a negative count is no point at all
@@ -65,14 +62,12 @@ TEST(PrintLayout, PageCount)
     }
 }
 
-TEST(PrintLayout, NoPointsPrintsOnlyTheTitle)
-{
+TEST(PrintLayout, NoPointsPrintsOnlyTheTitle) {
     const TableLayout l = layoutPointTable(kPage, kMetrics, 0);
     EXPECT_TRUE(blocksOfPage(l, 1, 0).empty());
 }
 
-TEST(PrintLayout, ExactlyOnePageFull)
-{
+TEST(PrintLayout, ExactlyOnePageFull) {
     const TableLayout l = layoutPointTable(kPage, kMetrics, 8);
     const auto blocks = blocksOfPage(l, 1, 8);
     ASSERT_EQ(blocks.size(), 2u);
@@ -85,8 +80,7 @@ TEST(PrintLayout, ExactlyOnePageFull)
     EXPECT_TRUE(blocksOfPage(l, 2, 8).empty());
 }
 
-TEST(PrintLayout, OnePointOverflowsToASecondPage)
-{
+TEST(PrintLayout, OnePointOverflowsToASecondPage) {
     const TableLayout l = layoutPointTable(kPage, kMetrics, 9);
     ASSERT_EQ(l.pageCount, 2);
     EXPECT_EQ(blocksOfPage(l, 1, 9).size(), 2u);
@@ -97,16 +91,14 @@ TEST(PrintLayout, OnePointOverflowsToASecondPage)
     EXPECT_EQ(second[0].pointCount, 1);
 }
 
-TEST(PrintLayout, PartlyFilledBlock)
-{
+TEST(PrintLayout, PartlyFilledBlock) {
     const TableLayout l = layoutPointTable(kPage, kMetrics, 6);
     const auto blocks = blocksOfPage(l, 1, 6);
     ASSERT_EQ(blocks.size(), 2u);
     EXPECT_EQ(blocks[1].pointCount, 2);
 }
 
-TEST(PrintLayout, PagesOutsideTheRangeAreEmpty)
-{
+TEST(PrintLayout, PagesOutsideTheRangeAreEmpty) {
     const TableLayout l = layoutPointTable(kPage, kMetrics, 9);
     EXPECT_TRUE(blocksOfPage(l, 0, 9).empty());
     EXPECT_TRUE(blocksOfPage(l, 3, 9).empty());
@@ -119,8 +111,7 @@ struct TinyRow {
     TableMetrics metrics;
 };
 
-TEST(PrintLayout, TinyPageKeepsOneColumnAndOneBlock)
-{
+TEST(PrintLayout, TinyPageKeepsOneColumnAndOneBlock) {
     // Pages and texts for which the layout arithmetic gives no column or no block (or divides
     // by zero): one column and one block per page, margins not outside the page.
     const TinyRow rows[] = {
@@ -164,27 +155,32 @@ TEST(PrintLayout, TinyPageKeepsOneColumnAndOneBlock)
 
 // Advance widths of Arial in thousandths of an em (the metrics of Liberation Sans): digits are
 // narrower than "X", the point and the blank narrower still.
-int arialWidth(std::string_view s)
-{
+int arialWidth(std::string_view s) {
     int w = 0;
     for (const char c : s) {
         switch (c) {
-        case 'X': case 'A': case 'S': w += 667; break;
-        case 'N': w += 722; break;
-        case '.': case ' ': case 't': case '/': case 'f': w += 278; break;
-        case 'i': case 'l': w += 222; break;
-        case 'v': w += 500; break;
-        case '-': w += 333; break;
-        case 'm': w += 833; break;
-        case 'W': w += 944; break;
-        default: w += 556; break;  // digits and the other lower-case letters
+            case 'X':
+            case 'A':
+            case 'S': w += 667; break;
+            case 'N': w += 722; break;
+            case '.':
+            case ' ':
+            case 't':
+            case '/':
+            case 'f': w += 278; break;
+            case 'i':
+            case 'l': w += 222; break;
+            case 'v': w += 500; break;
+            case '-': w += 333; break;
+            case 'm': w += 833; break;
+            case 'W': w += 944; break;
+            default: w += 556; break;  // digits and the other lower-case letters
         }
     }
     return w;
 }
 
-PropertyFormats defaultFormats()
-{
+PropertyFormats defaultFormats() {
     PropertyFormats f;
     for (int p = 0; p < kPropertyCount; ++p) {
         f.kinds[static_cast<std::size_t>(p)] = propertyKind(p);
@@ -193,8 +189,7 @@ PropertyFormats defaultFormats()
     return f;
 }
 
-void storePoint(CCalvexDoc& doc, const std::string& label, double volume)
-{
+void storePoint(CCalvexDoc& doc, const std::string& label, double volume) {
     CStatePoint& cur = doc.CurrentPoint();
     cur.setValue(kPressure, 1.0);
     cur.setValue(kTemperature, 500.0);
@@ -203,8 +198,7 @@ void storePoint(CCalvexDoc& doc, const std::string& label, double volume)
     doc.StoreCurrentPoint();
 }
 
-TEST(PrintTexts, RowLabelsCarryTheUnits)
-{
+TEST(PrintTexts, RowLabelsCarryTheUnits) {
     PropertyFormats f = defaultFormats();
     f.formats[kSpecificHeat] = makeFormat(4, 0, 4);
     f.formats[kCriticalVelocity] = makeFormat(2, 0, 2);
@@ -224,8 +218,7 @@ TEST(PrintTexts, RowLabelsCarryTheUnits)
     EXPECT_EQ(labels[12], "Sonic Velocity - ft/min");
 }
 
-TEST(PrintTexts, ColumnOfAPoint)
-{
+TEST(PrintTexts, ColumnOfAPoint) {
     CCalvexDoc doc;
     doc.OnNewDocument();
     storePoint(doc, "Inlet", 0.0335);
@@ -243,15 +236,13 @@ TEST(PrintTexts, ColumnOfAPoint)
     EXPECT_EQ(col[9], "Not Available ");
 }
 
-TEST(PrintTexts, Title)
-{
+TEST(PrintTexts, Title) {
     CCalvexDoc doc;
     doc.OnNewDocument();
     EXPECT_EQ(pointTableTitle(doc), "Caldora Output Table - " + doc.GetTitle());
 }
 
-TEST(PrintWidths, ValueColumnHoldsNotAvailable)
-{
+TEST(PrintWidths, ValueColumnHoldsNotAvailable) {
     // With small values the widest text is "Not Available " (wider than "XXXXXXXX"), plus one X.
     CCalvexDoc doc;
     doc.OnNewDocument();
@@ -261,8 +252,7 @@ TEST(PrintWidths, ValueColumnHoldsNotAvailable)
     EXPECT_GT(arialWidth("Not Available "), arialWidth("XXXXXXXX"));
 }
 
-TEST(PrintWidths, WideMaximumWidensEveryColumn)
-{
+TEST(PrintWidths, WideMaximumWidensEveryColumn) {
     const PropertyFormats f = defaultFormats();
     CCalvexDoc narrow;
     narrow.OnNewDocument();
@@ -291,8 +281,7 @@ TEST(PrintWidths, WideMaximumWidensEveryColumn)
     EXPECT_EQ(valueColumnWidth(wide, f, arialWidth), ww);
 }
 
-TEST(PrintWidths, LongLabelWidensTheColumns)
-{
+TEST(PrintWidths, LongLabelWidensTheColumns) {
     CCalvexDoc doc;
     doc.OnNewDocument();
     const std::string label = "High-pressure turbine exhaust";
@@ -300,24 +289,21 @@ TEST(PrintWidths, LongLabelWidensTheColumns)
     EXPECT_EQ(valueColumnWidth(doc, defaultFormats(), arialWidth), arialWidth(label) + arialWidth("X"));
 }
 
-TEST(PrintWidths, HugeStoredValueKeepsTheLayoutDefined)
-{
+TEST(PrintWidths, HugeStoredValueKeepsTheLayoutDefined) {
     // A stored 1e300 in fixed style is a text of 300 digits: the column is wider than the page,
     // the page still takes one column.
     CCalvexDoc doc;
     doc.OnNewDocument();
     storePoint(doc, "A", 1e300);
-    const int w = valueColumnWidth(doc, defaultFormats(), [](std::string_view s) {
-        return static_cast<int>(s.size()) * 50;
-    });
+    const int w =
+        valueColumnWidth(doc, defaultFormats(), [](std::string_view s) { return static_cast<int>(s.size()) * 50; });
     EXPECT_GT(w, 300 * 50);
     const TableLayout l = layoutPointTable(kPage, {1500, 100, w}, 3);
     EXPECT_EQ(l.columns, 1);
     EXPECT_EQ(l.pageCount, 2);  // 3 points, 1 column of 2 blocks
 }
 
-TEST(PrintWidths, LabelColumn)
-{
+TEST(PrintWidths, LabelColumn) {
     PropertyFormats f = defaultFormats();
     // The sample is wider than every row label in the internal units.
     EXPECT_EQ(labelColumnWidth(f, arialWidth), arialWidth(kLabelColumnSample));

@@ -29,8 +29,7 @@ namespace {
 constexpr int kBitP = 0, kBitT = 1;
 
 // Output of a poppler tool; empty when it cannot run.
-QString runTool(const QString& tool, const QStringList& args)
-{
+QString runTool(const QString& tool, const QStringList& args) {
     QProcess p;
     p.start(tool, args);
     if (!p.waitForFinished(30000) || p.exitCode() != 0) {
@@ -39,13 +38,11 @@ QString runTool(const QString& tool, const QStringList& args)
     return QString::fromLocal8Bit(p.readAllStandardOutput());
 }
 
-QString pdfText(const QString& pdf)
-{
+QString pdfText(const QString& pdf) {
     return runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
 }
 
-int pdfPages(const QString& pdf)
-{
+int pdfPages(const QString& pdf) {
     const QString info = runTool(QStringLiteral("pdfinfo"), {pdf});
     for (const QString& line : info.split(QLatin1Char('\n'))) {
         if (line.startsWith(QStringLiteral("Pages:"))) {
@@ -56,9 +53,8 @@ int pdfPages(const QString& pdf)
 }
 
 class Printing : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         test::clearSettings();
         ASSERT_TRUE(dir_.isValid());
         prompts_ = std::make_shared<test::ScriptedPrompts>();
@@ -68,8 +64,7 @@ protected:
         view().inputCheck(kBitP)->click();
         view().inputCheck(kBitT)->click();
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         frame_.reset();
         test::clearSettings();
     }
@@ -78,8 +73,7 @@ protected:
     CCalvexDoc& doc() { return frame_->document(); }
 
     // Computes (p, T) in internal units and stores the point under `label`.
-    void storePT(double p, double T, const QString& label)
-    {
+    void storePT(double p, double T, const QString& label) {
         view().box(kPressure)->setValueIn(p, 0);
         view().box(kTemperature)->setValueIn(T, 0);
         view().editFlags().recomputeNeeded = true;
@@ -88,8 +82,7 @@ protected:
         view().StorePoint();
     }
     // A wet point, by (p, x): its transport properties are not available.
-    void storeWet(const QString& label)
-    {
+    void storeWet(const QString& label) {
         CStatePoint& cur = doc().CurrentPoint();
         cur.setValue(kPressure, 0.01);
         cur.setValue(kTemperature, 318.96);
@@ -104,8 +97,7 @@ protected:
 
     QString pdfPath(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
 
-    QString printToPdf(const char* name)
-    {
+    QString printToPdf(const char* name) {
         const QString path = pdfPath(name);
         printing_->printer().setOutputFormat(QPrinter::PdfFormat);
         printing_->printer().setOutputFileName(path);
@@ -113,8 +105,7 @@ protected:
         return path;
     }
 
-    int expectedPages()
-    {
+    int expectedPages() {
         return PointTablePrinter(doc(), view().boxFormats()).layoutFor(printing_->printer()).pageCount;
     }
 
@@ -124,15 +115,13 @@ protected:
     CPointTablePrinting* printing_ = nullptr;
 };
 
-TEST_F(Printing, CommandsAreEnabled)
-{
+TEST_F(Printing, CommandsAreEnabled) {
     EXPECT_TRUE(frame_->printAction()->isEnabled());
     EXPECT_TRUE(frame_->printPreviewAction()->isEnabled());
     EXPECT_TRUE(frame_->printSetupAction()->isEnabled());
 }
 
-TEST_F(Printing, PrintFontIsArialOrItsMetrics)
-{
+TEST_F(Printing, PrintFontIsArialOrItsMetrics) {
     const QFont f = pointTableFont();
     EXPECT_EQ(f.family(), QStringLiteral("Arial"));
     EXPECT_EQ(f.pointSize(), 10);
@@ -142,8 +131,7 @@ TEST_F(Printing, PrintFontIsArialOrItsMetrics)
         << used.toStdString();
 }
 
-TEST_F(Printing, TableInAPdf)
-{
+TEST_F(Printing, TableInAPdf) {
     storePT(10.0, 823.15, QStringLiteral("Inlet"));
     storePT(1.0, 553.15, QStringLiteral("Crossover"));
     storeWet(QStringLiteral("Exhaust"));
@@ -152,9 +140,22 @@ TEST_F(Printing, TableInAPdf)
     const QString text = pdfText(pdf);
     ASSERT_FALSE(text.isEmpty()) << "pdftotext gave nothing";
     EXPECT_TRUE(text.contains(QStringLiteral("Caldora Output Table - Untitled")));
-    for (const char* s : {"Point Number", "Point Label", "Pressure - MPa", "Temperature - deg K", "Quality",
-                          "Enthalpy - kJ/kg", "Specific Heat - kJ/kg/C", "Prandtl No.", "Sonic Velocity - m/sec",
-                          "Inlet", "Crossover", "Exhaust", "10.00", "823.15", "553.15", "Not Available"}) {
+    for (const char* s : {"Point Number",
+                          "Point Label",
+                          "Pressure - MPa",
+                          "Temperature - deg K",
+                          "Quality",
+                          "Enthalpy - kJ/kg",
+                          "Specific Heat - kJ/kg/C",
+                          "Prandtl No.",
+                          "Sonic Velocity - m/sec",
+                          "Inlet",
+                          "Crossover",
+                          "Exhaust",
+                          "10.00",
+                          "823.15",
+                          "553.15",
+                          "Not Available"}) {
         EXPECT_TRUE(text.contains(QString::fromLatin1(s))) << s;
     }
     // The stored values as the form's boxes format them.
@@ -172,15 +173,22 @@ TEST_F(Printing, TableInAPdf)
     const QString base = artifacts + QStringLiteral("/calvex-print-page1");
     QFile::remove(base + QStringLiteral(".png"));
     QProcess ppm;
-    ppm.start(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("80"),
-                                           QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-                                           QStringLiteral("1"), QStringLiteral("-singlefile"), pdf, base});
+    ppm.start(QStringLiteral("pdftoppm"),
+              {QStringLiteral("-png"),
+               QStringLiteral("-r"),
+               QStringLiteral("80"),
+               QStringLiteral("-f"),
+               QStringLiteral("1"),
+               QStringLiteral("-l"),
+               QStringLiteral("1"),
+               QStringLiteral("-singlefile"),
+               pdf,
+               base});
     ASSERT_TRUE(ppm.waitForFinished(30000));
     EXPECT_TRUE(QFileInfo::exists(base + QStringLiteral(".png")));
 }
 
-TEST_F(Printing, NoPointsPrintsOnePageWithTheTitle)
-{
+TEST_F(Printing, NoPointsPrintsOnePageWithTheTitle) {
     const QString pdf = printToPdf("empty.pdf");
     EXPECT_EQ(pdfPages(pdf), 1);
     const QString text = pdfText(pdf);
@@ -188,8 +196,7 @@ TEST_F(Printing, NoPointsPrintsOnePageWithTheTitle)
     EXPECT_FALSE(text.contains(QStringLiteral("Point Number")));
 }
 
-TEST_F(Printing, ManyPointsOverSeveralPages)
-{
+TEST_F(Printing, ManyPointsOverSeveralPages) {
     const TableLayout one = PointTablePrinter(doc(), view().boxFormats()).layoutFor(printing_->printer());
     ASSERT_GE(one.pointsPerPage, 1);
     // pp + 1 points: two pages, the last point alone on the second.
@@ -204,8 +211,7 @@ TEST_F(Printing, ManyPointsOverSeveralPages)
     EXPECT_EQ(text.count(QStringLiteral("Caldora Output Table - Untitled")), 2);
 }
 
-TEST_F(Printing, TinyPageStillPrintsEveryPoint)
-{
+TEST_F(Printing, TinyPageStillPrintsEveryPoint) {
     storePT(10.0, 823.15, QStringLiteral("Inlet"));
     storePT(1.0, 553.15, QStringLiteral("Crossover"));
     // A page of 1 by 1 inch: one column and one block per page, one point per page.
@@ -216,8 +222,7 @@ TEST_F(Printing, TinyPageStillPrintsEveryPoint)
     EXPECT_EQ(pdfPages(pdf), 2);
 }
 
-TEST_F(Printing, PrintCommandPrintsTheChosenPrinter)
-{
+TEST_F(Printing, PrintCommandPrintsTheChosenPrinter) {
     storePT(10.0, 823.15, QStringLiteral("Inlet"));
     const QString pdf = pdfPath("print-command.pdf");
     printing_->printer().setOutputFormat(QPrinter::PdfFormat);
@@ -238,8 +243,7 @@ TEST_F(Printing, PrintCommandPrintsTheChosenPrinter)
     EXPECT_TRUE(pdfText(pdf).contains(QStringLiteral("Inlet")));
 }
 
-TEST_F(Printing, PrintCancelledPrintsNothing)
-{
+TEST_F(Printing, PrintCancelledPrintsNothing) {
     const QString pdf = pdfPath("cancelled.pdf");
     printing_->printer().setOutputFormat(QPrinter::PdfFormat);
     printing_->printer().setOutputFileName(pdf);
@@ -249,8 +253,7 @@ TEST_F(Printing, PrintCancelledPrintsNothing)
     EXPECT_FALSE(QFileInfo::exists(pdf));
 }
 
-TEST_F(Printing, PreviewShowsThePages)
-{
+TEST_F(Printing, PreviewShowsThePages) {
     for (int i = 0; i < 3; ++i) {
         storePT(1.0 + i, 700.0, QStringLiteral("Q%1").arg(i));
     }
@@ -274,8 +277,7 @@ TEST_F(Printing, PreviewShowsThePages)
     EXPECT_EQ(pages, expectedPages());
 }
 
-TEST_F(Printing, SetupChoosesThePrinterAndPrintsNothing)
-{
+TEST_F(Printing, SetupChoosesThePrinterAndPrintsNothing) {
     storePT(10.0, 823.15, QStringLiteral("Inlet"));
     const QString pdf = pdfPath("setup.pdf");
     printing_->printer().setOutputFormat(QPrinter::PdfFormat);
@@ -294,8 +296,7 @@ TEST_F(Printing, SetupChoosesThePrinterAndPrintsNothing)
 // ---------------------------------------------------------------------------------------------
 // Command line
 
-TEST(PrintCommandLine, Requests)
-{
+TEST(PrintCommandLine, Requests) {
     EXPECT_FALSE(parsePrintRequest({"calvex"}).has_value());
     EXPECT_FALSE(parsePrintRequest({"calvex", "a.stm"}).has_value());
     EXPECT_FALSE(parsePrintRequest({"calvex", "-p"}).has_value());
@@ -313,8 +314,7 @@ TEST(PrintCommandLine, Requests)
     EXPECT_EQ(to->target, QStringLiteral("out.pdf"));
 }
 
-TEST(PrintCommandLine, PrintsADocumentIntoAPdf)
-{
+TEST(PrintCommandLine, PrintsADocumentIntoAPdf) {
     test::clearSettings();
     QTemporaryDir dir;
     const QString stm = dir.filePath(QStringLiteral("turbine.stm"));
@@ -338,8 +338,7 @@ TEST(PrintCommandLine, PrintsADocumentIntoAPdf)
     test::clearSettings();
 }
 
-TEST(PrintCommandLine, NoPrinterInstalled)
-{
+TEST(PrintCommandLine, NoPrinterInstalled) {
     if (!QPrinterInfo::defaultPrinter().isNull()) {
         GTEST_SKIP() << "a printer is installed";
     }
@@ -357,8 +356,7 @@ TEST(PrintCommandLine, NoPrinterInstalled)
     test::clearSettings();
 }
 
-TEST(PrintCommandLine, MissingDocument)
-{
+TEST(PrintCommandLine, MissingDocument) {
     test::clearSettings();
     QTemporaryDir dir;
     auto prompts = std::make_shared<test::ScriptedPrompts>();
@@ -370,8 +368,7 @@ TEST(PrintCommandLine, MissingDocument)
     test::clearSettings();
 }
 
-TEST(PrintCommandLine, TheProgramPrintsWithoutAWindow)
-{
+TEST(PrintCommandLine, TheProgramPrintsWithoutAWindow) {
     // The program itself, started with -pt: it prints and ends without an event loop, so it
     // never waits for a window.
     QTemporaryDir dir;

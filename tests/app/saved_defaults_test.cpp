@@ -13,8 +13,7 @@
 namespace calvex {
 namespace {
 
-TEST(DefaultsSnapshot, LayoutOfTheValues)
-{
+TEST(DefaultsSnapshot, LayoutOfTheValues) {
     DefaultsSnapshot s = DefaultsSnapshot::builtIn();
     const std::uint32_t digits[kPropertyCount] = {2, 2, 3, 2, 5, 4, 4, 5, 5, 2, 2};
     for (int p = 0; p < kPropertyCount; ++p) {
@@ -31,8 +30,7 @@ TEST(DefaultsSnapshot, LayoutOfTheValues)
     EXPECT_EQ(DefaultsSnapshot::pack(makeFormat(4, 1, 3)), 0x00030314u);
 }
 
-TEST(DefaultsSnapshot, ApplyToDocument)
-{
+TEST(DefaultsSnapshot, ApplyToDocument) {
     CCalvexDoc doc;
     doc.SetInputSelection(kInputPressure | kInputEnthalpy);
     DefaultsSnapshot s = DefaultsSnapshot::builtIn();
@@ -49,15 +47,14 @@ TEST(DefaultsSnapshot, ApplyToDocument)
 
 // A saved value whose format word the form could not set gives the document the built-in word
 // of its property; the valid values are taken as they are.
-TEST(DefaultsSnapshot, WordsTheFormCannotSetGiveTheBuiltInWords)
-{
+TEST(DefaultsSnapshot, WordsTheFormCannotSetGiveTheBuiltInWords) {
     CCalvexDoc doc;
     DefaultsSnapshot s = DefaultsSnapshot::builtIn();
-    s.values[kPressure] = 0x0009'0002;                           // unit 9: no such pressure unit
+    s.values[kPressure] = 0x0009'0002;  // unit 9: no such pressure unit
     s.values[kTemperature] = DefaultsSnapshot::pack(makeFormat(4, 1, 3));
-    s.values[kQuality] = 0x0001'0003;                            // the quality has no units
-    s.values[kEnthalpy] = 0x0000'000C;                           // 12 digits
-    s.values[kEntropy] = 0x0000'0025;                            // style 2
+    s.values[kQuality] = 0x0001'0003;   // the quality has no units
+    s.values[kEnthalpy] = 0x0000'000C;  // 12 digits
+    s.values[kEntropy] = 0x0000'0025;   // style 2
     s.values[kViscosity] = 0xFFFF'FFFFu;
     s.applyTo(doc);
     EXPECT_EQ(doc.GetDisplayFormat(kPressure), 2);
@@ -72,20 +69,18 @@ TEST(DefaultsSnapshot, WordsTheFormCannotSetGiveTheBuiltInWords)
 }
 
 class SavedDefaults : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { test::clearSettings(); }
     void TearDown() override { test::clearSettings(); }
 };
 
-TEST_F(SavedDefaults, SettingsLiveInTheTemporaryFolder)
-{
+TEST_F(SavedDefaults, SettingsLiveInTheTemporaryFolder) {
     auto s = openCalvexSettings();
     EXPECT_TRUE(s->fileName().startsWith(test::settingsDir())) << s->fileName().toStdString();
     EXPECT_TRUE(s->fileName().endsWith(QStringLiteral("Orlesk/Calvex.conf"))) << s->fileName().toStdString();
 }
 
-TEST_F(SavedDefaults, AbsentValuesTakeTheBuiltInDefaults)
-{
+TEST_F(SavedDefaults, AbsentValuesTakeTheBuiltInDefaults) {
     auto s = openCalvexSettings();
     EXPECT_EQ(readDefaults(*s), DefaultsSnapshot::builtIn());
     s->setValue(QStringLiteral("Defaults/S"), QStringLiteral("not a number"));
@@ -95,11 +90,11 @@ TEST_F(SavedDefaults, AbsentValuesTakeTheBuiltInDefaults)
     EXPECT_EQ(d.values[kEnthalpy], 0x00010203u);
 }
 
-TEST_F(SavedDefaults, WriteReadRoundTripUnderTheExactNames)
-{
+TEST_F(SavedDefaults, WriteReadRoundTripUnderTheExactNames) {
     DefaultsSnapshot d = DefaultsSnapshot::builtIn();
     for (int p = 0; p < kPropertyCount; ++p) {
-        d.values[static_cast<std::size_t>(p)] = 0x00010000u * static_cast<std::uint32_t>(p) + 0x10u + static_cast<std::uint32_t>(p % 9);
+        d.values[static_cast<std::size_t>(p)] =
+            0x00010000u * static_cast<std::uint32_t>(p) + 0x10u + static_cast<std::uint32_t>(p % 9);
     }
     d.values[kViscosity] = 0xFFFFFFFFu;
     d.formulation = 1;
@@ -123,8 +118,7 @@ TEST_F(SavedDefaults, WriteReadRoundTripUnderTheExactNames)
     s->endGroup();
 }
 
-TEST_F(SavedDefaults, FirstNewDocumentTakesTheSnapshot)
-{
+TEST_F(SavedDefaults, FirstNewDocumentTakesTheSnapshot) {
     {
         auto s = openCalvexSettings();
         s->setValue(QStringLiteral("Defaults/T"), 0x00030003);  // 3 digits, deg C
@@ -151,8 +145,7 @@ TEST_F(SavedDefaults, FirstNewDocumentTakesTheSnapshot)
     EXPECT_TRUE(frame.document().IsModified());
 }
 
-TEST_F(SavedDefaults, OpeningAndClosingWritesBackTheValuesRead)
-{
+TEST_F(SavedDefaults, OpeningAndClosingWritesBackTheValuesRead) {
     const std::string file = (test::settingsDir() + QStringLiteral("/opened.stm")).toStdString();
     CCalvexDoc saved;
     saved.SetDisplayFormat(kPressure, makeFormat(6, 1, 5));
@@ -182,8 +175,7 @@ TEST_F(SavedDefaults, OpeningAndClosingWritesBackTheValuesRead)
     EXPECT_EQ(s->value(QStringLiteral("Defaults/Q")).toInt(), 3);  // absent before, written now
 }
 
-TEST_F(SavedDefaults, UseSettingsAsDefaultIsWrittenAtTheEnd)
-{
+TEST_F(SavedDefaults, UseSettingsAsDefaultIsWrittenAtTheEnd) {
     {
         auto prompts = std::make_shared<test::ScriptedPrompts>();
         CMainFrame frame(prompts);

@@ -24,8 +24,7 @@ constexpr int kMaskTHS = if97::kMaskT | if97::kMaskH | if97::kMaskS;
 constexpr double kSameCall = 0.0;         // the chart holds the core's own result
 constexpr double kUnitRoundTrip = 1e-10;  // a library state at a temperature through deg F and back
 
-void expectState(const ChartState& got, double T, double s, double h, double tol, const std::string& what)
-{
+void expectState(const ChartState& got, double T, double s, double h, double tol, const std::string& what) {
     EXPECT_NEAR(got.T, T, std::fabs(T) * tol) << what;
     EXPECT_NEAR(got.s, s, std::fabs(s) * tol) << what;
     EXPECT_NEAR(got.h, h, std::fabs(h) * tol) << what;
@@ -33,8 +32,7 @@ void expectState(const ChartState& got, double T, double s, double h, double tol
 
 // IF97: every point of the dome is the core's saturated liquid or vapour at its temperature,
 // the temperatures rise to the critical point, where both lines meet.
-TEST(SteamChartLines, If97DomeIsTheCoresSaturationLine)
-{
+TEST(SteamChartLines, If97DomeIsTheCoresSaturationLine) {
     const SteamChartLines c = SteamChartLines::compute(false, 0);
     ASSERT_GT(c.liquidLine.size(), 50u);
     ASSERT_EQ(c.liquidLine.size(), c.vapourLine.size());
@@ -64,24 +62,30 @@ TEST(SteamChartLines, If97DomeIsTheCoresSaturationLine)
 
 // IFC-67: the dome is vaprop67's saturated states in English units, converted as the form's boxes
 // convert unit 1.
-TEST(SteamChartLines, Ifc67DomeIsTheLibrarysSaturationLine)
-{
+TEST(SteamChartLines, Ifc67DomeIsTheLibrarysSaturationLine) {
     const SteamChartLines c = SteamChartLines::compute(true, 1);
     ASSERT_GT(c.liquidLine.size(), 50u);
     for (std::size_t i = 0; i < c.liquidLine.size(); ++i) {
         const std::string at = "point " + std::to_string(i);
         const double tF = c.liquidLine[i].T / 0.5555555555555556 - 459.67;
-        expectState(c.liquidLine[i], c.liquidLine[i].T, Stm67TQS(tF, 0.0) * 4.1868, Stm67TQH(tF, 0.0) * 2.326,
-                    kUnitRoundTrip, at + " liquid");
-        expectState(c.vapourLine[i], c.vapourLine[i].T, Stm67TQS(tF, 1.0) * 4.1868, Stm67TQH(tF, 1.0) * 2.326,
-                    kUnitRoundTrip, at + " vapour");
+        expectState(c.liquidLine[i],
+                    c.liquidLine[i].T,
+                    Stm67TQS(tF, 0.0) * 4.1868,
+                    Stm67TQH(tF, 0.0) * 2.326,
+                    kUnitRoundTrip,
+                    at + " liquid");
+        expectState(c.vapourLine[i],
+                    c.vapourLine[i].T,
+                    Stm67TQS(tF, 1.0) * 4.1868,
+                    Stm67TQH(tF, 1.0) * 2.326,
+                    kUnitRoundTrip,
+                    at + " vapour");
     }
     EXPECT_NEAR(c.liquidLine.back().T, (705.47 + 459.67) * 0.5555555555555556, 1e-9);
     EXPECT_NEAR(c.liquidLine.front().T, 273.15, 1e-9);
 }
 
-TEST(SteamChartLines, If97IsobarsAreTheCoresStates)
-{
+TEST(SteamChartLines, If97IsobarsAreTheCoresStates) {
     const SteamChartLines c = SteamChartLines::compute(false, 0);
     ASSERT_EQ(c.isobars.size(), 6u);  // 0.001 to 100 MPa
     if97::IF97State st;
@@ -120,8 +124,7 @@ TEST(SteamChartLines, If97IsobarsAreTheCoresStates)
     }
 }
 
-TEST(SteamChartLines, QualityLinesAreTheCoresWetStates)
-{
+TEST(SteamChartLines, QualityLinesAreTheCoresWetStates) {
     for (const bool ifc67 : {false, true}) {
         const SteamChartLines c = SteamChartLines::compute(ifc67, 0);
         ASSERT_EQ(c.qualityLines.size(), kChartQualities.size());
@@ -145,24 +148,24 @@ TEST(SteamChartLines, QualityLinesAreTheCoresWetStates)
     }
 }
 
-TEST(SteamChartLines, IsobarPressuresAreRoundInTheFormsUnit)
-{
+TEST(SteamChartLines, IsobarPressuresAreRoundInTheFormsUnit) {
     struct Row {
         int unit;
         std::vector<double> shown;  // the isobars in that unit
     };
     const Row rows[] = {
-        {0, {0.001, 0.01, 0.1, 1, 10, 100}},     // MPa
-        {1, {0.1, 1, 10, 100, 1000, 10000}},     // psia
-        {5, {0.01, 0.1, 1, 10, 100, 1000}},      // Bar
-        {4, {0.01, 0.1, 1, 10, 100}},            // Atm (1000 Atm is above 100 MPa)
-        {2, {1e-7, 100, 1000, 10000}},           // psig: 14.7 psia, then spread at least 3x
+        {0, {0.001, 0.01, 0.1, 1, 10, 100}},  // MPa
+        {1, {0.1, 1, 10, 100, 1000, 10000}},  // psia
+        {5, {0.01, 0.1, 1, 10, 100, 1000}},   // Bar
+        {4, {0.01, 0.1, 1, 10, 100}},         // Atm (1000 Atm is above 100 MPa)
+        {2, {1e-7, 100, 1000, 10000}},        // psig: 14.7 psia, then spread at least 3x
     };
     for (const Row& row : rows) {
         const std::vector<double> p = isobarPressures(row.unit, 6e-4, 100.0);
         ASSERT_EQ(p.size(), row.shown.size()) << row.unit;
         for (std::size_t i = 0; i < p.size(); ++i) {
-            EXPECT_NEAR(fromInternal(p[i], PropertyKind::Pressure, row.unit), row.shown[i], std::max(1.0, row.shown[i]) * 1e-9)
+            EXPECT_NEAR(
+                fromInternal(p[i], PropertyKind::Pressure, row.unit), row.shown[i], std::max(1.0, row.shown[i]) * 1e-9)
                 << row.unit << " " << i;
             if (i > 0) {
                 EXPECT_GE(p[i], 3.0 * p[i - 1]);
@@ -171,15 +174,14 @@ TEST(SteamChartLines, IsobarPressuresAreRoundInTheFormsUnit)
     }
 }
 
-TEST(SteamChartCache, ComputesAgainOnlyForAnotherFormulationOrPressureUnit)
-{
+TEST(SteamChartCache, ComputesAgainOnlyForAnotherFormulationOrPressureUnit) {
     SteamChartCache cache;
     const SteamChartLines& a = cache.lines(false, 0);
     const double first = a.isobars.front().value;
     const SteamChartLines& b = cache.lines(false, 0);
     EXPECT_EQ(&a, &b);
     EXPECT_EQ(b.isobars.front().value, first);
-    EXPECT_FALSE(cache.lines(true, 0).liquidLine == std::vector<ChartState>{} );
+    EXPECT_FALSE(cache.lines(true, 0).liquidLine == std::vector<ChartState>{});
     EXPECT_TRUE(cache.lines(true, 0).ifc67);
     EXPECT_NEAR(fromInternal(cache.lines(true, 1).isobars.front().value, PropertyKind::Pressure, 1), 0.1, 1e-12);
 }
@@ -187,8 +189,7 @@ TEST(SteamChartCache, ComputesAgainOnlyForAnotherFormulationOrPressureUnit)
 // ---------------------------------------------------------------------------------------------
 // Points
 
-CStatePoint point(double T, double s, double h, double v, const std::string& label)
-{
+CStatePoint point(double T, double s, double h, double v, const std::string& label) {
     CStatePoint p;
     p.setValue(kTemperature, T);
     p.setValue(kEntropy, s);
@@ -198,8 +199,7 @@ CStatePoint point(double T, double s, double h, double v, const std::string& lab
     return p;
 }
 
-TEST(SteamChartScene, PointsOfTheDocument)
-{
+TEST(SteamChartScene, PointsOfTheDocument) {
     CCalvexDoc doc;
     EXPECT_FALSE(buildChartScene(doc, documentFormats(doc), false, std::nullopt).current.has_value());  // not computed
     doc.CurrentPoint() = point(500.0, 6.5, 2900.0, 0.2, "A");
@@ -220,8 +220,7 @@ TEST(SteamChartScene, PointsOfTheDocument)
     EXPECT_FALSE(s.expansion.has_value());
 }
 
-TEST(SteamChartScene, ExpansionEndsOnTheIsentrope)
-{
+TEST(SteamChartScene, ExpansionEndsOnTheIsentrope) {
     // 10 MPa, 800 K to 0.1 MPa: the isentropic end is the state at 0.1 MPa and the start's entropy.
     for (const bool ifc67 : {false, true}) {
         if97::IF97State st;
@@ -252,8 +251,7 @@ TEST(SteamChartScene, ExpansionEndsOnTheIsentrope)
 // ---------------------------------------------------------------------------------------------
 // Axes
 
-TEST(ChartAxes, RoundTicks)
-{
+TEST(ChartAxes, RoundTicks) {
     struct Row {
         double min, max;
         int ticks;
@@ -262,10 +260,10 @@ TEST(ChartAxes, RoundTicks)
     const Row rows[] = {
         {273.15, 1073.15, 8, 200, 1100, 100},
         {0, 4160, 8, 0, 4500, 500},
-        {-0.0001, 11.7, 6, 0, 12, 2},       // a liquid's entropy just below 0 does not open a step
-        {32.0, 1472.0, 8, 0, 1600, 200},    // deg F
-        {0.0, 2.8, 6, 0, 3.0, 0.5},         // Btu/lb/F
-        {5.0, 5.0, 6, 5.0, 6.0, 0.2},       // one value: a unit wide
+        {-0.0001, 11.7, 6, 0, 12, 2},     // a liquid's entropy just below 0 does not open a step
+        {32.0, 1472.0, 8, 0, 1600, 200},  // deg F
+        {0.0, 2.8, 6, 0, 3.0, 0.5},       // Btu/lb/F
+        {5.0, 5.0, 6, 5.0, 6.0, 0.2},     // one value: a unit wide
     };
     for (const Row& r : rows) {
         const AxisRange a = niceAxis(r.min, r.max, r.ticks);
@@ -282,8 +280,7 @@ TEST(ChartAxes, RoundTicks)
     EXPECT_EQ(tickText(-0.0, 0.5), "0.0");
 }
 
-TEST(ChartAxes, ValuesTitlesAndLabelsInTheFormsUnits)
-{
+TEST(ChartAxes, ValuesTitlesAndLabelsInTheFormsUnits) {
     PropertyFormats f;
     for (int p = 0; p < kPropertyCount; ++p) {
         f.kinds[static_cast<std::size_t>(p)] = propertyKind(p);

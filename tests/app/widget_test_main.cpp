@@ -10,16 +10,14 @@
 
 namespace calvex::test {
 
-QString settingsDir()
-{
+QString settingsDir() {
     static QTemporaryDir dir;
     return dir.path();
 }
 
 }  // namespace calvex::test
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     const QString dir = calvex::test::settingsDir();
     qputenv("XDG_CONFIG_HOME", dir.toLocal8Bit());

@@ -16,8 +16,7 @@ namespace calvex::test {
 QString settingsDir();
 
 // Removes every value of the program's settings.
-inline void clearSettings()
-{
+inline void clearSettings() {
     QSettings s(QStringLiteral("Orlesk"), QStringLiteral("Calvex"));
     s.clear();
     s.sync();
@@ -25,20 +24,18 @@ inline void clearSettings()
 
 // Answers prompts from queues and records every message shown.
 class ScriptedPrompts final : public UserPrompts {
-public:
+  public:
     void message(QWidget*, const QString& text) override { messages.append(text); }
     Answer askYesNo(QWidget*, const QString& text) override { return next(text); }
     Answer askYesNoCancel(QWidget*, const QString& text) override { return next(text); }
     QString openFileName(QWidget*, const QString&) override { return takePath(); }
-    QString saveFileName(QWidget*, const QString& suggested, const QString&) override
-    {
+    QString saveFileName(QWidget*, const QString& suggested, const QString&) override {
         suggestions.append(suggested);
         return takePath();
     }
     // A dialog is handed to `dialogHandler`, which fills it in and answers; without one the
     // dialog counts as cancelled. It is never shown.
-    bool runDialog(QDialog& dialog) override
-    {
+    bool runDialog(QDialog& dialog) override {
         ++dialogs;
         return dialogHandler ? dialogHandler(dialog) : false;
     }
@@ -51,9 +48,8 @@ public:
     std::function<bool(QDialog&)> dialogHandler;
     int dialogs = 0;
 
-private:
-    Answer next(const QString& text)
-    {
+  private:
+    Answer next(const QString& text) {
         questions.append(text);
         if (answers.empty()) {
             return Answer::Cancel;
@@ -62,8 +58,7 @@ private:
         answers.pop_front();
         return a;
     }
-    QString takePath()
-    {
+    QString takePath() {
         if (paths.empty()) {
             return {};
         }

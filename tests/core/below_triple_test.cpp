@@ -20,8 +20,8 @@ namespace if97 {
 namespace {
 
 // Tolerance tiers.
-constexpr double kRefinedT = 1e-6;   // K: a refined (p,h) / (p,s) temperature against the (p,T) one
-constexpr double kBackwardT = 0.03;  // K: the region 2a T(p,h) backward equation (IF97 permits 10 mK; 17 mK here)
+constexpr double kRefinedT = 1e-6;     // K: a refined (p,h) / (p,s) temperature against the (p,T) one
+constexpr double kBackwardT = 0.03;    // K: the region 2a T(p,h) backward equation (IF97 permits 10 mK; 17 mK here)
 constexpr double kReproducedH = 1e-6;  // kJ/kg: h(p, T) of a refined (p,h) result
 constexpr double kReproducedS = 1e-8;  // kJ/(kg K): s(p, T) of a refined (p,s) result
 
@@ -137,8 +137,18 @@ struct Vapour {
 // Region 2 states of the range below 611.213 Pa, 273.15 K included.  1e-7 MPa, 15.7447 kJ/(kg K)
 // is the fuzzing finding whose fast (p,s) temperature was 194.58 K for 984.18 K.
 constexpr Vapour kVapours[] = {
-    {1e-7, 273.15}, {1e-7, 273.2}, {1e-7, 500.0}, {1e-7, 984.18}, {1e-7, 1073.15}, {1e-6, 273.15},
-    {1e-6, 650.0},  {1e-5, 273.15}, {1e-5, 372.0}, {1e-4, 300.0}, {1e-4, 1000.0}, {6.1e-4, 273.15},
+    {1e-7, 273.15},
+    {1e-7, 273.2},
+    {1e-7, 500.0},
+    {1e-7, 984.18},
+    {1e-7, 1073.15},
+    {1e-6, 273.15},
+    {1e-6, 650.0},
+    {1e-5, 273.15},
+    {1e-5, 372.0},
+    {1e-4, 300.0},
+    {1e-4, 1000.0},
+    {6.1e-4, 273.15},
     {6.1e-4, 800.0},
 };
 
@@ -194,7 +204,6 @@ TEST(BelowTriple, FuzzingFindingOfTheFastEntropyMode) {
     region2(1e-7, fast.temperature(), kMaskS, back);
     EXPECT_NEAR(back.s, 15.7447, kReproducedS);
 }
-
 
 // At the lowest accepted h and s below 611.213 Pa (the region 2 values at 273.15 K) the result is
 // 273.15 K or above, never a refinement step below the range (the sweep found 273.1499999949 K).

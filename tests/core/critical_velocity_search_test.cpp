@@ -80,8 +80,11 @@ TEST(CriticalVelocitySearch, AgreesWithTheSearchInRounds) {
             EXPECT_LT(rel, kPathFlip) << p << " MPa, x " << x;
         }
     }
-    std::printf("critical velocity: %d states, largest relative difference %.3g, %d beyond %.0e\n", states, worst,
-                beyond, kSameSearch);
+    std::printf("critical velocity: %d states, largest relative difference %.3g, %d beyond %.0e\n",
+                states,
+                worst,
+                beyond,
+                kSameSearch);
     EXPECT_LE(beyond, kPathFlipShare * states);
 }
 

@@ -37,7 +37,7 @@ double velocity(double p, double x) {
 // maximised over the throat pressure by a scan and a golden-section search; the stagnation pressure
 // whose maximum lies at p is found by bisection.  All states are evaluated with refinement.
 class BruteForce {
-public:
+  public:
     explicit BruteForce(double s) : s_(s) {}
 
     double velocity(double p) {
@@ -51,7 +51,7 @@ public:
         return std::sqrt(2000.0 * (h(p0) - h(p)));
     }
 
-private:
+  private:
     double h(double pt) {
         st_.computePS(pt, s_, kMaskH | kMaskV, 0);
         v_ = st_.volume();
@@ -123,7 +123,8 @@ TEST(CriticalVelocity, DecreasesAsQualityFalls) {
 // Over a grid of wet states the velocity is finite and positive and agrees with the equilibrium
 // throat velocity v sqrt(-(dp/dv)_s), which the maximum of the mass flux satisfies.
 TEST(CriticalVelocity, GridOfWetStates) {
-    const double ps[] = {0.00963106, 0.02, 0.05, 0.1, 0.3, 1.0, 3.0, 6.0, 10.0, 12.0, 14.0, 15.0, 16.0, 16.36387261007895};
+    const double ps[] = {
+        0.00963106, 0.02, 0.05, 0.1, 0.3, 1.0, 3.0, 6.0, 10.0, 12.0, 14.0, 15.0, 16.0, 16.36387261007895};
     const double xs[] = {0.25, 0.3, 0.5, 0.7, 0.9, 0.95, 0.99, 0.995, 0.999, 0.9995, 0.9999, 0.99995, 0.99999};
     for (double p : ps) {
         for (double x : xs) {
@@ -143,10 +144,19 @@ TEST(CriticalVelocity, GridOfWetStates) {
 // 16.36387 MPa, x = 0.999) and states whose isentrope reaches the saturated-vapour line just above p
 // (494 instead of 471 m/s at 1 MPa, x = 0.99999).
 TEST(CriticalVelocity, AgreesWithBruteForce) {
-    struct Row { double p, x; };
-    const Row rows[] = {{16.36387261007895, 0.999}, {1.0, 0.99999}, {14.0, 0.995}, {15.0, 0.9995},
-                        {0.00963106, 0.25},         {1.0, 0.9},     {16.0, 0.3},   {0.1, 0.9999},
-                        {5.0, 0.99995},             {12.0, 0.7}};
+    struct Row {
+        double p, x;
+    };
+    const Row rows[] = {{16.36387261007895, 0.999},
+                        {1.0, 0.99999},
+                        {14.0, 0.995},
+                        {15.0, 0.9995},
+                        {0.00963106, 0.25},
+                        {1.0, 0.9},
+                        {16.0, 0.3},
+                        {0.1, 0.9999},
+                        {5.0, 0.99995},
+                        {12.0, 0.7}};
     for (const Row r : rows) {
         const Wet w = wet(r.p, r.x);
         const double v = criticalVelocity(r.p, w.h, w.s, r.x);

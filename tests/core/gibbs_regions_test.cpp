@@ -79,11 +79,11 @@ TEST(GibbsRegions, InternalEnergyFromHAndV) {
         double p, T, u;
     };
     const Row rows[] = {
-        {region1, 3, 300, 0.112324818e3},      // IF97 Table 5
-        {region1, 80, 300, 0.106448356e3},     // IF97 Table 5
+        {region1, 3, 300, 0.112324818e3},       // IF97 Table 5
+        {region1, 80, 300, 0.106448356e3},      // IF97 Table 5
         {region2, 0.0035, 700, 0.301262819e4},  // IF97 Table 15
-        {region2, 30, 700, 0.246861076e4},     // IF97 Table 15
-        {region5, 8, 2000, 0.565785774e4},     // region 5, 1997 coefficients
+        {region2, 30, 700, 0.246861076e4},      // IF97 Table 15
+        {region5, 8, 2000, 0.565785774e4},      // region 5, 1997 coefficients
     };
     for (const Row& row : rows) {
         Properties out{};

@@ -55,9 +55,18 @@ struct Tally {
     std::vector<std::string> failures;
     void fail(Pair pair, const IF97State& ref, const IF97State& st, const char* what) {
         char buf[300];
-        std::snprintf(buf, sizeof buf, "%s %s: p=%.12g T=%.12g x=%.9g -> status %d p=%.12g T=%.12g x=%.9g",
-                      kPairNames[static_cast<int>(pair)], what, ref.pressure(), ref.temperature(), ref.quality(),
-                      st.status(), st.pressure(), st.temperature(), st.quality());
+        std::snprintf(buf,
+                      sizeof buf,
+                      "%s %s: p=%.12g T=%.12g x=%.9g -> status %d p=%.12g T=%.12g x=%.9g",
+                      kPairNames[static_cast<int>(pair)],
+                      what,
+                      ref.pressure(),
+                      ref.temperature(),
+                      ref.quality(),
+                      st.status(),
+                      st.pressure(),
+                      st.temperature(),
+                      st.quality());
         failures.emplace_back(buf);
     }
     void report(const char* grid) const {
@@ -91,18 +100,10 @@ void inputsOf(Pair pair, const IF97State& st, double& a, double& b) {
 
 void compute(Pair pair, IF97State& st, double a, double b) {
     switch (pair) {
-        case Pair::HS:
-            st.computeHS(a, b, kProps);
-            return;
-        case Pair::TS:
-            st.computeTS(a, b, kProps);
-            return;
-        case Pair::PV:
-            st.computePV(a, b, kProps);
-            return;
-        case Pair::TV:
-            st.computeTV(a, b, kProps);
-            return;
+        case Pair::HS: st.computeHS(a, b, kProps); return;
+        case Pair::TS: st.computeTS(a, b, kProps); return;
+        case Pair::PV: st.computePV(a, b, kProps); return;
+        case Pair::TV: st.computeTV(a, b, kProps); return;
     }
 }
 
@@ -156,12 +157,9 @@ Conditioning conditioning(Pair pair, const IF97State& ref) {
     switch (pair) {
         case Pair::HS:  // dh = v dp along the isentrope; MPa m3/kg = 1000 kJ/kg
             return {kTolInput * std::max(std::fabs(g.h), 100.0) / (1000.0 * g.v), 0.0};
-        case Pair::TS:
-            return {kTolInput * std::max(std::fabs(g.s), 1.0) / (1000.0 * std::fabs(g.vT)), 0.0};
-        case Pair::TV:
-            return {kTolInput * g.v / std::fabs(g.vp), 0.0};
-        case Pair::PV:
-            return {0.0, kTolInput * g.v / std::fabs(g.vT)};
+        case Pair::TS: return {kTolInput * std::max(std::fabs(g.s), 1.0) / (1000.0 * std::fabs(g.vT)), 0.0};
+        case Pair::TV: return {kTolInput * g.v / std::fabs(g.vp), 0.0};
+        case Pair::PV: return {0.0, kTolInput * g.v / std::fabs(g.vT)};
     }
     return {0.0, 0.0};
 }

@@ -57,9 +57,15 @@ TEST(StateDerived, InternalEnergyTables5And15AndRegion5) {
         double p, T, u;
     };
     const Row rows[] = {
-        {3, 300, 0.112324818e3},      {80, 300, 0.106448356e3},     {3, 500, 0.971934985e3},   // Table 5
-        {0.0035, 300, 0.241169160e4}, {0.0035, 700, 0.301262819e4}, {30, 700, 0.246861076e4},  // Table 15
-        {0.5, 1500, 0.452748654e4},   {8, 1500, 0.451397105e4},     {8, 2000, 0.565785774e4},  // region 5
+        {3, 300, 0.112324818e3},
+        {80, 300, 0.106448356e3},
+        {3, 500, 0.971934985e3},  // Table 5
+        {0.0035, 300, 0.241169160e4},
+        {0.0035, 700, 0.301262819e4},
+        {30, 700, 0.246861076e4},  // Table 15
+        {0.5, 1500, 0.452748654e4},
+        {8, 1500, 0.451397105e4},
+        {8, 2000, 0.565785774e4},  // region 5
     };
     for (const Row& r : rows) {
         IF97State st;
@@ -71,8 +77,8 @@ TEST(StateDerived, InternalEnergyTables5And15AndRegion5) {
 // cv against the definition (du/dT)_v, by central differences through the (T,v) operation, in
 // every region; and cv < cp.
 TEST(StateDerived, CvIsTheSlopeOfUAtConstantVolume) {
-    const double states[][2] = {{3, 300},  {80, 500},  {0.0035, 700}, {30, 700},
-                                {25, 650}, {40, 700},  {0.5, 1500},   {8, 2000}};
+    const double states[][2] = {
+        {3, 300}, {80, 500}, {0.0035, 700}, {30, 700}, {25, 650}, {40, 700}, {0.5, 1500}, {8, 2000}};
     for (const auto& s : states) {
         IF97State st;
         st.computePT(s[0], s[1], kMaskAll | kMaskCv);

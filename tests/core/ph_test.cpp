@@ -191,7 +191,9 @@ TEST(ComputePH, Region3) {
     EXPECT_EQ(st.volume(), kVc);
 
     // IF97 Table 33 states: (650 K, 500 kg/m3) and (750 K, 500 kg/m3), both above 22.064 MPa.
-    struct Row { double T, v; };
+    struct Row {
+        double T, v;
+    };
     for (const Row r : {Row{650.0, 1.0 / 500.0}, Row{750.0, 1.0 / 500.0}, Row{650.0, 1.0 / 200.0}}) {
         Properties o{};
         region3(r.v, r.T, kMaskP | kMaskH, o);
@@ -219,7 +221,9 @@ TEST(Region3Iteration, UnreachableEnthalpyGivesTheCode) {
 // Region 5: the secant iteration from the fitted start value reproduces the (p,T) state.
 TEST(ComputePH, Region5) {
     // The 1997 region 5 check states (IF97-tables section 6).
-    struct Row { double p, T; };
+    struct Row {
+        double p, T;
+    };
     IF97State st;
     for (const Row r : {Row{0.5, 1500.0}, Row{8.0, 1500.0}, Row{8.0, 2000.0}, Row{1e-6, 2200.0}, Row{10.0, 1074.0}}) {
         const Properties o = at(region5, r.p, r.T);

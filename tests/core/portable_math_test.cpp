@@ -16,12 +16,12 @@ namespace {
 namespace pm = portable_math;
 
 // Tolerance tiers, in units in the last place of the correctly rounded result.
-constexpr double kUlpBound = 0.52;  // every finite result, normal or subnormal
+constexpr double kUlpBound = 0.52;                // every finite result, normal or subnormal
 constexpr long double kTableRelative = 0x1p-62L;  // tables against the long double evaluation
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr int kSamples = 1000000;     // per domain of exp and log
+constexpr int kSamples = 1000000;    // per domain of exp and log
 constexpr int kPowSamples = 400000;  // per domain of pow (the long double pow is slow)
 
 // |got - ref| in units of the last place of a double near ref.
@@ -404,11 +404,13 @@ TEST(PortableMathTables, LogTable) {
         const auto& e = table[j];
         const long double centre = 1.0L + static_cast<long double>(j) / 128.0L;
         // c is 1/centre rounded to a multiple of 2^-10 (exactly 1 at the centre 1).
-        const double c = j == 0 ? 1.0 : std::ldexp(std::nearbyint(std::ldexp(1.0 / static_cast<double>(centre), 10)), -10);
+        const double c =
+            j == 0 ? 1.0 : std::ldexp(std::nearbyint(std::ldexp(1.0 / static_cast<double>(centre), 10)), -10);
         EXPECT_EQ(e.c, c) << "j = " << j;
         const long double value = j < 53 ? -std::log(static_cast<long double>(e.c)) : -std::log(2.0L * e.c);
         EXPECT_EQ(e.hi, std::ldexp(std::nearbyint(std::ldexp(e.hi, 42)), -42)) << "hi of j = " << j << " not on 2^-42";
-        EXPECT_LE(std::fabs((static_cast<long double>(e.hi) + e.lo) - value), kTableRelative * (std::fabs(value) + 0x1p-60L))
+        EXPECT_LE(std::fabs((static_cast<long double>(e.hi) + e.lo) - value),
+                  kTableRelative * (std::fabs(value) + 0x1p-60L))
             << "j = " << j;
     }
     EXPECT_LE(std::fabs((static_cast<long double>(pm::detail::kLn2Hi) + pm::detail::kLn2Lo) - std::log(2.0L)),
@@ -423,8 +425,9 @@ TEST(PortableMathTables, Exp2Table) {
         EXPECT_LE(std::fabs((static_cast<long double>(table[j].hi) + table[j].lo) - value), kTableRelative * value)
             << "j = " << j;
     }
-    EXPECT_LE(std::fabs((static_cast<long double>(pm::detail::kLn2NHi) + pm::detail::kLn2NLo) - std::log(2.0L) / 128.0L),
-              kTableRelative / 128.0L);
+    EXPECT_LE(
+        std::fabs((static_cast<long double>(pm::detail::kLn2NHi) + pm::detail::kLn2NLo) - std::log(2.0L) / 128.0L),
+        kTableRelative / 128.0L);
 }
 
 }  // namespace

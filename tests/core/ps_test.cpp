@@ -26,7 +26,7 @@ namespace {
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr double kRefinedT = 1e-6;  // K; s within 1e-9 gives T within T/cp * 1e-9
+constexpr double kRefinedT = 1e-6;   // K; s within 1e-9 gives T within T/cp * 1e-9
 constexpr double kRefineS1 = 1e-10;  // kJ/(kg K), region 1
 constexpr double kRefineS2 = 1e-9;   // kJ/(kg K), regions 2 and 5
 constexpr double kStep = 1e-8;       // kJ/(kg K), an input this far beyond a limit
@@ -78,10 +78,16 @@ TEST(ComputePS, RangeChecksAndIsothermLimits) {
 // Valid states near 2273.15 K between 0.109 and 0.144 MPa, and region 5 states below 0.00084 MPa,
 // were refused or misplaced by the fitted isotherm entropies; they are region 5.
 TEST(ComputePS, Region5StatesWhereTheFitsStray) {
-    struct Row { double p, T; };
+    struct Row {
+        double p, T;
+    };
     IF97State st;
-    for (const Row r : {Row{0.12, 2240.0}, Row{0.14, 2260.0}, Row{0.11, 2272.0}, Row{0.0005, 1500.0},
-                        Row{1e-5, 1100.0}, Row{1e-7, 2000.0}}) {
+    for (const Row r : {Row{0.12, 2240.0},
+                        Row{0.14, 2260.0},
+                        Row{0.11, 2272.0},
+                        Row{0.0005, 1500.0},
+                        Row{1e-5, 1100.0},
+                        Row{1e-7, 2000.0}}) {
         const Properties o = at(region5, r.p, r.T);
         st.computePS(r.p, o.s, kMaskAll, 0);
         ASSERT_EQ(st.status(), 0) << r.p << " " << r.T;
@@ -142,12 +148,12 @@ TEST(ComputePS, BackwardOnlyAndRefined) {
         double tol;
     };
     const Row rows[] = {
-        {3.0, 0.5, 0.307842258e3, region1, kRefineS1},   // IF97 Table 9
-        {80.0, 3.0, 0.565899909e3, region1, kRefineS1},  // IF97 Table 9
-        {0.1, 7.5, 0.399517097e3, region2, kRefineS2},   // IF97 Table 29
-        {8.0, 6.0, 0.600484040e3, region2, kRefineS2},   // IF97 Table 29
-        {20.0, 5.75, 0.697992849e3, region2, kRefineS2}, // IF97 Table 29
-        {80.0, 5.75, 0.949017998e3, region2, kRefineS2}, // IF97 Table 29
+        {3.0, 0.5, 0.307842258e3, region1, kRefineS1},    // IF97 Table 9
+        {80.0, 3.0, 0.565899909e3, region1, kRefineS1},   // IF97 Table 9
+        {0.1, 7.5, 0.399517097e3, region2, kRefineS2},    // IF97 Table 29
+        {8.0, 6.0, 0.600484040e3, region2, kRefineS2},    // IF97 Table 29
+        {20.0, 5.75, 0.697992849e3, region2, kRefineS2},  // IF97 Table 29
+        {80.0, 5.75, 0.949017998e3, region2, kRefineS2},  // IF97 Table 29
     };
     IF97State st;
     for (const auto& r : rows) {
@@ -185,7 +191,9 @@ TEST(ComputePS, Region3) {
     ASSERT_EQ(st.status(), 0);
     EXPECT_EQ(st.temperature(), kTc);
     EXPECT_EQ(st.volume(), kVc);
-    struct Row { double T, v; };
+    struct Row {
+        double T, v;
+    };
     for (const Row r : {Row{650.0, 1.0 / 500.0}, Row{750.0, 1.0 / 500.0}, Row{650.0, 1.0 / 200.0}}) {
         Properties o{};
         region3(r.v, r.T, kMaskP | kMaskS, o);  // IF97 Table 33 states

@@ -33,10 +33,14 @@ struct Pair {
     const char* name;
 };
 constexpr Pair kPairs[] = {
-    {Q::Pressure, Q::Enthalpy, "(p,h)"},    {Q::Pressure, Q::Entropy, "(p,s)"},
-    {Q::Enthalpy, Q::Entropy, "(h,s)"},     {Q::Temperature, Q::Entropy, "(T,s)"},
-    {Q::Pressure, Q::Volume, "(p,v)"},      {Q::Temperature, Q::Volume, "(T,v)"},
-    {Q::Temperature, Q::Enthalpy, "(T,h)"}, {Q::Pressure, Q::Temperature, "(p,T)"},
+    {Q::Pressure, Q::Enthalpy, "(p,h)"},
+    {Q::Pressure, Q::Entropy, "(p,s)"},
+    {Q::Enthalpy, Q::Entropy, "(h,s)"},
+    {Q::Temperature, Q::Entropy, "(T,s)"},
+    {Q::Pressure, Q::Volume, "(p,v)"},
+    {Q::Temperature, Q::Volume, "(T,v)"},
+    {Q::Temperature, Q::Enthalpy, "(T,h)"},
+    {Q::Pressure, Q::Temperature, "(p,T)"},
 };
 
 // Start values off by about the backward equations' accuracy: 25 mK and 0.01 %.

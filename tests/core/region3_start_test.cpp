@@ -107,8 +107,10 @@ TEST(Region3Start, PhAndPsStartsWithinTheirAccuracy) {
     double worstT[2] = {};
     double worstV[2] = {};
     forRegion3States([&](const State3& st) {
-        const double errs[4] = {std::fabs(backwardT3ph(st.p, st.h) - st.T), std::fabs(backwardV3ph(st.p, st.h) / st.v - 1.0),
-                                std::fabs(backwardT3ps(st.p, st.s) - st.T), std::fabs(backwardV3ps(st.p, st.s) / st.v - 1.0)};
+        const double errs[4] = {std::fabs(backwardT3ph(st.p, st.h) - st.T),
+                                std::fabs(backwardV3ph(st.p, st.h) / st.v - 1.0),
+                                std::fabs(backwardT3ps(st.p, st.s) - st.T),
+                                std::fabs(backwardV3ps(st.p, st.s) / st.v - 1.0)};
         for (int k = 0; k < 2; ++k) {
             worstT[k] = std::max(worstT[k], errs[2 * k]);
             worstV[k] = std::max(worstV[k], errs[2 * k + 1]);
@@ -118,8 +120,11 @@ TEST(Region3Start, PhAndPsStartsWithinTheirAccuracy) {
         EXPECT_LE(errs[2], kSr303T) << st.p << " MPa, " << st.T << " K";
         EXPECT_LE(errs[3], kSr303V) << st.p << " MPa, " << st.T << " K";
     });
-    std::printf("T(p,h) %.3g K, v(p,h) %.3g; T(p,s) %.3g K, v(p,s) %.3g (largest errors)\n", worstT[0], worstV[0],
-                worstT[1], worstV[1]);
+    std::printf("T(p,h) %.3g K, v(p,h) %.3g; T(p,s) %.3g K, v(p,s) %.3g (largest errors)\n",
+                worstT[0],
+                worstV[0],
+                worstT[1],
+                worstV[1]);
 }
 
 // The (v, T) Newton iterations of (p,h) and (p,s) reach the grid state in a few evaluations, with
@@ -144,7 +149,10 @@ TEST(Region3Start, PhAndPsNewtonStepsStaySmall) {
         }
     });
     std::printf("(p,h): at most %d, (p,s): at most %d Helmholtz evaluations over %d states, %d refused\n",
-                worst[0], worst[1], states, refused);
+                worst[0],
+                worst[1],
+                states,
+                refused);
     EXPECT_LE(worst[0], 6);
     EXPECT_LE(worst[1], 6);
 }

@@ -86,10 +86,10 @@ struct SearchRow {
 // States where the fitted bounds alone miss the root, and states near the
 // critical point where the pressure hardly depends on v.
 constexpr SearchRow kHardStates[] = {
-    {20.0, 630.0, kSideLiquid},    // compressed liquid below Tc: cubic bound below the quadratic one
-    {25.0, 660.0, kSideVapour},    // above pc, volume beyond the fitted upper bound
-    {22.07, 647.1, kSideVapour},   // just above the critical point, beyond the fitted upper bound
-    {21.9, 660.0, kSideVapour},    // below pc above Tc: the liquid-side cubic lies above the root
+    {20.0, 630.0, kSideLiquid},   // compressed liquid below Tc: cubic bound below the quadratic one
+    {25.0, 660.0, kSideVapour},   // above pc, volume beyond the fitted upper bound
+    {22.07, 647.1, kSideVapour},  // just above the critical point, beyond the fitted upper bound
+    {21.9, 660.0, kSideVapour},   // below pc above Tc: the liquid-side cubic lies above the root
     {22.0641, 647.096, kSideVapour},
     {22.065, 647.09, kSideVapour},
     {22.0645, 647.2, kSideVapour},

@@ -27,14 +27,14 @@
 namespace if97 {
 namespace {
 
-constexpr double kTolT12 = 1e-6;      // K
-constexpr double kTolT5 = 2e-6;       // K
-constexpr double kTolT3 = 1e-6;       // K
-constexpr double kTolV = 1e-7;        // relative
-constexpr double kTolWet = 1e-12;     // x absolute, v relative
-constexpr double kTolTB23 = 5e-3;     // K, region 3 next to B23
-constexpr double kTolVB23 = 5e-4;     // relative, IF97 permissible inconsistency in v at B23
-constexpr double kNearB23 = 0.01;     // K
+constexpr double kTolT12 = 1e-6;   // K
+constexpr double kTolT5 = 2e-6;    // K
+constexpr double kTolT3 = 1e-6;    // K
+constexpr double kTolV = 1e-7;     // relative
+constexpr double kTolWet = 1e-12;  // x absolute, v relative
+constexpr double kTolTB23 = 5e-3;  // K, region 3 next to B23
+constexpr double kTolVB23 = 5e-4;  // relative, IF97 permissible inconsistency in v at B23
+constexpr double kNearB23 = 0.01;  // K
 constexpr int kAllButW = kMaskAll & ~kMaskW;
 
 struct Tally {
@@ -42,8 +42,17 @@ struct Tally {
     std::vector<std::string> failures;
     void fail(const char* op, double p, double a, double b, const IF97State& st) {
         char buf[200];
-        std::snprintf(buf, sizeof buf, "%s p=%.9g in=%.9g/%.9g -> status %d T %.9g x %.9g v %.9g", op, p, a, b,
-                      st.status(), st.temperature(), st.quality(), st.volume());
+        std::snprintf(buf,
+                      sizeof buf,
+                      "%s p=%.9g in=%.9g/%.9g -> status %d T %.9g x %.9g v %.9g",
+                      op,
+                      p,
+                      a,
+                      b,
+                      st.status(),
+                      st.temperature(),
+                      st.quality(),
+                      st.volume());
         failures.push_back(buf);
     }
     void report(const char* grid) const {

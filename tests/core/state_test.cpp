@@ -66,15 +66,15 @@ struct RegionRow {
 
 TEST(StateRegions, ChoiceByPressureAndTemperature) {
     const RegionRow rows[] = {
-        {3, 300, 1},                    // IF97 Table 5 state
-        {0.0035, 300, 2},               // IF97 Table 15 state
-        {30, 700, 2},                   // below pB23(700 K) = 30.48 MPa
+        {3, 300, 1},       // IF97 Table 5 state
+        {0.0035, 300, 2},  // IF97 Table 15 state
+        {30, 700, 2},      // below pB23(700 K) = 30.48 MPa
         {31, 700, 3},
         {25, 650, 3},
-        {16.53, 623.15, 1},             // above psat(623.15 K)
+        {16.53, 623.15, 1},  // above psat(623.15 K)
         {16.52, 623.15, 2},
         {16.6, 623.16, 3},
-        {100, 1073.15, 2},              // 1073.15 K belongs to region 2
+        {100, 1073.15, 2},  // 1073.15 K belongs to region 2
         {10, std::nextafter(1073.15, 1e9), 5},
         {0.5, 1500, 5},
         {110.32, 273.15, 1},
@@ -123,10 +123,12 @@ struct EvalRow {
 
 TEST(StateCompute, EvaluatesTheChosenRegion) {
     const EvalRow rows[] = {
-        {3, 300, 1, 0.0}, {0.0035, 700, 2, 1.0}, {0.5, 1500, 5, 1.0},
-        {25, 650, 3, 1.0},  // above pc: vapour-like by definition of the search
-        {18, 630, 3, 0.0},  // below pc, above psat(630 K): liquid-like
-        {19, 640, 3, 1.0},  // below psat(640 K): vapour-like
+        {3, 300, 1, 0.0},
+        {0.0035, 700, 2, 1.0},
+        {0.5, 1500, 5, 1.0},
+        {25, 650, 3, 1.0},    // above pc: vapour-like by definition of the search
+        {18, 630, 3, 0.0},    // below pc, above psat(630 K): liquid-like
+        {19, 640, 3, 1.0},    // below psat(640 K): vapour-like
         {21.9, 650, 3, 1.0},  // below pc above Tc: vapour-like
     };
     for (const EvalRow& r : rows) {

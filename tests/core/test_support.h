@@ -41,8 +41,8 @@ inline ::testing::AssertionResult matchesPrinted(double value, double printed, i
 inline ::testing::AssertionResult relativelyNear(double value, double expected, double tolerance) {
     const double rel = std::fabs(value - expected) / std::fabs(expected);
     if (rel <= tolerance) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << value << " vs " << expected << ": relative difference " << rel
-                                         << " above " << tolerance;
+    return ::testing::AssertionFailure() << value << " vs " << expected << ": relative difference " << rel << " above "
+                                         << tolerance;
 }
 
 }  // namespace if97::test

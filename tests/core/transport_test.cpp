@@ -42,9 +42,14 @@ TEST(Viscosity, AgreesWithIAPWS2008) {
     // and at (1173.15 K, 400 kg/m3) lie far above 100 MPa, outside the
     // industrial equation's range, and are left out.
     const TransportRow rows[] = {
-        {298.15, 998, 889.735100e-6},  {373.15, 1000, 307.883622e-6},
-        {433.15, 1, 14.538324e-6},     {433.15, 1000, 217.685358e-6},  {873.15, 1, 32.619287e-6},
-        {873.15, 100, 35.802262e-6},   {873.15, 600, 77.430195e-6},    {1173.15, 1, 44.217245e-6},
+        {298.15, 998, 889.735100e-6},
+        {373.15, 1000, 307.883622e-6},
+        {433.15, 1, 14.538324e-6},
+        {433.15, 1000, 217.685358e-6},
+        {873.15, 1, 32.619287e-6},
+        {873.15, 100, 35.802262e-6},
+        {873.15, 600, 77.430195e-6},
+        {1173.15, 1, 44.217245e-6},
         {1173.15, 100, 47.640433e-6},
     };
     for (const TransportRow& r : rows) {
@@ -103,7 +108,7 @@ TEST(Transport, InputChecks) {
         {1, kNaN, status::TemperatureLow},
         {1, 2273.15, 0},
         {1, std::nextafter(2273.15, 1e9), status::TemperatureHigh},
-        {10.0, 1200, 0},                       // at 10 MPa the high-temperature range is computed
+        {10.0, 1200, 0},                         // at 10 MPa the high-temperature range is computed
         {10.1, 1073.2, status::TransportRange},  // above 10 MPa and 1073.15 K: outside the equations
         {10.1, 1073.15, 0},
         {200, kNaN, status::PressureHigh},

@@ -178,8 +178,8 @@ TEST(TwoPhase, SaturationOnlyMasksLeaveThePhasesAlone) {
         double T;
         double x;
     };
-    constexpr Row kRows[] = {{300.0, 0.0}, {400.0, 1.0}, {623.15, 0.0}, {640.0, 0.0},
-                             {640.0, 1.0}, {646.0, 0.5}, {647.096, 1.0}};
+    constexpr Row kRows[] = {
+        {300.0, 0.0}, {400.0, 1.0}, {623.15, 0.0}, {640.0, 0.0}, {640.0, 1.0}, {646.0, 0.5}, {647.096, 1.0}};
     for (const Row& row : kRows) {
         IF97State st;
         st.computeTX(row.T, row.x, kMaskP | kMaskT | kMaskX);

@@ -19,47 +19,47 @@ using OneValueFn = LPXLOPER (*)(LPXLOPER, LPXLOPER);
 using TwoValueFn = LPXLOPER (*)(LPXLOPER, LPXLOPER, LPXLOPER);
 
 class AddinModule {
- public:
-  static AddinModule& instance();
+  public:
+    static AddinModule& instance();
 
-  void* symbol(const std::string& name) const;
-  template <class F>
-  F entry(const std::string& name) const {
-    return reinterpret_cast<F>(symbol(name));
-  }
+    void* symbol(const std::string& name) const;
+    template <class F>
+    F entry(const std::string& name) const {
+        return reinterpret_cast<F>(symbol(name));
+    }
 
-  EntryFn autoOpen = nullptr;
-  EntryFn autoClose = nullptr;
-  EntryFn autoAdd = nullptr;
-  EntryFn autoRemove = nullptr;
-  InfoFn managerInfo = nullptr;
-  HelpFn steamHelp = nullptr;
-  VersionFn stmVer = nullptr;
-  VapxlSetHooksFn setHooks = nullptr;
+    EntryFn autoOpen = nullptr;
+    EntryFn autoClose = nullptr;
+    EntryFn autoAdd = nullptr;
+    EntryFn autoRemove = nullptr;
+    InfoFn managerInfo = nullptr;
+    HelpFn steamHelp = nullptr;
+    VersionFn stmVer = nullptr;
+    VapxlSetHooksFn setHooks = nullptr;
 
- private:
-  AddinModule();
-  void* handle_ = nullptr;
+  private:
+    AddinModule();
+    void* handle_ = nullptr;
 };
 
 // The platform the add-in sees in the tests: a millisecond clock that moves only when the add-in
 // sleeps (or stands still), a list of top-level windows, and a recorder of help requests.
 struct HelpRequest {
-  std::uintptr_t owner;
-  std::string file;
-  unsigned command;
+    std::uintptr_t owner;
+    std::string file;
+    unsigned command;
 };
 
 struct FakePlatform {
-  long long milliseconds = 100000;
-  bool clockStuck = false;
-  int clockReads = 0;
-  int sleeps = 0;
-  std::vector<std::pair<std::uintptr_t, std::string>> windows;
-  std::vector<HelpRequest> help;
+    long long milliseconds = 100000;
+    bool clockStuck = false;
+    int clockReads = 0;
+    int sleeps = 0;
+    std::vector<std::pair<std::uintptr_t, std::string>> windows;
+    std::vector<HelpRequest> help;
 
-  void reset();
-  VapxlHooks hooks();
+    void reset();
+    VapxlHooks hooks();
 };
 
 FakePlatform& fakePlatform();

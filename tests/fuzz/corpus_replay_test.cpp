@@ -13,8 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
 namespace {
 
-std::vector<std::filesystem::path> corpusFiles()
-{
+std::vector<std::filesystem::path> corpusFiles() {
     std::vector<std::filesystem::path> files;
     for (const auto& entry : std::filesystem::directory_iterator(FUZZ_CORPUS_DIR)) {
         if (entry.is_regular_file()) {
@@ -25,8 +24,7 @@ std::vector<std::filesystem::path> corpusFiles()
     return files;
 }
 
-TEST(FuzzCorpus, EveryInputKeepsTheInvariants)
-{
+TEST(FuzzCorpus, EveryInputKeepsTheInvariants) {
     const std::vector<std::filesystem::path> files = corpusFiles();
     ASSERT_FALSE(files.empty()) << "no inputs in " << FUZZ_CORPUS_DIR;
     for (const auto& file : files) {

@@ -23,8 +23,8 @@
 namespace {
 
 constexpr const char* kPairs[] = {"PT", "PQ", "TQ", "PH", "PS", "TP", "QP", "qt", "hP", "sp", "PX", "HS", "P", ""};
-constexpr const char* kNames[] = {"P", "T", "Q", "H", "S", "V", "C", "W", "G", "K", "M", "R", "PR",
-                                  "h", "pr", " T", "S ", "X", "", "HS"};
+constexpr const char* kNames[] = {"P", "T", "Q",  "H", "S",  "V",  "C",  "W", "G", "K",
+                                  "M", "R", "PR", "h", "pr", " T", "S ", "X", "",  "HS"};
 constexpr int kRowsMax = 48;
 constexpr int kGuard = 8;
 constexpr double kUntouched = -7.25;  // a value no call returns
@@ -91,8 +91,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t cellsMax = static_cast<std::size_t>(kRowsMax) * 64;
     std::vector<double> out(cellsMax + kGuard, kUntouched);
 
-    const std::int32_t rc = StmBatch((mode & 64) && (mode & 128) ? nullptr : pair.c_str(), props.c_str(), word,
-                                     count, nullIn ? nullptr : in1.data(), in2.data(), nullOut ? nullptr : out.data(),
+    const std::int32_t rc = StmBatch((mode & 64) && (mode & 128) ? nullptr : pair.c_str(),
+                                     props.c_str(),
+                                     word,
+                                     count,
+                                     nullIn ? nullptr : in1.data(),
+                                     in2.data(),
+                                     nullOut ? nullptr : out.data(),
                                      threads);
     if (rc < 0) {
         FUZZ_CHECK(isRefusal(rc));
@@ -112,7 +117,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             continue;
         }
         FUZZ_CHECK_MSG(!std::isnan(out[k]) && (out[k] > VAPROP_CODE_LIMIT || vapropIsErrorCode(out[k])),
-                       "cell %zu of %s/%s = %.17g", k, pair.c_str(), props.c_str(), out[k]);
+                       "cell %zu of %s/%s = %.17g",
+                       k,
+                       pair.c_str(),
+                       props.c_str(),
+                       out[k]);
         codes += out[k] > VAPROP_CODE_LIMIT ? 0 : 1;
     }
     FUZZ_CHECK(rc == codes);
@@ -120,7 +129,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Cells of pairs and names with an export, and StmProp, against their export.
     std::string straight = upper(trim(pair));
-    const bool swapped = straight == "TP" || straight == "QP" || straight == "QT" || straight == "HP" || straight == "SP";
+    const bool swapped =
+        straight == "TP" || straight == "QP" || straight == "QT" || straight == "HP" || straight == "SP";
     if (swapped) std::swap(straight[0], straight[1]);
     for (int i = 0; i < count; ++i) {
         const double a = in1[static_cast<std::size_t>(i)];
@@ -131,8 +141,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const double cell = out[static_cast<std::size_t>(i) * n + j];
             if (const fuzz::Export32* e = exportOf(straight, upper(trim(names[j])))) {
                 const double expected = e->two(u1, u2, word);
-                FUZZ_CHECK_MSG(fuzz::bitsOf(cell) == fuzz::bitsOf(expected), "%s(%.17g, %.17g, %d): cell %.17g, export %.17g",
-                               e->name, u1, u2, static_cast<int>(word), cell, expected);
+                FUZZ_CHECK_MSG(fuzz::bitsOf(cell) == fuzz::bitsOf(expected),
+                               "%s(%.17g, %.17g, %d): cell %.17g, export %.17g",
+                               e->name,
+                               u1,
+                               u2,
+                               static_cast<int>(word),
+                               cell,
+                               expected);
             }
             if (i == 0) {
                 const double one = StmProp(pair.c_str(), a, b, names[j].c_str(), word);

@@ -19,15 +19,13 @@ using calvex::ExpressionEvaluator;
 
 namespace {
 
-bool sameResult(const EvalResult& a, const EvalResult& b)
-{
+bool sameResult(const EvalResult& a, const EvalResult& b) {
     return a.ok == b.ok && (a.ok ? fuzz::bitsOf(a.value) == fuzz::bitsOf(b.value) : a.errorPos == b.errorPos);
 }
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const EvalResult r = ExpressionEvaluator::evaluate(text);
     if (!r.ok) {
@@ -52,7 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const EvalResult wrapped = ExpressionEvaluator::evaluate("(" + compact + ")");
             FUZZ_CHECK_MSG(wrapped.ok && fuzz::bitsOf(wrapped.value) == fuzz::bitsOf(r.value), "(%s)", compact.c_str());
             const EvalResult negated = ExpressionEvaluator::evaluate("-(" + compact + ")");
-            FUZZ_CHECK_MSG(negated.ok && fuzz::bitsOf(negated.value) == fuzz::bitsOf(-r.value), "-(%s)", compact.c_str());
+            FUZZ_CHECK_MSG(
+                negated.ok && fuzz::bitsOf(negated.value) == fuzz::bitsOf(-r.value), "-(%s)", compact.c_str());
         }
     }
     return 0;

@@ -32,19 +32,17 @@ struct Layout {
 };
 
 class LayoutReader {
-public:
+  public:
     explicit LayoutReader(std::span<const std::uint8_t> d) : d_(d) {}
 
-    bool skip(std::size_t n)
-    {
+    bool skip(std::size_t n) {
         if (d_.size() - pos_ < n) {
             return false;
         }
         pos_ += n;
         return true;
     }
-    bool uint(int n, std::uint64_t& v)
-    {
+    bool uint(int n, std::uint64_t& v) {
         if (d_.size() - pos_ < static_cast<std::size_t>(n)) {
             return false;
         }
@@ -56,8 +54,7 @@ public:
         return true;
     }
     // One point record: eleven doubles and a label.
-    bool record(Layout& layout)
-    {
+    bool record(Layout& layout) {
         if (!skip(88)) {
             return false;
         }
@@ -86,13 +83,12 @@ public:
     }
     std::size_t position() const { return pos_; }
 
-private:
+  private:
     std::span<const std::uint8_t> d_;
     std::size_t pos_ = 0;
 };
 
-std::optional<Layout> readLayout(std::span<const std::uint8_t> d, bool& wide)
-{
+std::optional<Layout> readLayout(std::span<const std::uint8_t> d, bool& wide) {
     Layout layout;
     LayoutReader r(d);
     std::uint64_t count = 0;
@@ -116,8 +112,7 @@ std::optional<Layout> readLayout(std::span<const std::uint8_t> d, bool& wide)
 }
 
 // A document with something in it: two stored points, a label, a format and a selection.
-void prepare(CCalvexDoc& doc)
-{
+void prepare(CCalvexDoc& doc) {
     doc.OnNewDocument();
     doc.CurrentPoint().setValue(0, 1.5);
     doc.CurrentPoint().setValue(1, 500.0);
@@ -133,8 +128,7 @@ void prepare(CCalvexDoc& doc)
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::span<const std::uint8_t> bytes(data, size);
     bool wide = false;
     const std::optional<Layout> layout = readLayout(bytes, wide);
@@ -148,7 +142,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const calvex::DocFileResult r = doc.LoadFromBytes(bytes);
     if (!wide) {
-        FUZZ_CHECK_MSG(r.ok == layout.has_value(), "loader %s, layout %s", r.ok ? "accepts" : "refuses",
+        FUZZ_CHECK_MSG(r.ok == layout.has_value(),
+                       "loader %s, layout %s",
+                       r.ok ? "accepts" : "refuses",
                        layout ? "complete" : "incomplete");
     }
     if (!r.ok) {
@@ -163,7 +159,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(!doc.IsNewDocument());
     const std::vector<std::uint8_t> saved = doc.SaveToBytes();
     if (layout && layout->canonical && !wide) {
-        FUZZ_CHECK_MSG(saved.size() == layout->bytes, "saved %zu bytes of a %zu-byte layout", saved.size(), layout->bytes);
+        FUZZ_CHECK_MSG(
+            saved.size() == layout->bytes, "saved %zu bytes of a %zu-byte layout", saved.size(), layout->bytes);
         FUZZ_CHECK(std::equal(saved.begin(), saved.end(), bytes.begin()));
     }
     CCalvexDoc again;

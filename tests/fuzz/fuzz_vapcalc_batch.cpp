@@ -28,8 +28,7 @@ struct Outcome {
     BatchStats stats;
 };
 
-Outcome runWith(const BatchConfig& config, std::string_view file, const std::vector<std::size_t>& pieces)
-{
+Outcome runWith(const BatchConfig& config, std::string_view file, const std::vector<std::size_t>& pieces) {
     Outcome o;
     std::size_t at = 0;
     std::size_t next = 0;
@@ -54,8 +53,7 @@ Outcome runWith(const BatchConfig& config, std::string_view file, const std::vec
 }
 
 // Cells of one CSV row, quotes respected.
-std::size_t cellCount(std::string_view row)
-{
+std::size_t cellCount(std::string_view row) {
     std::size_t cells = 1;
     bool quoted = false;
     for (const char c : row) {
@@ -70,8 +68,7 @@ std::size_t cellCount(std::string_view row)
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::Bytes in(data, size);
     BatchConfig config;
     const std::uint8_t mode = in.u8();
@@ -94,7 +91,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::uint64_t lines = 0;
     for (std::size_t start = 0; start < file.size();) {
         const std::size_t nl = file.find('\n', start);
-        const std::string_view line = file.substr(start, nl == std::string_view::npos ? std::string_view::npos : nl - start);
+        const std::string_view line =
+            file.substr(start, nl == std::string_view::npos ? std::string_view::npos : nl - start);
         ++lines;
         if (line.size() <= kMaxLineLength) {
             const ParsedLine p = parseBatchLine(line);
@@ -119,7 +117,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const BatchStats& s = whole.stats;
     FUZZ_CHECK(!s.readError && !s.writeError);
-    FUZZ_CHECK_MSG(s.lines == lines, "%llu lines read, %llu in the file", static_cast<unsigned long long>(s.lines),
+    FUZZ_CHECK_MSG(s.lines == lines,
+                   "%llu lines read, %llu in the file",
+                   static_cast<unsigned long long>(s.lines),
                    static_cast<unsigned long long>(lines));
     FUZZ_CHECK(s.failed <= s.states && s.malformed <= s.failed);
     FUZZ_CHECK(!whole.out.empty() && whole.out.back() == '\n');
@@ -129,7 +129,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::size_t nl = whole.out.find('\n', start);
         FUZZ_CHECK(nl != std::string::npos);
         const std::string_view row(whole.out.data() + start, nl - start);
-        FUZZ_CHECK_MSG(cellCount(row) == cells, "row '%.*s' of %zu cells", static_cast<int>(row.size()), row.data(), cells);
+        FUZZ_CHECK_MSG(
+            cellCount(row) == cells, "row '%.*s' of %zu cells", static_cast<int>(row.size()), row.data(), cells);
         ++rows;
         start = nl + 1;
     }

@@ -33,8 +33,7 @@ struct Call {
     double b;
 };
 
-Call readCall(fuzz::Bytes& in)
-{
+Call readCall(fuzz::Bytes& in) {
     Call c;
     c.e = &fuzz::kExports32[in.u8() % fuzz::kExportCount32];
     c.unitSet = fuzz::pickUnitSet(in);
@@ -43,10 +42,7 @@ Call readCall(fuzz::Bytes& in)
     return c;
 }
 
-double run(const Call& c)
-{
-    return c.e->one != nullptr ? c.e->one(c.a, c.unitSet) : c.e->two(c.a, c.b, c.unitSet);
-}
+double run(const Call& c) { return c.e->one != nullptr ? c.e->one(c.a, c.unitSet) : c.e->two(c.a, c.b, c.unitSet); }
 
 // Largest error of the IF97 backward temperatures T(p,h), T(p,s) (25 mK in region 1), and a bound of
 // the ITS-90 to IPTS-68 difference at 2273.15 K.
@@ -56,13 +52,12 @@ constexpr double kScaleDifference = 1.0;
 constexpr double kIfc67LowestK = (30.0 - 0.02 + 459.67) / 1.8;
 
 // Temperature in kelvin from a result in the set's unit.
-double kelvin(double t, int set)
-{
+double kelvin(double t, int set) {
     switch (set) {
-    case 0:
-    case 2: return (t + 459.67) / 1.8;
-    case 3: return t;
-    default: return t + 273.15;
+        case 0:
+        case 2: return (t + 459.67) / 1.8;
+        case 3: return t;
+        default: return t + 273.15;
     }
 }
 
@@ -89,8 +84,7 @@ constexpr Unit kUnits[] = {
     {'R', {1, 1, 1, 1, 1, 1, 1}, {}},
 };
 
-const Unit& unitOf(char letter)
-{
+const Unit& unitOf(char letter) {
     for (const Unit& u : kUnits) {
         if (u.letter == letter) {
             return u;
@@ -103,8 +97,7 @@ double toCore(char letter, double u, int set) { return (u + unitOf(letter).offse
 double fromCore(char letter, double c, int set) { return c * unitOf(letter).factor[set] - unitOf(letter).offset[set]; }
 
 // The same call in SIF with converted inputs, converted back, against the result in the caller's set.
-void checkUnitSet(const Call& c, double r)
-{
+void checkUnitSet(const Call& c, double r) {
     const int set = c.unitSet & 7;
     const std::int32_t sif = (c.unitSet & ~7) | 3;
     if (set == 3 || set == 7 || static_cast<std::int16_t>(sif & 0xFFFF) > 32 || !(r > VAPROP_CODE_LIMIT)) {
@@ -125,13 +118,22 @@ void checkUnitSet(const Call& c, double r)
     const bool search = !one && (c.e->name[4] == 'H' || c.e->name[4] == 'S') && c.e->name[3] == 'P';
     const double rel = !search ? 1e-9 : (c.unitSet & 8) ? 1e-4 : 1e-6;
     const double size = std::fabs(want) + unitOf(c.e->result).offset[set] + 1e-3;
-    FUZZ_CHECK_MSG(std::fabs(r - want) <= rel * size, "%s(%.17g, %.17g, %d) = %.17g, in SIF %s(%.17g, %.17g, %d) = %.17g -> %.17g",
-                   c.e->name, c.a, c.b, static_cast<int>(c.unitSet), r, c.e->name, core.a, core.b, static_cast<int>(sif), rc,
+    FUZZ_CHECK_MSG(std::fabs(r - want) <= rel * size,
+                   "%s(%.17g, %.17g, %d) = %.17g, in SIF %s(%.17g, %.17g, %d) = %.17g -> %.17g",
+                   c.e->name,
+                   c.a,
+                   c.b,
+                   static_cast<int>(c.unitSet),
+                   r,
+                   c.e->name,
+                   core.a,
+                   core.b,
+                   static_cast<int>(sif),
+                   rc,
                    want);
 }
 
-void checkResult(const Call& c, double r)
-{
+void checkResult(const Call& c, double r) {
     const int set = c.unitSet & 7;
 #define SHOW "%s(%.17g, %.17g, %d) = %.17g", c.e->name, c.a, c.b, static_cast<int>(c.unitSet), r
     FUZZ_CHECK_MSG(!std::isnan(r), SHOW);
@@ -143,31 +145,30 @@ void checkResult(const Call& c, double r)
     const bool rejectedWord = static_cast<std::int16_t>(c.unitSet & 0xFFFF) > 32 || set == 7;
     FUZZ_CHECK_MSG(!rejectedWord, SHOW);
     switch (c.e->result) {
-    case 'Q': FUZZ_CHECK_MSG(r >= 0.0 && r <= 1.0, SHOW); break;
-    case 'R': FUZZ_CHECK_MSG(r == 0.0 || r == 1.0 || r == 2.0 || r == 3.0 || r == 5.0, SHOW); break;
-    case 'V':
-    case 'C':
-    case 'W':
-    case 'G':
-    case 'K':
-    case 'M': FUZZ_CHECK_MSG(r > 0.0, SHOW); break;
-    case 'P': FUZZ_CHECK_MSG(set == 2 ? r > -14.6959488 : r > 0.0, SHOW); break;
-    case 'T': {
-        const double k = kelvin(r, set);
-        // The 1967 equations answer down to their own 30 F (less what a converged search may overshoot).
-        const double lowest = (c.unitSet & 8) ? kIfc67LowestK : 273.15 - kBackwardError;
-        FUZZ_CHECK_MSG(k >= lowest && k <= 2273.15 + kScaleDifference, SHOW);
-        break;
-    }
-    default: break;
+        case 'Q': FUZZ_CHECK_MSG(r >= 0.0 && r <= 1.0, SHOW); break;
+        case 'R': FUZZ_CHECK_MSG(r == 0.0 || r == 1.0 || r == 2.0 || r == 3.0 || r == 5.0, SHOW); break;
+        case 'V':
+        case 'C':
+        case 'W':
+        case 'G':
+        case 'K':
+        case 'M': FUZZ_CHECK_MSG(r > 0.0, SHOW); break;
+        case 'P': FUZZ_CHECK_MSG(set == 2 ? r > -14.6959488 : r > 0.0, SHOW); break;
+        case 'T': {
+            const double k = kelvin(r, set);
+            // The 1967 equations answer down to their own 30 F (less what a converged search may overshoot).
+            const double lowest = (c.unitSet & 8) ? kIfc67LowestK : 273.15 - kBackwardError;
+            FUZZ_CHECK_MSG(k >= lowest && k <= 2273.15 + kScaleDifference, SHOW);
+            break;
+        }
+        default: break;
     }
 #undef SHOW
 }
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::Bytes in(data, size);
     const Call first = readCall(in);
     const Call between = readCall(in);
@@ -178,9 +179,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const double rb = run(between);
     checkResult(between, rb);
     const double r2 = run(first);
-    FUZZ_CHECK_MSG(fuzz::bitsOf(r1) == fuzz::bitsOf(r2), "%s(%.17g, %.17g, %d): %.17g, after %s(%.17g, %.17g, %d) %.17g",
-                   first.e->name, first.a, first.b, static_cast<int>(first.unitSet), r1, between.e->name, between.a,
-                   between.b, static_cast<int>(between.unitSet), r2);
+    FUZZ_CHECK_MSG(fuzz::bitsOf(r1) == fuzz::bitsOf(r2),
+                   "%s(%.17g, %.17g, %d): %.17g, after %s(%.17g, %.17g, %d) %.17g",
+                   first.e->name,
+                   first.a,
+                   first.b,
+                   static_cast<int>(first.unitSet),
+                   r1,
+                   between.e->name,
+                   between.a,
+                   between.b,
+                   static_cast<int>(between.unitSet),
+                   r2);
     FUZZ_CHECK(StmVer() == 3.2);
     return 0;
 }

@@ -27,8 +27,10 @@ struct Export67 {
     char result;
 };
 
-#define FUZZ67_ONE(n, letter) {#n, n, nullptr, letter}
-#define FUZZ67_TWO(n, letter) {#n, nullptr, n, letter}
+#define FUZZ67_ONE(n, letter) \
+    { #n, n, nullptr, letter }
+#define FUZZ67_TWO(n, letter) \
+    { #n, nullptr, n, letter }
 
 // Stm67Ver is called separately (no inputs).
 constexpr Export67 kExports67[] = {
@@ -51,8 +53,7 @@ struct Call {
     double b;
 };
 
-Call readCall(fuzz::Bytes& in)
-{
+Call readCall(fuzz::Bytes& in) {
     Call c;
     c.e = &kExports67[in.u8() % kExportCount67];
     c.a = fuzz::pickDouble(in);
@@ -62,13 +63,11 @@ Call readCall(fuzz::Bytes& in)
 
 double run(const Call& c) { return c.e->one != nullptr ? c.e->one(c.a) : c.e->two(c.a, c.b); }
 
-bool isCode67(double r)
-{
+bool isCode67(double r) {
     return r == -1300.0 || r == -1500.0 || r == -1600.0 || r == -1700.0 || r == -1800.0 || r == -1900.0;
 }
 
-void checkResult(const Call& c, double r)
-{
+void checkResult(const Call& c, double r) {
 #define SHOW "%s(%.17g, %.17g) = %.17g", c.e->name, c.a, c.b, r
     FUZZ_CHECK_MSG(!std::isnan(r), SHOW);
     if (r <= -1000.0) {
@@ -77,23 +76,22 @@ void checkResult(const Call& c, double r)
     }
     FUZZ_CHECK_MSG(std::isfinite(r), SHOW);
     switch (c.e->result) {
-    case 'Q': FUZZ_CHECK_MSG(r >= 0.0 && r <= 1.0, SHOW); break;
-    case 'V':
-    case 'C':
-    case 'P': FUZZ_CHECK_MSG(r > 0.0, SHOW); break;
-    case 'T':
-        // Saturation temperatures lie in 30..705.47 F; a search may overshoot 30..1600 F by 0.02 F.
-        FUZZ_CHECK_MSG(c.e->one != nullptr ? (r >= 30.0 && r <= 705.47) : (r >= 29.98 && r <= 1600.02), SHOW);
-        break;
-    default: break;
+        case 'Q': FUZZ_CHECK_MSG(r >= 0.0 && r <= 1.0, SHOW); break;
+        case 'V':
+        case 'C':
+        case 'P': FUZZ_CHECK_MSG(r > 0.0, SHOW); break;
+        case 'T':
+            // Saturation temperatures lie in 30..705.47 F; a search may overshoot 30..1600 F by 0.02 F.
+            FUZZ_CHECK_MSG(c.e->one != nullptr ? (r >= 30.0 && r <= 705.47) : (r >= 29.98 && r <= 1600.02), SHOW);
+            break;
+        default: break;
     }
 #undef SHOW
 }
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::Bytes in(data, size);
     const Call first = readCall(in);
     const Call between = readCall(in);
@@ -103,8 +101,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const double rb = run(between);
     checkResult(between, rb);
     const double r2 = run(first);
-    FUZZ_CHECK_MSG(fuzz::bitsOf(r1) == fuzz::bitsOf(r2), "%s(%.17g, %.17g): %.17g, after %s(%.17g, %.17g) %.17g",
-                   first.e->name, first.a, first.b, r1, between.e->name, between.a, between.b, r2);
+    FUZZ_CHECK_MSG(fuzz::bitsOf(r1) == fuzz::bitsOf(r2),
+                   "%s(%.17g, %.17g): %.17g, after %s(%.17g, %.17g) %.17g",
+                   first.e->name,
+                   first.a,
+                   first.b,
+                   r1,
+                   between.e->name,
+                   between.a,
+                   between.b,
+                   r2);
     FUZZ_CHECK(Stm67Ver() == 1.1);
     return 0;
 }

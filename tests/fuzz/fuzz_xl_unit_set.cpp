@@ -11,8 +11,7 @@
 #include "unit_set.h"
 #include "xl_reference.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::Bytes in(data, size);
     const std::uint8_t mode = in.u8();
     if (mode & 1) {
@@ -30,7 +29,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text = in.text(255);
     const auto got = vapxl::unitSetFromText(text);
     const auto want = fuzz::referenceUnitSetText(text);
-    FUZZ_CHECK_MSG(got == want, "text '%.*s': %d / %d", static_cast<int>(text.size()), text.data(), got.value_or(-1),
+    FUZZ_CHECK_MSG(got == want,
+                   "text '%.*s': %d / %d",
+                   static_cast<int>(text.size()),
+                   text.data(),
+                   got.value_or(-1),
                    want.value_or(-1));
     FUZZ_CHECK(!got || (*got >= 0 && *got <= 127));
 
@@ -43,8 +46,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(vapxl::unitSetFromOper(op) == want);
     FUZZ_CHECK(vapxl::defaultUnitSetFrom(&op) == 0);
 
-    static constexpr XLWORD kOther[] = {xltypeBool, xltypeRef, xltypeErr, xltypeFlow, xltypeMulti, xltypeMissing,
-                                        xltypeNil, xltypeSRef, xltypeInt, xltypeBigData, 0, 0x0200, 0x2000};
+    static constexpr XLWORD kOther[] = {xltypeBool,
+                                        xltypeRef,
+                                        xltypeErr,
+                                        xltypeFlow,
+                                        xltypeMulti,
+                                        xltypeMissing,
+                                        xltypeNil,
+                                        xltypeSRef,
+                                        xltypeInt,
+                                        xltypeBigData,
+                                        0,
+                                        0x0200,
+                                        0x2000};
     XLOPER other{};
     other.xltype = kOther[(mode >> 2) % (sizeof kOther / sizeof kOther[0])];
     other.val.w = 1;

@@ -18,6 +18,7 @@
 #include "xlcall.h"
 
 extern "C" {
+// clang-format off
 #define FUZZ_XL_ONE(n) LPXLOPER XLL_CALL xl##n(LPXLOPER, LPXLOPER);
 #define FUZZ_XL_TWO(n) LPXLOPER XLL_CALL xl##n(LPXLOPER, LPXLOPER, LPXLOPER);
 FUZZ_XL_ONE(StmTP) FUZZ_XL_ONE(StmPT) FUZZ_XL_ONE(StmTempTI) FUZZ_XL_ONE(StmTempIT)
@@ -31,6 +32,7 @@ FUZZ_XL_TWO(StmTQV) FUZZ_XL_TWO(StmTQH) FUZZ_XL_TWO(StmTQS) FUZZ_XL_TWO(StmTQC) 
 FUZZ_XL_TWO(StmTQM) FUZZ_XL_TWO(StmTQW) FUZZ_XL_TWO(StmTQG)
 #undef FUZZ_XL_ONE
 #undef FUZZ_XL_TWO
+// clang-format on
 }
 
 namespace {
@@ -46,15 +48,16 @@ struct Wrapper {
     const char* name;
 };
 
-#define W1(n) {xl##n, nullptr, n, nullptr, #n}
-#define W2(n) {nullptr, xl##n, nullptr, n, #n}
+#define W1(n) \
+    { xl##n, nullptr, n, nullptr, #n }
+#define W2(n) \
+    { nullptr, xl##n, nullptr, n, #n }
 constexpr Wrapper kWrappers[] = {
-    W1(StmTP),  W1(StmPT),  W1(StmTempTI), W1(StmTempIT), W2(StmPTV), W2(StmPTH), W2(StmPTS), W2(StmPTC),
-    W2(StmPTK), W2(StmPTM), W2(StmPTW),    W2(StmPTG),    W2(StmPHT), W2(StmPHQ), W2(StmPHV), W2(StmPHS),
-    W2(StmPHC), W2(StmPHW), W2(StmPHG),    W2(StmPST),    W2(StmPSQ), W2(StmPSV), W2(StmPSH), W2(StmPSC),
-    W2(StmPSW), W2(StmPSG), W2(StmPQV),    W2(StmPQH),    W2(StmPQS), W2(StmPQC), W2(StmPQK), W2(StmPQM),
-    W2(StmPQW), W2(StmPQG), W2(StmTQV),    W2(StmTQH),    W2(StmTQS), W2(StmTQC), W2(StmTQK), W2(StmTQM),
-    W2(StmTQW), W2(StmTQG),
+    W1(StmTP),  W1(StmPT),  W1(StmTempTI), W1(StmTempIT), W2(StmPTV), W2(StmPTH), W2(StmPTS), W2(StmPTC), W2(StmPTK),
+    W2(StmPTM), W2(StmPTW), W2(StmPTG),    W2(StmPHT),    W2(StmPHQ), W2(StmPHV), W2(StmPHS), W2(StmPHC), W2(StmPHW),
+    W2(StmPHG), W2(StmPST), W2(StmPSQ),    W2(StmPSV),    W2(StmPSH), W2(StmPSC), W2(StmPSW), W2(StmPSG), W2(StmPQV),
+    W2(StmPQH), W2(StmPQS), W2(StmPQC),    W2(StmPQK),    W2(StmPQM), W2(StmPQW), W2(StmPQG), W2(StmTQV), W2(StmTQH),
+    W2(StmTQS), W2(StmTQC), W2(StmTQK),    W2(StmTQM),    W2(StmTQW), W2(StmTQG),
 };
 #undef W1
 #undef W2
@@ -78,47 +81,61 @@ struct Argument {
     bool null = false;
 };
 
-void makeArgument(fuzz::Bytes& in, Argument& a)
-{
+void makeArgument(fuzz::Bytes& in, Argument& a) {
     const std::uint8_t kind = in.u8();
     const XLWORD ownership = (kind & 0x80) ? xlbitXLFree : ((kind & 0x40) ? xlbitDLLFree : 0);
     switch (kind & 15) {
-    case 0:
-    case 1:
-    case 2:
-    case 3:
-        a.op.xltype = xltypeNum;
-        a.op.val.num = fuzz::pickDouble(in);
-        break;
-    case 4:
-    case 5: {
-        const std::size_t n = in.u8() % 12;
-        const std::string_view t = in.text(n);
-        a.counted.assign(1, static_cast<char>(t.size()));
-        a.counted.append(t);
-        a.op.xltype = xltypeStr;
-        a.op.val.str = a.counted.data();
-        break;
-    }
-    case 6: a.op.xltype = xltypeBool; a.op.val.xbool = in.u8() & 1; break;
-    case 7: a.op.xltype = xltypeErr; a.op.val.err = in.u8(); break;
-    case 8: a.op.xltype = xltypeMissing; break;
-    case 9: a.op.xltype = xltypeNil; break;
-    case 10:
-        a.cells[0].xltype = xltypeNum;
-        a.cells[0].val.num = fuzz::pickDouble(in);
-        a.cells[1].xltype = xltypeNum;
-        a.cells[1].val.num = 1.0;
-        a.op.xltype = xltypeMulti;
-        a.op.val.array.lparray = a.cells;
-        a.op.val.array.rows = 1;
-        a.op.val.array.columns = 2;
-        break;
-    case 11: a.op.xltype = xltypeInt; a.op.val.w = static_cast<short>(in.u8()); break;
-    case 12: a.op.xltype = xltypeSRef; a.op.val.sref.count = 1; break;
-    case 13: a.null = true; return;
-    case 14: a.op.xltype = xltypeStr; a.op.val.str = nullptr; break;
-    default: a.op.xltype = static_cast<XLWORD>(in.u8() | (in.u8() << 8)); break;
+        case 0:
+        case 1:
+        case 2:
+        case 3:
+            a.op.xltype = xltypeNum;
+            a.op.val.num = fuzz::pickDouble(in);
+            break;
+        case 4:
+        case 5: {
+            const std::size_t n = in.u8() % 12;
+            const std::string_view t = in.text(n);
+            a.counted.assign(1, static_cast<char>(t.size()));
+            a.counted.append(t);
+            a.op.xltype = xltypeStr;
+            a.op.val.str = a.counted.data();
+            break;
+        }
+        case 6:
+            a.op.xltype = xltypeBool;
+            a.op.val.xbool = in.u8() & 1;
+            break;
+        case 7:
+            a.op.xltype = xltypeErr;
+            a.op.val.err = in.u8();
+            break;
+        case 8: a.op.xltype = xltypeMissing; break;
+        case 9: a.op.xltype = xltypeNil; break;
+        case 10:
+            a.cells[0].xltype = xltypeNum;
+            a.cells[0].val.num = fuzz::pickDouble(in);
+            a.cells[1].xltype = xltypeNum;
+            a.cells[1].val.num = 1.0;
+            a.op.xltype = xltypeMulti;
+            a.op.val.array.lparray = a.cells;
+            a.op.val.array.rows = 1;
+            a.op.val.array.columns = 2;
+            break;
+        case 11:
+            a.op.xltype = xltypeInt;
+            a.op.val.w = static_cast<short>(in.u8());
+            break;
+        case 12:
+            a.op.xltype = xltypeSRef;
+            a.op.val.sref.count = 1;
+            break;
+        case 13: a.null = true; return;
+        case 14:
+            a.op.xltype = xltypeStr;
+            a.op.val.str = nullptr;
+            break;
+        default: a.op.xltype = static_cast<XLWORD>(in.u8() | (in.u8() << 8)); break;
     }
     a.op.xltype = static_cast<XLWORD>(a.op.xltype | ownership);
 }
@@ -126,8 +143,7 @@ void makeArgument(fuzz::Bytes& in, Argument& a)
 XLWORD base(const XLOPER& op) { return static_cast<XLWORD>(op.xltype & ~(xlbitXLFree | xlbitDLLFree)); }
 
 // The unit set the rules give for a unit argument; nullopt for #NUM!.
-std::optional<std::int32_t> expectedUnitSet(const Argument& u)
-{
+std::optional<std::int32_t> expectedUnitSet(const Argument& u) {
     if (u.null || base(u.op) == xltypeMissing) {
         if (vapxl::addinState().unitsRequired) {
             return std::nullopt;
@@ -138,13 +154,14 @@ std::optional<std::int32_t> expectedUnitSet(const Argument& u)
         return fuzz::referenceUnitSetNumber(host.value.val.num).value_or(0);
     }
     switch (base(u.op)) {
-    case xltypeNum: return fuzz::referenceUnitSetNumber(u.op.val.num);
-    case xltypeStr:
-        if (u.op.val.str == nullptr) {
-            return std::nullopt;
-        }
-        return fuzz::referenceUnitSetText(std::string_view(u.op.val.str + 1, static_cast<unsigned char>(u.op.val.str[0])));
-    default: return std::nullopt;
+        case xltypeNum: return fuzz::referenceUnitSetNumber(u.op.val.num);
+        case xltypeStr:
+            if (u.op.val.str == nullptr) {
+                return std::nullopt;
+            }
+            return fuzz::referenceUnitSetText(
+                std::string_view(u.op.val.str + 1, static_cast<unsigned char>(u.op.val.str[0])));
+        default: return std::nullopt;
     }
 }
 
@@ -153,8 +170,7 @@ bool isNumberArg(const Argument& a) { return !a.null && base(a.op) == xltypeNum;
 }  // namespace
 
 // The host's callbacks: xlfEvaluate answers from the input, xlFree does nothing, anything else fails.
-extern "C" int XLL_CDECL Excel4(int xlfn, LPXLOPER operRes, int count, ...)
-{
+extern "C" int XLL_CDECL Excel4(int xlfn, LPXLOPER operRes, int count, ...) {
     (void)count;
     if (xlfn == xlFree) {
         return xlretSuccess;
@@ -166,22 +182,21 @@ extern "C" int XLL_CDECL Excel4(int xlfn, LPXLOPER operRes, int count, ...)
     return xlretFailed;
 }
 
-extern "C" int XLL_CALL Excel4v(int xlfn, LPXLOPER operRes, int count, LPXLOPER opers[])
-{
+extern "C" int XLL_CALL Excel4v(int xlfn, LPXLOPER operRes, int count, LPXLOPER opers[]) {
     if (xlfn != xlfEvaluate) {
         return xlretFailed;
     }
     ++host.evaluations;
-    const std::string_view name = (count == 1 && opers[0] != nullptr && base(*opers[0]) == xltypeStr && opers[0]->val.str)
-                                      ? std::string_view(opers[0]->val.str + 1, static_cast<unsigned char>(opers[0]->val.str[0]))
-                                      : std::string_view();
+    const std::string_view name =
+        (count == 1 && opers[0] != nullptr && base(*opers[0]) == xltypeStr && opers[0]->val.str)
+            ? std::string_view(opers[0]->val.str + 1, static_cast<unsigned char>(opers[0]->val.str[0]))
+            : std::string_view();
     host.wrongName = host.wrongName || (name != "StmBaseUnits" && name != "=StmBaseUnits" && name != "!StmBaseUnits");
     *operRes = host.value;
     return host.rc;
 }
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::Bytes in(data, size);
     const Wrapper& w = kWrappers[in.u8() % kWrapperCount];
     const std::uint8_t hostMode = in.u8();
@@ -189,10 +204,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     host = HostAnswer{};
     host.rc = (hostMode & 2) ? xlretFailed : xlretSuccess;
     switch ((hostMode >> 2) & 3) {
-    case 0: host.value.xltype = xltypeNum; host.value.val.num = fuzz::pickDouble(in); break;
-    case 1: host.value.xltype = xltypeErr; host.value.val.err = xlerrName; break;
-    case 2: host.value.xltype = xltypeBool; host.value.val.xbool = 1; break;
-    default: host.value.xltype = xltypeNil; break;
+        case 0:
+            host.value.xltype = xltypeNum;
+            host.value.val.num = fuzz::pickDouble(in);
+            break;
+        case 1:
+            host.value.xltype = xltypeErr;
+            host.value.val.err = xlerrName;
+            break;
+        case 2:
+            host.value.xltype = xltypeBool;
+            host.value.val.xbool = 1;
+            break;
+        default: host.value.xltype = xltypeNil; break;
     }
 
     Argument a;
@@ -223,11 +247,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const double want = w.one != nullptr ? w.one(a.op.val.num, *set) : w.two(a.op.val.num, b.op.val.num, *set);
     if (want > -1000.0) {
-        FUZZ_CHECK_MSG(r->xltype == xltypeNum && fuzz::bitsOf(r->val.num) == fuzz::bitsOf(want), "%s: %.17g, want %.17g",
-                       w.name, r->xltype == xltypeNum ? r->val.num : -0.0, want);
-    } else {
-        FUZZ_CHECK_MSG(r->xltype == xltypeErr && r->val.err == xlerrNum, "%s: type %u, library %.17g", w.name, r->xltype,
+        FUZZ_CHECK_MSG(r->xltype == xltypeNum && fuzz::bitsOf(r->val.num) == fuzz::bitsOf(want),
+                       "%s: %.17g, want %.17g",
+                       w.name,
+                       r->xltype == xltypeNum ? r->val.num : -0.0,
                        want);
+    } else {
+        FUZZ_CHECK_MSG(
+            r->xltype == xltypeErr && r->val.err == xlerrNum, "%s: type %u, library %.17g", w.name, r->xltype, want);
     }
     return 0;
 }

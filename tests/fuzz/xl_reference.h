@@ -13,8 +13,7 @@ namespace fuzz {
 // A text: leading blanks skipped; names tried from METF down to ENG on the upper-cased leading
 // characters (a name of k characters only when at least k remain); then "O" adds 8 and "S" adds 16,
 // each once, every other character ignored.
-inline std::optional<std::int32_t> referenceUnitSetText(std::string_view t)
-{
+inline std::optional<std::int32_t> referenceUnitSetText(std::string_view t) {
     static constexpr std::array<std::string_view, 7> kNames = {"ENG", "SI", "ENGG", "SIF", "SIK", "MET", "METF"};
     std::size_t first = 0;
     while (first < t.size() && t[first] == ' ') {
@@ -52,8 +51,7 @@ inline std::optional<std::int32_t> referenceUnitSetText(std::string_view t)
 
 // A number: accepted from 0 to 127 after truncation toward zero. Numbers outside (-1, 128),
 // NaN included, are refused rather than wrapped into range by an integer conversion.
-inline std::optional<std::int32_t> referenceUnitSetNumber(double x)
-{
+inline std::optional<std::int32_t> referenceUnitSetNumber(double x) {
     if (!(x > -1.0 && x < 128.0)) {
         return std::nullopt;
     }

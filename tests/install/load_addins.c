@@ -8,11 +8,16 @@
 
 /* Excel's callbacks; every call fails (xlretFailed), as without a running Excel. */
 int Excel4(int xlfn, void* result, int count, ...) {
-    (void)xlfn; (void)result; (void)count;
+    (void)xlfn;
+    (void)result;
+    (void)count;
     return 32;
 }
 int Excel4v(int xlfn, void* result, int count, void* opers[]) {
-    (void)xlfn; (void)result; (void)count; (void)opers;
+    (void)xlfn;
+    (void)result;
+    (void)count;
+    (void)opers;
     return 32;
 }
 
@@ -26,7 +31,8 @@ int main(int argc, char** argv) {
         printf("vapxl32 not loaded: %s\n", dlerror());
         return 1;
     }
-    printf("vapxl32 loaded, xlAutoOpen %s, xlAutoClose %s\n", dlsym(xl, "xlAutoOpen") ? "found" : "missing",
+    printf("vapxl32 loaded, xlAutoOpen %s, xlAutoClose %s\n",
+           dlsym(xl, "xlAutoOpen") ? "found" : "missing",
            dlsym(xl, "xlAutoClose") ? "found" : "missing");
 
     /* The Mathcad add-in registers its message table and functions with mcaduser while it loads;

@@ -47,7 +47,7 @@ TEST(NewPairsByName, GiveTheExportsStateBack) {
         const double h = StmPTH(st.p, st.T, st.set);
         const double s = StmPTS(st.p, st.T, st.set);
         const double v = StmPTV(st.p, st.T, st.set);
-        const double tolT = 1e-7;               // set units of temperature
+        const double tolT = 1e-7;  // set units of temperature
         const double tolP = 1e-9 * std::fabs(st.p);
         EXPECT_TRUE(within(StmProp("HS", h, s, "T", st.set), st.T, tolT)) << st.where;
         EXPECT_TRUE(within(StmProp("HS", h, s, "P", st.set), st.p, tolP)) << st.where;
@@ -78,16 +78,26 @@ TEST(NewNamesByName, UnitsOfEverySet) {
     };
     constexpr double kBtuLb = 0.42992261392949266, kKcal = 0.23884589662749595, kBtuLbF = 0.23884589662749595;
     const Ratio ratios[] = {
-        {"U", kEng, kBtuLb, kBtuLbF, kBtuLb},          {"U", kSI, 1.0, 1.0, 1.0},
-        {"U", kMET, kKcal, kKcal, kKcal},               {"D", kEng, kBtuLb, kBtuLbF, 1.0 / 16.0184634},
-        {"D", kEngG, kBtuLb, kBtuLbF, 1.0 / 16.0184634}, {"D", kSI, 1.0, 1.0, 1.0},
-        {"D", kMETF, kKcal, kKcal, 1.0},                {"CV", kEng, kBtuLb, kBtuLbF, kBtuLbF},
-        {"CV", kMETF, kKcal, kKcal, kKcal},             {"SIGMA", kEng, kBtuLb, kBtuLbF, 0.06852176585679176},
-        {"SIGMA", kEngG, kBtuLb, kBtuLbF, 0.06852176585679176}, {"SIGMA", kSI, 1.0, 1.0, 1000.0},
-        {"SIGMA", kSIK, 1.0, 1.0, 1000.0},              {"SIGMA", kMET, kKcal, kKcal, 1000.0},
-        {"SIGMA", kMETF, kKcal, kKcal, 1.0},            {"M08", kSI, 1.0, 1.0, 1000.0},
-        {"M08", kEng, kBtuLb, kBtuLbF, 2419.08831},     {"M08", kMETF, kKcal, kKcal, 1.0},
-        {"K11", kEng, kBtuLb, kBtuLbF, 0.577789316},    {"K11", kMETF, kKcal, kKcal, 0.859815228},
+        {"U", kEng, kBtuLb, kBtuLbF, kBtuLb},
+        {"U", kSI, 1.0, 1.0, 1.0},
+        {"U", kMET, kKcal, kKcal, kKcal},
+        {"D", kEng, kBtuLb, kBtuLbF, 1.0 / 16.0184634},
+        {"D", kEngG, kBtuLb, kBtuLbF, 1.0 / 16.0184634},
+        {"D", kSI, 1.0, 1.0, 1.0},
+        {"D", kMETF, kKcal, kKcal, 1.0},
+        {"CV", kEng, kBtuLb, kBtuLbF, kBtuLbF},
+        {"CV", kMETF, kKcal, kKcal, kKcal},
+        {"SIGMA", kEng, kBtuLb, kBtuLbF, 0.06852176585679176},
+        {"SIGMA", kEngG, kBtuLb, kBtuLbF, 0.06852176585679176},
+        {"SIGMA", kSI, 1.0, 1.0, 1000.0},
+        {"SIGMA", kSIK, 1.0, 1.0, 1000.0},
+        {"SIGMA", kMET, kKcal, kKcal, 1000.0},
+        {"SIGMA", kMETF, kKcal, kKcal, 1.0},
+        {"M08", kSI, 1.0, 1.0, 1000.0},
+        {"M08", kEng, kBtuLb, kBtuLbF, 2419.08831},
+        {"M08", kMETF, kKcal, kKcal, 1.0},
+        {"K11", kEng, kBtuLb, kBtuLbF, 0.577789316},
+        {"K11", kMETF, kKcal, kKcal, 0.859815228},
         {"K11", kSIK, 1.0, 1.0, 1.0},
     };
     for (const Ratio& r : ratios) {
@@ -132,8 +142,8 @@ TEST(NewPairsByName, AmbiguousState) {
 
 // StmBatch over (T,v) rows: every cell holds the bits of StmProp for its name.
 TEST(NewPairsByName, BatchCellsAreStmPropBits) {
-    const std::vector<double> T = {300.0, 500.0, 700.0, 650.0, 1200.0, 400.0};    // K
-    const std::vector<double> v = {0.001, 0.2, 0.01, 0.003, 2.0, 0.5};            // m3/kg
+    const std::vector<double> T = {300.0, 500.0, 700.0, 650.0, 1200.0, 400.0};  // K
+    const std::vector<double> v = {0.001, 0.2, 0.01, 0.003, 2.0, 0.5};          // m3/kg
     const char* names[] = {"P", "Q", "U", "D", "CV", "SIGMA", "M08", "K11", "R"};
     const std::size_t n = std::size(names);
     std::string list;

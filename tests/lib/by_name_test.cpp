@@ -100,8 +100,12 @@ TEST(StmBatch, CellsWithoutAnExportHoldTheStateValues) {
         const char* pair;
         bool wet;
     };
-    const Row rows[] = {{1.0, 3000.0, "PH", false}, {0.1, 200.0, "PH", false}, {1.0, 2000.0, "PH", true},
-                        {1.0, 7.0, "PS", false},    {10.0, 3.0, "PS", false},  {1.0, 4.0, "PS", true},
+    const Row rows[] = {{1.0, 3000.0, "PH", false},
+                        {0.1, 200.0, "PH", false},
+                        {1.0, 2000.0, "PH", true},
+                        {1.0, 7.0, "PS", false},
+                        {10.0, 3.0, "PS", false},
+                        {1.0, 4.0, "PS", true},
                         {30.0, 2000.0, "PH", false}};
     for (const Row& r : rows) {
         double out[6];
@@ -175,8 +179,8 @@ TEST(StmBatch, RefusalsReturnTheirCodeAndTouchNothing) {
     const double a[] = {10.0, 20.0}, b[] = {500.0, 600.0};
     for (const Refusal& r : kRefusals) {
         double out[4] = {1.5, 1.5, 1.5, 1.5};
-        const std::int32_t rc = StmBatch(r.pair, r.props, r.word, r.count, r.nullInput ? nullptr : a, b,
-                                         r.nullOut ? nullptr : out, r.threads);
+        const std::int32_t rc = StmBatch(
+            r.pair, r.props, r.word, r.count, r.nullInput ? nullptr : a, b, r.nullOut ? nullptr : out, r.threads);
         EXPECT_EQ(rc, r.code) << r.why;
         for (double v : out) EXPECT_EQ(v, 1.5) << r.why;
     }

@@ -59,9 +59,21 @@ TEST(ErrorCodes, TableOrderMatches) {
 }
 
 TEST(ErrorCodes, NonCodesHaveNoText) {
-    const double others[] = {0.0,     1.0,     -1.0,    -999.0,  -1000.5, -1001.0, -1400.0, -2800.0,
-                             -5000.0, -5100.1, 2675.0,  -0.04,   std::numeric_limits<double>::quiet_NaN(),
-                             std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()};
+    const double others[] = {0.0,
+                             1.0,
+                             -1.0,
+                             -999.0,
+                             -1000.5,
+                             -1001.0,
+                             -1400.0,
+                             -2800.0,
+                             -5000.0,
+                             -5100.1,
+                             2675.0,
+                             -0.04,
+                             std::numeric_limits<double>::quiet_NaN(),
+                             std::numeric_limits<double>::infinity(),
+                             -std::numeric_limits<double>::infinity()};
     for (double v : others) {
         EXPECT_EQ(vapropErrorText(v), nullptr) << v;
         EXPECT_EQ(vapropIsErrorCode(v), 0) << v;

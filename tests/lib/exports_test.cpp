@@ -32,21 +32,21 @@ struct Bound {
 
 // The exports as linked, by name.
 const Bound kBound[] = {
-    {"StmTP", StmTP, nullptr},      {"StmPT", StmPT, nullptr},        {"StmTempTI", StmTempTI, nullptr},
-    {"StmTempIT", StmTempIT, nullptr},
-    {"StmPTH", nullptr, StmPTH},    {"StmPTS", nullptr, StmPTS},      {"StmPTV", nullptr, StmPTV},
-    {"StmPTC", nullptr, StmPTC},    {"StmPTW", nullptr, StmPTW},      {"StmPTG", nullptr, StmPTG},
-    {"StmPTK", nullptr, StmPTK},    {"StmPTM", nullptr, StmPTM},      {"StmPTR", nullptr, StmPTR},
-    {"StmPQH", nullptr, StmPQH},    {"StmPQS", nullptr, StmPQS},      {"StmPQV", nullptr, StmPQV},
-    {"StmPQC", nullptr, StmPQC},    {"StmPQW", nullptr, StmPQW},      {"StmPQG", nullptr, StmPQG},
-    {"StmPQK", nullptr, StmPQK},    {"StmPQM", nullptr, StmPQM},      {"StmTQH", nullptr, StmTQH},
-    {"StmTQS", nullptr, StmTQS},    {"StmTQV", nullptr, StmTQV},      {"StmTQC", nullptr, StmTQC},
-    {"StmTQW", nullptr, StmTQW},    {"StmTQG", nullptr, StmTQG},      {"StmTQK", nullptr, StmTQK},
-    {"StmTQM", nullptr, StmTQM},    {"StmPHT", nullptr, StmPHT},      {"StmPHQ", nullptr, StmPHQ},
-    {"StmPHS", nullptr, StmPHS},    {"StmPHV", nullptr, StmPHV},      {"StmPHC", nullptr, StmPHC},
-    {"StmPHW", nullptr, StmPHW},    {"StmPHG", nullptr, StmPHG},      {"StmPST", nullptr, StmPST},
-    {"StmPSQ", nullptr, StmPSQ},    {"StmPSH", nullptr, StmPSH},      {"StmPSV", nullptr, StmPSV},
-    {"StmPSC", nullptr, StmPSC},    {"StmPSW", nullptr, StmPSW},      {"StmPSG", nullptr, StmPSG},
+    {"StmTP", StmTP, nullptr},         {"StmPT", StmPT, nullptr},   {"StmTempTI", StmTempTI, nullptr},
+    {"StmTempIT", StmTempIT, nullptr}, {"StmPTH", nullptr, StmPTH}, {"StmPTS", nullptr, StmPTS},
+    {"StmPTV", nullptr, StmPTV},       {"StmPTC", nullptr, StmPTC}, {"StmPTW", nullptr, StmPTW},
+    {"StmPTG", nullptr, StmPTG},       {"StmPTK", nullptr, StmPTK}, {"StmPTM", nullptr, StmPTM},
+    {"StmPTR", nullptr, StmPTR},       {"StmPQH", nullptr, StmPQH}, {"StmPQS", nullptr, StmPQS},
+    {"StmPQV", nullptr, StmPQV},       {"StmPQC", nullptr, StmPQC}, {"StmPQW", nullptr, StmPQW},
+    {"StmPQG", nullptr, StmPQG},       {"StmPQK", nullptr, StmPQK}, {"StmPQM", nullptr, StmPQM},
+    {"StmTQH", nullptr, StmTQH},       {"StmTQS", nullptr, StmTQS}, {"StmTQV", nullptr, StmTQV},
+    {"StmTQC", nullptr, StmTQC},       {"StmTQW", nullptr, StmTQW}, {"StmTQG", nullptr, StmTQG},
+    {"StmTQK", nullptr, StmTQK},       {"StmTQM", nullptr, StmTQM}, {"StmPHT", nullptr, StmPHT},
+    {"StmPHQ", nullptr, StmPHQ},       {"StmPHS", nullptr, StmPHS}, {"StmPHV", nullptr, StmPHV},
+    {"StmPHC", nullptr, StmPHC},       {"StmPHW", nullptr, StmPHW}, {"StmPHG", nullptr, StmPHG},
+    {"StmPST", nullptr, StmPST},       {"StmPSQ", nullptr, StmPSQ}, {"StmPSH", nullptr, StmPSH},
+    {"StmPSV", nullptr, StmPSV},       {"StmPSC", nullptr, StmPSC}, {"StmPSW", nullptr, StmPSW},
+    {"StmPSG", nullptr, StmPSG},
 };
 
 const Bound& bound(const char* name) {
@@ -84,19 +84,38 @@ struct CorePair {
 
 // States in every IF97 region (core units: MPa, K).
 const std::vector<CorePair> kPTStates = {
-    {3.0, 300.0, "region 1"},          {100.0, 300.0, "region 1, high p"},   {0.0035, 300.0, "region 2, low p"},
-    {0.1, 450.0, "region 2"},          {50.0, 1000.0, "region 2, high p"},    {1.0, 1073.15, "region 2 at 1073.15"},
-    {25.0, 650.0, "region 3 liquid"},  {25.0, 700.0, "region 3 vapour"},      {30.0, 750.0, "region 3"},
-    {0.5, 1500.0, "region 5"},         {10.0, 2273.15, "region 5 top"},       {1e-7, 273.15, "lowest corner"},
-    {110.32, 273.15, "highest p"},     {3.5, 515.0, "region 2 near Tsat"},
+    {3.0, 300.0, "region 1"},
+    {100.0, 300.0, "region 1, high p"},
+    {0.0035, 300.0, "region 2, low p"},
+    {0.1, 450.0, "region 2"},
+    {50.0, 1000.0, "region 2, high p"},
+    {1.0, 1073.15, "region 2 at 1073.15"},
+    {25.0, 650.0, "region 3 liquid"},
+    {25.0, 700.0, "region 3 vapour"},
+    {30.0, 750.0, "region 3"},
+    {0.5, 1500.0, "region 5"},
+    {10.0, 2273.15, "region 5 top"},
+    {1e-7, 273.15, "lowest corner"},
+    {110.32, 273.15, "highest p"},
+    {3.5, 515.0, "region 2 near Tsat"},
 };
 const std::vector<CorePair> kPQStates = {
-    {0.001, 0.0, "low p liquid"}, {1.0, 0.3, "wet"},       {1.0, 1.0, "vapour"},   {20.0, 0.0, "region 3 liquid"},
-    {20.0, 0.5, "region 3 wet"},  {22.0, 1.0, "near pc"}, {0.1, 0.99, "wet"},     {16.0, 0.0, "below ps13"},
+    {0.001, 0.0, "low p liquid"},
+    {1.0, 0.3, "wet"},
+    {1.0, 1.0, "vapour"},
+    {20.0, 0.0, "region 3 liquid"},
+    {20.0, 0.5, "region 3 wet"},
+    {22.0, 1.0, "near pc"},
+    {0.1, 0.99, "wet"},
+    {16.0, 0.0, "below ps13"},
 };
 const std::vector<CorePair> kTQStates = {
-    {273.16, 0.0, "triple point"}, {373.15, 0.5, "wet"},     {500.0, 1.0, "vapour"},
-    {640.0, 0.0, "region 3 liquid"}, {647.0, 0.2, "near Tc"}, {600.0, 0.9, "wet"},
+    {273.16, 0.0, "triple point"},
+    {373.15, 0.5, "wet"},
+    {500.0, 1.0, "vapour"},
+    {640.0, 0.0, "region 3 liquid"},
+    {647.0, 0.2, "near Tc"},
+    {600.0, 0.9, "wet"},
 };
 
 // (p, h) and (p, s) states: the enthalpy and entropy of the (p, T) and (p, x) states above.
@@ -142,9 +161,8 @@ TEST(Exports, AllTwoInputExportsInAllSetsMatchTheCore) {
                 for (int fast = 0; fast <= (backward ? 1 : 0); ++fast) {
                     const double want = expectedInSet(e, u1, u2, set, fast == 1);
                     const double got = call(e.name, u1, u2, set | (fast == 1 ? 16 : 0));
-                    EXPECT_TRUE(sameResult(got, want))
-                        << e.name << " " << st.where << " set " << set << " fast " << fast << ": " << got << " vs "
-                        << want;
+                    EXPECT_TRUE(sameResult(got, want)) << e.name << " " << st.where << " set " << set << " fast "
+                                                       << fast << ": " << got << " vs " << want;
                     ++compared;
                 }
             }
@@ -318,9 +336,18 @@ TEST(Exports, ResultsDoNotDependOnThePreviousCall) {
         int32_t set;
     };
     const Probe probes[] = {
-        {"StmPTH", 25.0, 650.0, 3}, {"StmPQS", 1.0, 0.3, 3},   {"StmTQV", 500.0, 1.0, 3}, {"StmPHT", 3.0, 400.0, 3},
-        {"StmPSQ", 1.0, 4.0, 3},    {"StmPTK", 10.0, 700.0, 3}, {"StmPQM", 1.0, 0.0, 3},  {"StmPHC", 3.0, 3000.0, 3},
-        {"StmPTG", 0.5, 1500.0, 3}, {"StmTQK", 600.0, 1.0, 3}, {"StmPTV", 30.0, 750.0, 3}, {"StmPTR", 1.0, 500.0, 3},
+        {"StmPTH", 25.0, 650.0, 3},
+        {"StmPQS", 1.0, 0.3, 3},
+        {"StmTQV", 500.0, 1.0, 3},
+        {"StmPHT", 3.0, 400.0, 3},
+        {"StmPSQ", 1.0, 4.0, 3},
+        {"StmPTK", 10.0, 700.0, 3},
+        {"StmPQM", 1.0, 0.0, 3},
+        {"StmPHC", 3.0, 3000.0, 3},
+        {"StmPTG", 0.5, 1500.0, 3},
+        {"StmTQK", 600.0, 1.0, 3},
+        {"StmPTV", 30.0, 750.0, 3},
+        {"StmPTR", 1.0, 500.0, 3},
     };
     std::vector<double> first;
     for (const Probe& pr : probes) first.push_back(call(pr.name, pr.u1, pr.u2, pr.set));

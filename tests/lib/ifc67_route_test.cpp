@@ -89,8 +89,14 @@ struct CorePair {
 
 // States inside the ranges of both formulations, and a few outside IFC-67's only.
 std::vector<CorePair> statesFor(Letter in1, Letter in2) {
-    if (in2 == Letter::T) return {{1.0, 300.0}, {1.0, 500.0}, {10.0, 700.0}, {50.0, 900.0}, {0.1, 1100.0},
-                                  {6.894757, 810.9277}, {1.0, 1200.0} /* above 1600 F: -1500 */};
+    if (in2 == Letter::T)
+        return {{1.0, 300.0},
+                {1.0, 500.0},
+                {10.0, 700.0},
+                {50.0, 900.0},
+                {0.1, 1100.0},
+                {6.894757, 810.9277},
+                {1.0, 1200.0} /* above 1600 F: -1500 */};
     if (in2 == Letter::Q && in1 == Letter::P)
         return {{0.01, 0.0}, {1.0, 0.3}, {1.0, 1.0}, {20.0, 0.0}, {21.0, 0.6}, {22.1, 1.0} /* above pc67: -1800 */};
     if (in2 == Letter::Q) return {{300.0, 0.0}, {450.0, 1.0}, {600.0, 0.5}, {646.0, 0.0}, {274.0, 0.0} /* -1300 */};
@@ -111,7 +117,8 @@ TEST(Ifc67Route, EveryDirectRouteInEverySet) {
                 const double lib = r.vaprop67(toLibrary(r.in1, a), toLibrary(r.in2, b));
                 const double want = toSet(r.out, back(r.out, lib), set);
                 const double got = r.vaprop32(u1, u2, set | 8);
-                EXPECT_TRUE(withinUlps(got, want, kFewUlps)) << r.name << " set " << set << ": " << got << " vs " << want;
+                EXPECT_TRUE(withinUlps(got, want, kFewUlps))
+                    << r.name << " set " << set << ": " << got << " vs " << want;
                 if (got > -1000.0) ++values;
                 // The fast bit does not change the route.
                 EXPECT_EQ(r.vaprop32(u1, u2, set | 24), got) << r.name;
@@ -155,18 +162,18 @@ TEST(Ifc67Route, IF97InputChecksComeFirst) {
     EXPECT_EQ(StmPTH(20000.0, 1000.0, 8), -1200.0);  // 137.9 MPa
     EXPECT_EQ(StmPTH(1000.0, 31.0, 8), -1100.0);     // below 32 F
     EXPECT_EQ(StmPQH(1000.0, 1.2, 8), -1700.0);
-    EXPECT_EQ(StmPHT(1000.0, 3200.0, 8), -2200.0);   // above 7377 kJ/kg
+    EXPECT_EQ(StmPHT(1000.0, 3200.0, 8), -2200.0);  // above 7377 kJ/kg
     EXPECT_EQ(StmPTH(1000.0, 1000.0, 15), -1099.0);
 }
 
 // Every code of the library reaches the caller unchanged.
 TEST(Ifc67Route, LibraryCodesPassUnchanged) {
-    EXPECT_EQ(StmPQH(0.05, 0.0, 8), -1300.0);     // (p,x) below 0.088 psia
-    EXPECT_EQ(StmPTH(0.05, 100.0, 8), -1500.0);   // (p,T) below 0.088 psia
-    EXPECT_EQ(StmTQC(300.0, 0.5, 8), -1700.0);    // Stm67TQC refuses 0 < x < 1
-    EXPECT_EQ(StmPT(3300.0, 8), -1800.0);         // above the IFC-67 critical pressure
-    EXPECT_EQ(StmPQV(227.5, 1.0, 9), -1800.0);    // the same in set SI (22.75 MPa)
-    EXPECT_EQ(StmTP(705.5, 8), -1900.0);          // above 705.47 F
+    EXPECT_EQ(StmPQH(0.05, 0.0, 8), -1300.0);    // (p,x) below 0.088 psia
+    EXPECT_EQ(StmPTH(0.05, 100.0, 8), -1500.0);  // (p,T) below 0.088 psia
+    EXPECT_EQ(StmTQC(300.0, 0.5, 8), -1700.0);   // Stm67TQC refuses 0 < x < 1
+    EXPECT_EQ(StmPT(3300.0, 8), -1800.0);        // above the IFC-67 critical pressure
+    EXPECT_EQ(StmPQV(227.5, 1.0, 9), -1800.0);   // the same in set SI (22.75 MPa)
+    EXPECT_EQ(StmTP(705.5, 8), -1900.0);         // above 705.47 F
     // Between the two critical temperatures IFC-67 still has a saturation pressure, IF97 not.
     EXPECT_GT(StmTP(705.3, 8), 3200.0);
     EXPECT_EQ(StmTP(705.3, 0), -1900.0);
@@ -263,8 +270,8 @@ TEST(Ifc67Route, TransportFromTheIfc67Volume) {
             for (double x : {0.0, 1.0}) {
                 const double Ts = back(Letter::T, Stm67PT(toPsia(p)));
                 const double vs = back(Letter::V, Stm67PQV(toPsia(p), x));
-                EXPECT_TRUE(withinUlps((k ? StmPQK : StmPQM)(up, x, set | 8), toSet(out, transportAt(k, p, Ts, vs), set),
-                                       kFewUlps))
+                EXPECT_TRUE(withinUlps(
+                    (k ? StmPQK : StmPQM)(up, x, set | 8), toSet(out, transportAt(k, p, Ts, vs), set), kFewUlps))
                     << set << k << x;
                 // (T, x): p from Stm67TP, v from Stm67TQV.
                 const double ps = back(Letter::P, Stm67TP(toF(T - 100.0)));
@@ -274,8 +281,8 @@ TEST(Ifc67Route, TransportFromTheIfc67Volume) {
                 const double Tback = toCore(Letter::T, uTs, set);
                 const double psb = back(Letter::P, Stm67TP(toF(Tback)));
                 const double vtb = back(Letter::V, Stm67TQV(toF(Tback), x));
-                EXPECT_TRUE(withinUlps((k ? StmTQK : StmTQM)(uTs, x, set | 8),
-                                       toSet(out, transportAt(k, psb, Tback, vtb), set), kFewUlps))
+                EXPECT_TRUE(withinUlps(
+                    (k ? StmTQK : StmTQM)(uTs, x, set | 8), toSet(out, transportAt(k, psb, Tback, vtb), set), kFewUlps))
                     << set << k << x;
                 EXPECT_TRUE(withinUlps(psb, ps, kFewUlps));
                 EXPECT_TRUE(withinUlps(vtb, vt, kFewUlps));

@@ -26,7 +26,7 @@ namespace vaprop::test {
 namespace {
 
 class LoadedLibrary : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() { handle_ = dlopen(VAPROP32_PATH, RTLD_NOW | RTLD_LOCAL); }
     static void TearDownTestSuite() {
         if (handle_ != nullptr) dlclose(handle_);
@@ -64,8 +64,13 @@ bool definedInVaprop32(void* symbol) {
 TEST_F(LoadedLibrary, NothingElseIsVisible) {
     ASSERT_NE(handle_, nullptr);
     for (const ExportInfo& e : kExports) EXPECT_TRUE(definedInVaprop32(dlsym(handle_, e.name))) << e.name;
-    for (const char* hidden : {"vapropErrorText", "_ZN4if979IF97State10computePTEddi", "_ZN6vaprop11toInternalPEdiRd",
-                               "_ZN6vaprop13its90ToIpts68Ed", "_ZN6vaprop10route67PTHEdd", "DllMain", "StmPHX",
+    for (const char* hidden : {"vapropErrorText",
+                               "_ZN4if979IF97State10computePTEddi",
+                               "_ZN6vaprop11toInternalPEdiRd",
+                               "_ZN6vaprop13its90ToIpts68Ed",
+                               "_ZN6vaprop10route67PTHEdd",
+                               "DllMain",
+                               "StmPHX",
                                "Stm67PTH"}) {
         EXPECT_FALSE(definedInVaprop32(dlsym(handle_, hidden))) << hidden;
     }

@@ -21,7 +21,11 @@ struct DifferenceRow {
 // Reference values of the scale difference as documented with the conversion (printed to five
 // decimals; D(100) = -0.0261 is the normal boiling point's shift between the scales).
 const DifferenceRow kDifferenceRows[] = {
-    {100.0, -0.02610}, {300.0, -0.03903}, {630.0, -0.12527}, {800.0, 0.33070}, {1500.0, -0.43874},
+    {100.0, -0.02610},
+    {300.0, -0.03903},
+    {630.0, -0.12527},
+    {800.0, 0.33070},
+    {1500.0, -0.43874},
 };
 
 TEST(ScaleDifference, ReferenceValues) {

@@ -25,10 +25,8 @@ TEST(UnitFactors, RowsAreStoredExactly) {
     const SetRow temperature{1.8, 1, 1.8, 1, 1, 1, 1};
     const SetRow temperatureOffset{459.67, 273.15, 459.67, 0, 273.15, 273.15, 273.15};
     const SetRow quality{1, 1, 1, 1, 1, 1, 1};
-    const SetRow enthalpy{0.42992261392949266, 1, 0.42992261392949266, 1, 1, 0.23884589662749595,
-                          0.23884589662749595};
-    const SetRow entropy{0.23884589662749595, 1, 0.23884589662749595, 1, 1, 0.23884589662749595,
-                         0.23884589662749595};
+    const SetRow enthalpy{0.42992261392949266, 1, 0.42992261392949266, 1, 1, 0.23884589662749595, 0.23884589662749595};
+    const SetRow entropy{0.23884589662749595, 1, 0.23884589662749595, 1, 1, 0.23884589662749595, 0.23884589662749595};
     const SetRow volume{16.0184634, 1, 16.0184634, 1, 1, 1, 1};
     const SetRow soundSpeed{3.280839895013123, 1, 3.280839895013123, 1, 1, 1, 1};
     const SetRow conductivity{0.577789316, 1, 0.577789316, 1, 1, 1, 0.859815228};
@@ -130,8 +128,11 @@ struct RoutineCodes {
     int above;
 };
 const RoutineCodes kRoutines[] = {
-    {"P", toInternalP, -1300, -1200}, {"T", toInternalT, -1100, -1000}, {"Q", toInternalQ, -1700, -1700},
-    {"H", toInternalH, -2100, -2200}, {"S", toInternalS, -2300, -2400},
+    {"P", toInternalP, -1300, -1200},
+    {"T", toInternalT, -1100, -1000},
+    {"Q", toInternalQ, -1700, -1700},
+    {"H", toInternalH, -2100, -2200},
+    {"S", toInternalS, -2300, -2400},
 };
 
 TEST(InputRoutines, SetIndexSevenAndAboveIsRefusedBeforeConversion) {
@@ -217,10 +218,33 @@ TEST(OutputRoutines, DocumentedRows) {
 
 TEST(OutputRoutines, EveryCodeOfTheTablePassesUnchangedInEverySet) {
     using Out = double (*)(double, int) noexcept;
-    const Out outs[] = {fromInternalP, fromInternalT, fromInternalQ, fromInternalH, fromInternalS,
-                        fromInternalV, fromInternalC, fromInternalW, fromInternalK, fromInternalM};
-    const double codes[] = {-1000, -1099, -1100, -1200, -1300, -1500, -1600, -1700, -1800,
-                            -1900, -2000, -2100, -2200, -2300, -2400, -2500, -5100};
+    const Out outs[] = {fromInternalP,
+                        fromInternalT,
+                        fromInternalQ,
+                        fromInternalH,
+                        fromInternalS,
+                        fromInternalV,
+                        fromInternalC,
+                        fromInternalW,
+                        fromInternalK,
+                        fromInternalM};
+    const double codes[] = {-1000,
+                            -1099,
+                            -1100,
+                            -1200,
+                            -1300,
+                            -1500,
+                            -1600,
+                            -1700,
+                            -1800,
+                            -1900,
+                            -2000,
+                            -2100,
+                            -2200,
+                            -2300,
+                            -2400,
+                            -2500,
+                            -5100};
     for (Out out : outs) {
         for (int set = 0; set < kSetCount; ++set) {
             for (double code : codes) EXPECT_EQ(out(code, set), code);

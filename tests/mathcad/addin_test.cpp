@@ -35,7 +35,7 @@ enum : unsigned int {
 
 // The plug-in loaded like the host loads it; unloading lets the next test load it afresh.
 class Addin {
-public:
+  public:
     Addin() : handle_(dlopen(VAPMCAD_MODULE_PATH, RTLD_NOW | RTLD_LOCAL)) {}
     ~Addin() {
         if (handle_ != nullptr) dlclose(handle_);
@@ -52,7 +52,7 @@ public:
         return reinterpret_cast<McadModule>(map->l_addr);
     }
 
-private:
+  private:
     void* handle_;
 };
 
@@ -77,7 +77,7 @@ Call call(const char* name, std::initializer_list<COMPLEXSCALAR> args) {
 }
 
 class AddinTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { fakeMcadReset(); }
     void TearDown() override { fakeMcadReset(); }
 };
@@ -89,8 +89,7 @@ TEST_F(AddinTest, RegistersTheMessageTableInOrder) {
     EXPECT_EQ(fakeMcadTableModule(), addin.module());
     ASSERT_EQ(fakeMcadMessageCount(), std::size(vapmcad_test::expectedMessages));
     for (unsigned int i = 1; i <= fakeMcadMessageCount(); ++i) {
-        EXPECT_EQ(std::string_view(fakeMcadMessage(i)), vapmcad_test::expectedMessages[i - 1])
-            << "message " << i;
+        EXPECT_EQ(std::string_view(fakeMcadMessage(i)), vapmcad_test::expectedMessages[i - 1]) << "message " << i;
     }
 }
 
@@ -146,15 +145,15 @@ TEST_F(AddinTest, EachLoadRegistersOnce) {
 // each property is defined.
 struct FunctionCase {
     const char* name;
-    double (VAPROP_CALL* one)(double, std::int32_t);
-    double (VAPROP_CALL* two)(double, double, std::int32_t);
+    double(VAPROP_CALL* one)(double, std::int32_t);
+    double(VAPROP_CALL* two)(double, double, std::int32_t);
     double a;
     double b;
 };
 
 constexpr FunctionCase everyFunction[] = {
-    {"StmTP", StmTP, nullptr, 300.0, 0},     // 300 F
-    {"StmPT", StmPT, nullptr, 100.0, 0},     // 100 psia
+    {"StmTP", StmTP, nullptr, 300.0, 0},  // 300 F
+    {"StmPT", StmPT, nullptr, 100.0, 0},  // 100 psia
     {"StmTQH", nullptr, StmTQH, 300.0, 0.5},
     {"StmTQS", nullptr, StmTQS, 300.0, 0.5},
     {"StmTQV", nullptr, StmTQV, 300.0, 0.5},
@@ -181,13 +180,13 @@ constexpr FunctionCase everyFunction[] = {
     {"StmPTM", nullptr, StmPTM, 1000.0, 200.0},  // compressed water
     {"StmPHT", nullptr, StmPHT, 100.0, 1300.0},  // superheated steam
     {"StmPHS", nullptr, StmPHS, 100.0, 1300.0},
-    {"StmPHV", nullptr, StmPHV, 100.0, 900.0},   // wet steam
+    {"StmPHV", nullptr, StmPHV, 100.0, 900.0},  // wet steam
     {"StmPHQ", nullptr, StmPHQ, 100.0, 900.0},
     {"StmPHW", nullptr, StmPHW, 100.0, 1300.0},
     {"StmPHG", nullptr, StmPHG, 100.0, 1300.0},
-    {"StmPST", nullptr, StmPST, 100.0, 1.8},     // superheated steam
+    {"StmPST", nullptr, StmPST, 100.0, 1.8},  // superheated steam
     {"StmPSH", nullptr, StmPSH, 100.0, 1.8},
-    {"StmPSV", nullptr, StmPSV, 100.0, 1.4},     // wet steam
+    {"StmPSV", nullptr, StmPSV, 100.0, 1.4},  // wet steam
     {"StmPSQ", nullptr, StmPSQ, 100.0, 1.4},
     {"StmPSW", nullptr, StmPSW, 100.0, 1.8},
     {"StmPSG", nullptr, StmPSG, 100.0, 1.8},
@@ -231,8 +230,7 @@ TEST_F(AddinTest, EveryFunctionGivesTheLibraryValue) {
         ASSERT_GT(want, -1000.0) << "the case must be a state where the property is defined";
         const Call got = throughRecord(c, 0.0);
         EXPECT_EQ(got.error, 0);
-        EXPECT_EQ(std::memcmp(&got.out.real, &want, sizeof want), 0)
-            << "got " << got.out.real << ", vaprop32 " << want;
+        EXPECT_EQ(std::memcmp(&got.out.real, &want, sizeof want), 0) << "got " << got.out.real << ", vaprop32 " << want;
         EXPECT_EQ(got.out.imag, 987.0) << "the imaginary part is not written";
     }
 }
@@ -302,7 +300,7 @@ TEST_F(AddinTest, EdgeCasesOfThePressureTemperatureCall) {
 TEST_F(AddinTest, TransportOfWetSteamAndQualityRange) {
     Addin addin;
     ASSERT_TRUE(addin.loaded()) << dlerror();
-    EXPECT_EQ(call("StmPQK", {real(100), real(0.5), real(0)}).error, msgInternalError);   // -2000
+    EXPECT_EQ(call("StmPQK", {real(100), real(0.5), real(0)}).error, msgInternalError);  // -2000
     EXPECT_EQ(call("StmPQK", {real(100), real(1.5), real(0)}).error, msgQualityOutOfRange);
 }
 

@@ -27,7 +27,7 @@ constexpr UnitSetRow unitSetRows[] = {
     {0.0, true, 0},
     {-0.0, true, 0},
     {1.0, true, 1},
-    {7.0, true, 7},    // passes here; the library rejects set index 7
+    {7.0, true, 7},  // passes here; the library rejects set index 7
     {8.0, true, 8},
     {24.0, true, 24},
     {30.0, true, 30},  // the largest accepted value
@@ -78,13 +78,13 @@ constexpr ResultRow resultRows[] = {
     {3.2, 0},
     {0.0, 0},
     {-0.5, 0},
-    {-1.0, 0},                  // -1 itself is a value
-    {-13.75, 0},                // a gauge pressure below -1 psig
-    {-14.696, 0},               // absolute vacuum in psig
+    {-1.0, 0},     // -1 itself is a value
+    {-13.75, 0},   // a gauge pressure below -1 psig
+    {-14.696, 0},  // absolute vacuum in psig
     {-999.999999, 0},
     {std::nextafter(-1000.0, 0.0), 0},
     {inf, 0},
-    {-1000.0, 5},               // at the line: a code, "temperature too high"
+    {-1000.0, 5},  // at the line: a code, "temperature too high"
     {-1099.0, 15},
     {-1700.0, 16},
     {-2000.0, 15},

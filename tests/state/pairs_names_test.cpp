@@ -32,18 +32,34 @@ struct Origin {
 };
 
 const Origin kOrigins[] = {
-    {Pair::PT, 0.1, 300.0, "liquid, region 1"},        {Pair::PT, 10.0, 550.0, "liquid, region 1"},
-    {Pair::PT, 1.0, 500.0, "steam, region 2"},         {Pair::PT, 40.0, 800.0, "steam, region 2 beyond B23"},
-    {Pair::PT, 25.0, 650.0, "region 3"},               {Pair::PT, 20.0, 640.0, "region 3, liquid side"},
-    {Pair::PT, 1.0, 1500.0, "region 5"},               {Pair::PX, 0.1, 0.9, "wet steam"},
-    {Pair::PX, 20.0, 0.3, "wet steam in region 3"},    {Pair::TX, 400.0, 1.0, "saturated vapour"},
+    {Pair::PT, 0.1, 300.0, "liquid, region 1"},
+    {Pair::PT, 10.0, 550.0, "liquid, region 1"},
+    {Pair::PT, 1.0, 500.0, "steam, region 2"},
+    {Pair::PT, 40.0, 800.0, "steam, region 2 beyond B23"},
+    {Pair::PT, 25.0, 650.0, "region 3"},
+    {Pair::PT, 20.0, 640.0, "region 3, liquid side"},
+    {Pair::PT, 1.0, 1500.0, "region 5"},
+    {Pair::PX, 0.1, 0.9, "wet steam"},
+    {Pair::PX, 20.0, 0.3, "wet steam in region 3"},
+    {Pair::TX, 400.0, 1.0, "saturated vapour"},
 };
 
 // Properties that follow from the state alone (the inputs of the pairs among them).
-const Property kStateProperties[] = {Property::P,  Property::T,     Property::X,     Property::H,
-                                     Property::S,  Property::V,     Property::Cp,    Property::W,
-                                     Property::U,  Property::D,     Property::Cv,    Property::Sigma,
-                                     Property::Mu08, Property::Lambda11, Property::Region};
+const Property kStateProperties[] = {Property::P,
+                                     Property::T,
+                                     Property::X,
+                                     Property::H,
+                                     Property::S,
+                                     Property::V,
+                                     Property::Cp,
+                                     Property::W,
+                                     Property::U,
+                                     Property::D,
+                                     Property::Cv,
+                                     Property::Sigma,
+                                     Property::Mu08,
+                                     Property::Lambda11,
+                                     Property::Region};
 
 bool near(double a, double b, double tol) {
     if (a == b) return true;
@@ -68,9 +84,8 @@ TEST(NewPairs, GiveTheStateTheyWereTakenFrom) {
                 // The region of a saturated state: 4 from (p,x) and (T,x), that of its (p,T) otherwise.
                 const bool wet = ref[Property::X] > 0.0 && ref[Property::X] < 1.0;
                 if (p == Property::Region && o.pair != Pair::PT && !wet) continue;
-                EXPECT_TRUE(near(st[p], ref[p], tol))
-                    << o.where << ", pair " << k << ", property " << static_cast<int>(p) << ": " << st[p] << " vs "
-                    << ref[p];
+                EXPECT_TRUE(near(st[p], ref[p], tol)) << o.where << ", pair " << k << ", property "
+                                                      << static_cast<int>(p) << ": " << st[p] << " vs " << ref[p];
             }
         }
     }

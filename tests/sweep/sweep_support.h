@@ -15,8 +15,7 @@
 namespace sweep {
 
 // Decade of a pressure as a bucket name ("p 1e-3..1e-2"), or the band around a landmark.
-inline std::string pressureBand(double p)
-{
+inline std::string pressureBand(double p) {
     const int e = static_cast<int>(std::floor(std::log10(p)));
     char buf[40];
     std::snprintf(buf, sizeof buf, "p 1e%d..1e%d", e, e + 1);
@@ -24,11 +23,10 @@ inline std::string pressureBand(double p)
 }
 
 class Tally {
-public:
+  public:
     void point() { ++points_; }
 
-    void fail(const std::string& bucket, const char* format, ...) __attribute__((format(printf, 3, 4)))
-    {
+    void fail(const std::string& bucket, const char* format, ...) __attribute__((format(printf, 3, 4))) {
         char buf[300];
         va_list args;
         va_start(args, format);
@@ -43,8 +41,7 @@ public:
     }
 
     // Adds a test failure per bucket with its count and first inputs.
-    void report(const char* sweepName) const
-    {
+    void report(const char* sweepName) const {
         EXPECT_GT(points_, 0) << sweepName;
         for (const auto& [name, b] : buckets_) {
             std::string lines;
@@ -58,7 +55,7 @@ public:
 
     long failures() const { return failures_; }
 
-private:
+  private:
     static constexpr std::size_t kExamples = 4;
     struct Bucket {
         long count = 0;
@@ -70,8 +67,7 @@ private:
 };
 
 // n points from lo to hi, evenly spaced in log(value).
-inline std::vector<double> logGrid(double lo, double hi, int n)
-{
+inline std::vector<double> logGrid(double lo, double hi, int n) {
     std::vector<double> g;
     for (int i = 0; i < n; ++i) {
         g.push_back(i == n - 1 ? hi : lo * std::pow(hi / lo, static_cast<double>(i) / (n - 1)));
@@ -80,8 +76,7 @@ inline std::vector<double> logGrid(double lo, double hi, int n)
 }
 
 // n points from lo to hi, evenly spaced.
-inline std::vector<double> linGrid(double lo, double hi, int n)
-{
+inline std::vector<double> linGrid(double lo, double hi, int n) {
     std::vector<double> g;
     for (int i = 0; i < n; ++i) {
         g.push_back(i == n - 1 ? hi : lo + (hi - lo) * static_cast<double>(i) / (n - 1));

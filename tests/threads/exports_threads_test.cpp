@@ -102,11 +102,10 @@ TEST(Threads, EveryExportFromFourThreadsGivesTheSequentialBits) {
             if (sameBits(got[static_cast<std::size_t>(t)][i], expected[i])) continue;
             if (++mismatches <= 10) {
                 const Case& c = cases[i];
-                const std::string name = c.run == runExport32 ? std::string(kExportCalls[c.index].name)
+                const std::string name = c.run == runExport32  ? std::string(kExportCalls[c.index].name)
                                          : c.run == runVersion ? std::string("StmVer")
                                                                : "vaprop67 #" + std::to_string(c.index);
-                ADD_FAILURE() << name
-                              << "(" << c.a << ", " << c.b << ", " << c.word << ") thread " << t << ": "
+                ADD_FAILURE() << name << "(" << c.a << ", " << c.b << ", " << c.word << ") thread " << t << ": "
                               << got[static_cast<std::size_t>(t)][i] << " instead of " << expected[i];
             }
         }
@@ -137,8 +136,14 @@ TEST(Threads, OverlappingBatchesGiveTheExportBits) {
     std::thread runs[2];
     for (int k = 0; k < 2; ++k) {
         runs[k] = std::thread([&, k] {
-            StmBatch(batches[k].pair, batches[k].props, batches[k].word, kRows, in1[k].data(), in2[k].data(),
-                     out[k].data(), 3);
+            StmBatch(batches[k].pair,
+                     batches[k].props,
+                     batches[k].word,
+                     kRows,
+                     in1[k].data(),
+                     in2[k].data(),
+                     out[k].data(),
+                     3);
         });
     }
     for (std::thread& t : runs) t.join();

@@ -104,9 +104,8 @@ RoundTrip roundTrip(int pressures, int temperatures, Property y, double toleranc
             worstRow = i;
         }
     }
-    EXPECT_LE(result.worstKelvin, toleranceKelvin)
-        << "worst at p,y " << backRows[worstRow + 1][0] << "," << backRows[worstRow + 1][1] << ", T "
-        << temperatures[worstRow];
+    EXPECT_LE(result.worstKelvin, toleranceKelvin) << "worst at p,y " << backRows[worstRow + 1][0] << ","
+                                                   << backRows[worstRow + 1][1] << ", T " << temperatures[worstRow];
     return result;
 }
 

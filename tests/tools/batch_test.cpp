@@ -94,8 +94,10 @@ TEST(Batch, RowsInInputOrderWithValuesOfTheLibrary) {
     for (std::size_t i = 0; i < 3; ++i) {
         const double p = states[i][0];
         const double t = states[i][1];
-        EXPECT_EQ(rows[i + 1], (std::vector<std::string>{number(p), number(t), number(StmPTH(p, t, 1)),
-                                                         number(StmPTS(p, t, 1)), number(StmPTV(p, t, 1))}));
+        EXPECT_EQ(
+            rows[i + 1],
+            (std::vector<std::string>{
+                number(p), number(t), number(StmPTH(p, t, 1)), number(StmPTS(p, t, 1)), number(StmPTV(p, t, 1))}));
     }
     EXPECT_EQ(stats.lines, 6u);
     EXPECT_EQ(stats.states, 3u);
@@ -150,8 +152,9 @@ TEST(Batch, FailedStatesCarryTheErrorTextAndTheRunGoesOn) {
     const BatchStats stats = m.run(config(Pair::PT, {Property::H, Property::Q, Property::R}));
     const auto rows = csvRows(m.output);
     ASSERT_EQ(rows.size(), 5u);
-    EXPECT_EQ(rows[1], (std::vector<std::string>{"200", "900", "temperature too high", "not available",
-                                                 "temperature too high"}));
+    EXPECT_EQ(
+        rows[1],
+        (std::vector<std::string>{"200", "900", "temperature too high", "not available", "temperature too high"}));
     EXPECT_EQ(rows[2][2], number(StmPTH(10, 500, 1)));
     EXPECT_EQ(rows[2][3], "not available");
     EXPECT_EQ(rows[3], (std::vector<std::string>{"0", "100", "pressure too low", "not available", "pressure too low"}));
@@ -207,7 +210,7 @@ TEST(Batch, AOneMegabyteLineIsRefusedWithoutStoringIt) {
         MemoryBatch m;
         m.chunk = chunk;
         const std::string huge(1 << 20, '9');
-        m.input = "1,100\n" + huge + "\n2,200\n" + huge;  // the last one without its newline
+        m.input = "1,100\n" + huge + "\n2,200\n" + huge;                             // the last one without its newline
         if (chunk == 1) m.input = "1,100\n" + std::string(5000, '1') + "\n2,200\n";  // byte by byte: a shorter one
         const BatchStats stats = m.run(config(Pair::PT, {Property::H}));
         const auto rows = csvRows(m.output);

@@ -37,8 +37,8 @@ struct PointRow {
 
 const PointRow kPointRows[] = {
     {{"P=10", "T=500", "--units", "SI"}, Pair::PT, 10, 500, 1},
-    {{"T=500", "P=10", "--units=SI"}, Pair::PT, 10, 500, 1},     // either order, inline value
-    {{"p=10", "t=500", "--units", "eng"}, Pair::PT, 10, 500, 0}, // letters ignore case
+    {{"T=500", "P=10", "--units=SI"}, Pair::PT, 10, 500, 1},      // either order, inline value
+    {{"p=10", "t=500", "--units", "eng"}, Pair::PT, 10, 500, 0},  // letters ignore case
     {{"P=1", "Q=0.5", "--units", "SIF"}, Pair::PQ, 1, 0.5, 3},
     {{"Q=1", "T=100"}, Pair::TQ, 100, 1, 1},
     {{"H=1400", "P=200", "--units", "Eng"}, Pair::PH, 200, 1400, 0},
@@ -192,8 +192,7 @@ TEST(CommandLine, HugeArgumentsAreEchoedShortened) {
 }
 
 TEST(CommandLine, OneWordWithBlanksIsSplit) {
-    EXPECT_EQ(splitSingleWord({"P=10 T=500 --units SI"}),
-              (std::vector<std::string>{"P=10", "T=500", "--units", "SI"}));
+    EXPECT_EQ(splitSingleWord({"P=10 T=500 --units SI"}), (std::vector<std::string>{"P=10", "T=500", "--units", "SI"}));
     EXPECT_EQ(splitSingleWord({"  P=10\tT=500  "}), (std::vector<std::string>{"P=10", "T=500"}));
     EXPECT_EQ(splitSingleWord({"P=10"}), (std::vector<std::string>{"P=10"}));
     EXPECT_EQ(splitSingleWord({"P=10 T=5", "--units"}), (std::vector<std::string>{"P=10 T=5", "--units"}));
@@ -202,9 +201,25 @@ TEST(CommandLine, OneWordWithBlanksIsSplit) {
 
 TEST(CommandLine, HelpDocumentsEveryOptionWithExamples) {
     const std::string_view help = helpText();
-    for (std::string_view word : {"--units", "--ifc67", "--fast", "--format", "--digits", "--props", "--batch",
-                                  "--pair", "Eng", "SI", "EngG", "SIF", "SIK", "MET", "METF", "not available",
-                                  "Examples", "vapcalc P=10 T=500 --units SI", "Exit status"}) {
+    for (std::string_view word : {"--units",
+                                  "--ifc67",
+                                  "--fast",
+                                  "--format",
+                                  "--digits",
+                                  "--props",
+                                  "--batch",
+                                  "--pair",
+                                  "Eng",
+                                  "SI",
+                                  "EngG",
+                                  "SIF",
+                                  "SIK",
+                                  "MET",
+                                  "METF",
+                                  "not available",
+                                  "Examples",
+                                  "vapcalc P=10 T=500 --units SI",
+                                  "Exit status"}) {
         EXPECT_NE(help.find(word), std::string_view::npos) << word;
     }
 }

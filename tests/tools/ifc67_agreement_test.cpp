@@ -41,15 +41,15 @@ struct Direct67 {
 std::vector<Direct67> directCalls67(Pair pair) {
     using P = Property;
     switch (pair) {
-    case Pair::PT: return {{P::H, Stm67PTH}, {P::S, Stm67PTS}, {P::V, Stm67PTV}, {P::C, Stm67PTC}};
-    case Pair::PQ: return {{P::H, Stm67PQH}, {P::S, Stm67PQS}, {P::V, Stm67PQV}};
-    case Pair::TQ: return {{P::H, Stm67TQH}, {P::S, Stm67TQS}, {P::V, Stm67TQV}};
-    case Pair::PH: return {{P::T, Stm67PHT}, {P::Q, Stm67PHQ}, {P::S, Stm67PHS}, {P::V, Stm67PHV}};
-    case Pair::PS: return {{P::T, Stm67PST}, {P::Q, Stm67PSQ}, {P::H, Stm67PSH}, {P::V, Stm67PSV}};
-    case Pair::HS:
-    case Pair::TS:
-    case Pair::PV:
-    case Pair::TV: break;  // no 1967 calls
+        case Pair::PT: return {{P::H, Stm67PTH}, {P::S, Stm67PTS}, {P::V, Stm67PTV}, {P::C, Stm67PTC}};
+        case Pair::PQ: return {{P::H, Stm67PQH}, {P::S, Stm67PQS}, {P::V, Stm67PQV}};
+        case Pair::TQ: return {{P::H, Stm67TQH}, {P::S, Stm67TQS}, {P::V, Stm67TQV}};
+        case Pair::PH: return {{P::T, Stm67PHT}, {P::Q, Stm67PHQ}, {P::S, Stm67PHS}, {P::V, Stm67PHV}};
+        case Pair::PS: return {{P::T, Stm67PST}, {P::Q, Stm67PSQ}, {P::H, Stm67PSH}, {P::V, Stm67PSV}};
+        case Pair::HS:
+        case Pair::TS:
+        case Pair::PV:
+        case Pair::TV: break;  // no 1967 calls
     }
     return {};
 }
@@ -65,9 +65,9 @@ const Case67 kCases[] = {
     {Pair::TQ, 212.0, 0.5},
     {Pair::TQ, 500.0, 1.0},
     {Pair::PH, 200.0, 1400.0},
-    {Pair::PH, 100.0, 700.0},    // wet
+    {Pair::PH, 100.0, 700.0},  // wet
     {Pair::PS, 200.0, 1.7},
-    {Pair::PS, 50.0, 1.2},       // wet
+    {Pair::PS, 50.0, 1.2},  // wet
 };
 
 TEST(Ifc67Agreement, EnglishUnitsMatchTheLibraryCalls) {

@@ -127,9 +127,18 @@ TEST(NewPairs, The1967FormulationRefusesThem) {
 
 TEST(NewPairs, HelpListsPairsLettersAndUnits) {
     const std::string_view help = helpText();
-    for (std::string_view part : {"H,S  T,S", "P,V  T,V", "V specific volume", "U  internal energy", "lb/ft3",
-                                  "SIGMA surface tension", "lbf/ft", "mN/m", "M08 viscosity by IAPWS 2008",
-                                  "K11 thermal conductivity by IAPWS 2011", "ambiguous state", "H=2800 S=6.5"}) {
+    for (std::string_view part : {"H,S  T,S",
+                                  "P,V  T,V",
+                                  "V specific volume",
+                                  "U  internal energy",
+                                  "lb/ft3",
+                                  "SIGMA surface tension",
+                                  "lbf/ft",
+                                  "mN/m",
+                                  "M08 viscosity by IAPWS 2008",
+                                  "K11 thermal conductivity by IAPWS 2011",
+                                  "ambiguous state",
+                                  "H=2800 S=6.5"}) {
         EXPECT_NE(help.find(part), std::string_view::npos) << part;
     }
 }

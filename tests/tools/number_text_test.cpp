@@ -35,7 +35,7 @@ const ParseRow kParseRows[] = {
     {"+", std::nullopt},
     {"-", std::nullopt},
     {".", std::nullopt},
-    {" 5", std::nullopt},   // blanks are the caller's business
+    {" 5", std::nullopt},  // blanks are the caller's business
     {"5 ", std::nullopt},
     {"5x", std::nullopt},
     {"abc", std::nullopt},
@@ -49,7 +49,7 @@ const ParseRow kParseRows[] = {
     {"--5", std::nullopt},
     {"+-5", std::nullopt},
     {"1,5", std::nullopt},
-    {"1e400", std::nullopt},   // beyond the largest double
+    {"1e400", std::nullopt},  // beyond the largest double
 };
 
 TEST(NumberText, ParseRows) {

@@ -33,9 +33,19 @@ std::vector<std::string> lines(const std::string& text) {
 TEST(PointOutput, EveryPropertyInOrderWithItsValue) {
     const PointReport r = evaluatePoint(pointOptions(Pair::PT, 10.0, 500.0, 1));
     ASSERT_EQ(r.rows.size(), kDefaultPropertyCount);
-    const char* names[] = {"pressure", "temperature", "quality", "enthalpy", "entropy", "specific volume",
-                           "isobaric heat capacity", "speed of sound", "isentropic expansion coefficient",
-                           "dynamic viscosity", "thermal conductivity", "Prandtl number", "IF97 region"};
+    const char* names[] = {"pressure",
+                           "temperature",
+                           "quality",
+                           "enthalpy",
+                           "entropy",
+                           "specific volume",
+                           "isobaric heat capacity",
+                           "speed of sound",
+                           "isentropic expansion coefficient",
+                           "dynamic viscosity",
+                           "thermal conductivity",
+                           "Prandtl number",
+                           "IF97 region"};
     for (std::size_t i = 0; i < kDefaultPropertyCount; ++i) EXPECT_EQ(r.rows[i].name, names[i]);
     EXPECT_EQ(r.rows[0].value, 10.0);
     EXPECT_EQ(r.rows[1].value, 500.0);
@@ -63,13 +73,15 @@ TEST(PointOutput, TableShowsUnitTextsOfTheSet) {
     const double p[] = {145.0377378, 10.0, 145.0377378 - 14.6959488, 1.0, 1000.0, 10.0, 10.197162};
     const double t[] = {440.33, 226.85, 440.33, 500.0, 226.85, 226.85, 226.85};
     for (const Row& row : rows) {
-        const std::vector<std::string> out = lines(formatTable(evaluatePoint(pointOptions(Pair::PT, p[row.set], t[row.set], row.set)), 0));
+        const std::vector<std::string> out =
+            lines(formatTable(evaluatePoint(pointOptions(Pair::PT, p[row.set], t[row.set], row.set)), 0));
         ASSERT_EQ(out.size(), kDefaultPropertyCount + 1);
         const int lineOf[] = {1, 2, 4, 5, 6, 7, 8, 10, 11};  // rows of P, T, H, S, V, C, W, M, K
         for (std::size_t i = 0; i < row.units.size(); ++i) {
             const std::string& line = out[static_cast<std::size_t>(lineOf[i])];
             ASSERT_GE(line.size(), row.units[i].size());
-            EXPECT_EQ(line.substr(line.size() - row.units[i].size()), row.units[i]) << "set " << row.set << ": " << line;
+            EXPECT_EQ(line.substr(line.size() - row.units[i].size()), row.units[i])
+                << "set " << row.set << ": " << line;
         }
         EXPECT_NE(out[3].find("not available"), std::string::npos) << out[3];  // quality of a (p,T) state
     }
@@ -86,11 +98,11 @@ TEST(PointOutput, WetSteamHasCriticalFlowVelocityAndNotAvailableRows) {
     const std::string t = formatTable(evaluatePoint(pointOptions(Pair::TQ, 100.0, 0.5, 1)), 0);
     const std::vector<std::string> out = lines(t);
     EXPECT_EQ(out[8].rfind("critical flow velocity", 0), 0u) << out[8];
-    EXPECT_NE(out[7].find("not available"), std::string::npos) << out[7];   // cp
-    EXPECT_NE(out[10].find("not available"), std::string::npos) << out[10]; // viscosity
-    EXPECT_NE(out[11].find("not available"), std::string::npos) << out[11]; // conductivity
-    EXPECT_NE(out[12].find("not available"), std::string::npos) << out[12]; // Prandtl
-    EXPECT_EQ(out[13].substr(out[13].size() - 1), "4");                   // region 4
+    EXPECT_NE(out[7].find("not available"), std::string::npos) << out[7];    // cp
+    EXPECT_NE(out[10].find("not available"), std::string::npos) << out[10];  // viscosity
+    EXPECT_NE(out[11].find("not available"), std::string::npos) << out[11];  // conductivity
+    EXPECT_NE(out[12].find("not available"), std::string::npos) << out[12];  // Prandtl
+    EXPECT_EQ(out[13].substr(out[13].size() - 1), "4");                      // region 4
     // A saturated vapour (Q = 1) is not wet.
     const std::vector<std::string> dry = lines(formatTable(evaluatePoint(pointOptions(Pair::TQ, 100.0, 1.0, 1)), 0));
     EXPECT_EQ(dry[8].rfind("speed of sound", 0), 0u) << dry[8];
@@ -126,9 +138,11 @@ TEST(PointOutput, JsonCarriesValuesUnitsAndNotes) {
     EXPECT_NE(j.find("\"fast\": false"), std::string::npos) << j;
     EXPECT_NE(j.find("\"unit_set_number\": 1"), std::string::npos) << j;
     EXPECT_NE(j.find("\"inputs\": {\"P\": 10, \"T\": 500}"), std::string::npos) << j;
-    EXPECT_NE(j.find("\"pressure\": {\"name\": \"pressure\", \"value\": 10, \"unit\": \"bar\"}"), std::string::npos) << j;
-    EXPECT_NE(j.find("\"quality\": {\"name\": \"quality\", \"value\": null, \"note\": \"not available\", \"unit\": \"\"}"),
-              std::string::npos)
+    EXPECT_NE(j.find("\"pressure\": {\"name\": \"pressure\", \"value\": 10, \"unit\": \"bar\"}"), std::string::npos)
+        << j;
+    EXPECT_NE(
+        j.find("\"quality\": {\"name\": \"quality\", \"value\": null, \"note\": \"not available\", \"unit\": \"\"}"),
+        std::string::npos)
         << j;
     EXPECT_EQ(j.front(), '{');
     EXPECT_EQ(j.substr(j.size() - 2), "}\n");

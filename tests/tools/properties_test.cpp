@@ -35,27 +35,45 @@ struct Direct {
 // Properties that come straight from one export for each pair (the table of the library's calls).
 const std::vector<Direct>& directCalls(Pair pair) {
     using P = Property;
-    static const std::vector<Direct> pt{{P::H, StmPTH}, {P::S, StmPTS}, {P::V, StmPTV}, {P::C, StmPTC},
-                                        {P::W, StmPTW}, {P::G, StmPTG}, {P::M, StmPTM}, {P::K, StmPTK},
+    static const std::vector<Direct> pt{{P::H, StmPTH},
+                                        {P::S, StmPTS},
+                                        {P::V, StmPTV},
+                                        {P::C, StmPTC},
+                                        {P::W, StmPTW},
+                                        {P::G, StmPTG},
+                                        {P::M, StmPTM},
+                                        {P::K, StmPTK},
                                         {P::R, StmPTR}};
-    static const std::vector<Direct> pq{{P::H, StmPQH}, {P::S, StmPQS}, {P::V, StmPQV}, {P::C, StmPQC},
-                                        {P::W, StmPQW}, {P::G, StmPQG}, {P::M, StmPQM}, {P::K, StmPQK}};
-    static const std::vector<Direct> tq{{P::H, StmTQH}, {P::S, StmTQS}, {P::V, StmTQV}, {P::C, StmTQC},
-                                        {P::W, StmTQW}, {P::G, StmTQG}, {P::M, StmTQM}, {P::K, StmTQK}};
-    static const std::vector<Direct> ph{{P::T, StmPHT}, {P::Q, StmPHQ}, {P::S, StmPHS}, {P::V, StmPHV},
-                                        {P::C, StmPHC}, {P::W, StmPHW}, {P::G, StmPHG}};
-    static const std::vector<Direct> ps{{P::T, StmPST}, {P::Q, StmPSQ}, {P::H, StmPSH}, {P::V, StmPSV},
-                                        {P::C, StmPSC}, {P::W, StmPSW}, {P::G, StmPSG}};
+    static const std::vector<Direct> pq{{P::H, StmPQH},
+                                        {P::S, StmPQS},
+                                        {P::V, StmPQV},
+                                        {P::C, StmPQC},
+                                        {P::W, StmPQW},
+                                        {P::G, StmPQG},
+                                        {P::M, StmPQM},
+                                        {P::K, StmPQK}};
+    static const std::vector<Direct> tq{{P::H, StmTQH},
+                                        {P::S, StmTQS},
+                                        {P::V, StmTQV},
+                                        {P::C, StmTQC},
+                                        {P::W, StmTQW},
+                                        {P::G, StmTQG},
+                                        {P::M, StmTQM},
+                                        {P::K, StmTQK}};
+    static const std::vector<Direct> ph{
+        {P::T, StmPHT}, {P::Q, StmPHQ}, {P::S, StmPHS}, {P::V, StmPHV}, {P::C, StmPHC}, {P::W, StmPHW}, {P::G, StmPHG}};
+    static const std::vector<Direct> ps{
+        {P::T, StmPST}, {P::Q, StmPSQ}, {P::H, StmPSH}, {P::V, StmPSV}, {P::C, StmPSC}, {P::W, StmPSW}, {P::G, StmPSG}};
     switch (pair) {
-    case Pair::PT: return pt;
-    case Pair::PQ: return pq;
-    case Pair::TQ: return tq;
-    case Pair::PH: return ph;
-    case Pair::PS: return ps;
-    case Pair::HS:
-    case Pair::TS:
-    case Pair::PV:
-    case Pair::TV: break;  // by name only: no exports
+        case Pair::PT: return pt;
+        case Pair::PQ: return pq;
+        case Pair::TQ: return tq;
+        case Pair::PH: return ph;
+        case Pair::PS: return ps;
+        case Pair::HS:
+        case Pair::TS:
+        case Pair::PV:
+        case Pair::TV: break;  // by name only: no exports
     }
     static const std::vector<Direct> none;
     return none;
@@ -79,10 +97,14 @@ const CoreState kPT[] = {
     {0.5, 1500.0, "region 5, IF97 Table 42"},
     {10.0, 1073.15, "region 2 at its upper temperature"},
 };
-const CoreState kPQ[] = {
-    {0.1, 0.0, "saturated liquid"}, {1.0, 0.5, "wet"}, {10.0, 1.0, "saturated vapour"}, {20.0, 0.3, "wet, region 3 side"}};
-const CoreState kTQ[] = {
-    {300.0, 0.0, "saturated liquid"}, {373.15, 0.5, "wet"}, {600.0, 1.0, "saturated vapour"}, {640.0, 0.2, "wet, near critical"}};
+const CoreState kPQ[] = {{0.1, 0.0, "saturated liquid"},
+                         {1.0, 0.5, "wet"},
+                         {10.0, 1.0, "saturated vapour"},
+                         {20.0, 0.3, "wet, region 3 side"}};
+const CoreState kTQ[] = {{300.0, 0.0, "saturated liquid"},
+                         {373.15, 0.5, "wet"},
+                         {600.0, 1.0, "saturated vapour"},
+                         {640.0, 0.2, "wet, near critical"}};
 
 struct SetState {
     Pair pair;

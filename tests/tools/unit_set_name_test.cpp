@@ -17,12 +17,12 @@ struct NameRow {
 // The examples of the spreadsheet add-in's unit-set syntax, and a few more of the same rules.
 const NameRow kNameRows[] = {
     {"SI", 1},
-    {" si o", 9},          // leading blank skipped, "o" adds 8
+    {" si o", 9},  // leading blank skipped, "o" adds 8
     {"EngGo", 10},
     {"METFS", 22},
     {"SIKOS", 28},
-    {"S", std::nullopt},   // "SI" needs two characters
-    {"Engineering", 0},    // ENGG fails on its fourth letter, ENG matches; no O or S after it
+    {"S", std::nullopt},  // "SI" needs two characters
+    {"Engineering", 0},   // ENGG fails on its fourth letter, ENG matches; no O or S after it
     {"SIFO", 11},
     {"METo", 13},
     {"SIS", 17},
@@ -33,13 +33,13 @@ const NameRow kNameRows[] = {
     {"sik", 4},
     {"met", 5},
     {"metf", 6},
-    {"SIoo", 9},           // repeated letters count once
-    {"SI os so", 25},      // blanks and other characters after the name are ignored
+    {"SIoo", 9},       // repeated letters count once
+    {"SI os so", 25},  // blanks and other characters after the name are ignored
     {"SIx", 1},
     {"", std::nullopt},
     {"   ", std::nullopt},
     {"XY", std::nullopt},
-    {"\tSI", std::nullopt}, // only blanks are skipped, not tabs
+    {"\tSI", std::nullopt},  // only blanks are skipped, not tabs
     {"E", std::nullopt},
 };
 
@@ -53,19 +53,19 @@ TEST(UnitSetName, RowsOfTheNameSyntax) {
 const NameRow kNumberRows[] = {
     {"0", 0},
     {"3", 3},
-    {"3.9", 3},            // truncated toward zero
-    {"-0.5", 0},           // above -1, truncates to 0
+    {"3.9", 3},   // truncated toward zero
+    {"-0.5", 0},  // above -1, truncates to 0
     {"-1", std::nullopt},
     {"9", 9},
-    {"40", 40},            // passed on; the library answers -1099
+    {"40", 40},  // passed on; the library answers -1099
     {"127", 127},
     {"127.99", 127},
     {"128", std::nullopt},
-    {"65539", std::nullopt},   // would wrap to set 3 through a 16-bit conversion
+    {"65539", std::nullopt},  // would wrap to set 3 through a 16-bit conversion
     {"-65535", std::nullopt},
     {"1e10", std::nullopt},
     {"2147483648", std::nullopt},
-    {"1e400", std::nullopt},   // not a double at all, and no name
+    {"1e400", std::nullopt},  // not a double at all, and no name
     {"nan", std::nullopt},
     {"inf", std::nullopt},
 };

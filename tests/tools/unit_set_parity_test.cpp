@@ -38,8 +38,24 @@ TEST(UnitSetParity, NamesAgreeWithTheSpreadsheetAddIn) {
 }
 
 TEST(UnitSetParity, NumbersAgreeWithTheSpreadsheetAddIn) {
-    for (double x : {-1.0, -0.999, -0.5, 0.0, 0.4, 3.9, 7.0, 31.5, 32.0, 33.0, 40.0, 127.0, 127.9, 128.0, 65539.0,
-                     -65535.0, 1e10, 2147483648.0}) {
+    for (double x : {-1.0,
+                     -0.999,
+                     -0.5,
+                     0.0,
+                     0.4,
+                     3.9,
+                     7.0,
+                     31.5,
+                     32.0,
+                     33.0,
+                     40.0,
+                     127.0,
+                     127.9,
+                     128.0,
+                     65539.0,
+                     -65535.0,
+                     1e10,
+                     2147483648.0}) {
         const std::string text = std::to_string(x);
         EXPECT_EQ(parseUnitSetNumber(text), vapxl::unitSetFromNumber(x)) << text;
     }

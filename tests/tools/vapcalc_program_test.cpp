@@ -34,7 +34,7 @@ std::string slurp(const std::string& path) {
 }
 
 class Program : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         char dir[] = "/tmp/vapcalc_test_XXXXXX";
         ASSERT_NE(mkdtemp(dir), nullptr);
@@ -173,9 +173,21 @@ TEST_F(Program, ErrorsGiveTheTableTextOnStandardErrorAndStatusOne) {
 
 TEST_F(Program, MalformedCommandLinesGiveAMessageAndStatusTwo) {
     const std::vector<std::vector<std::string>> cases = {
-        {"P=10"}, {"P=abc", "T=1"}, {"P=nan", "T=1"}, {"P=", "T=1"}, {"T=1", "H=1"}, {"--units", "XYZ"},
-        {"--format", "xml"}, {"--digits", "99"}, {"--bogus"}, {"--units"}, {"P=1", "T=2", "S=3"}, {"junk"},
-        {"--batch"}, {"--props", "Z"}, {"P=" + std::string(100000, '1') + "x", "T=1"},
+        {"P=10"},
+        {"P=abc", "T=1"},
+        {"P=nan", "T=1"},
+        {"P=", "T=1"},
+        {"T=1", "H=1"},
+        {"--units", "XYZ"},
+        {"--format", "xml"},
+        {"--digits", "99"},
+        {"--bogus"},
+        {"--units"},
+        {"P=1", "T=2", "S=3"},
+        {"junk"},
+        {"--batch"},
+        {"--props", "Z"},
+        {"P=" + std::string(100000, '1') + "x", "T=1"},
     };
     for (const auto& args : cases) {
         const Outcome r = run(args);
@@ -226,8 +238,9 @@ TEST_F(Program, BatchFromAFileAndFromStandardInput) {
     EXPECT_EQ(out[0], "P [bar],T [°C],H [kJ/kg],S [kJ/(kg K)],V [m3/kg]");
     EXPECT_EQ(out[3], ",,malformed line,malformed line,malformed line");
     EXPECT_EQ(out[4], "200,900,temperature too high,temperature too high,temperature too high");
-    EXPECT_EQ(r.err, "vapcalc: line 4: field 1 'bad' is not a number\n"
-                     "vapcalc: 4 states, 2 failed (1 malformed line)\n")
+    EXPECT_EQ(r.err,
+              "vapcalc: line 4: field 1 'bad' is not a number\n"
+              "vapcalc: 4 states, 2 failed (1 malformed line)\n")
         << r.err;
 
     const Outcome s = run({"--batch", "--pair", "PT", "--units", "SI", "-"}, "1,100\n10,500\n");
@@ -243,8 +256,9 @@ TEST_F(Program, BatchWithAOneMegabyteLine) {
     const Outcome r = run({"--batch", "--pair", "PT", "--props", "H", path("states.csv")});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(lines(r.out).size(), 4u);
-    EXPECT_EQ(r.err, "vapcalc: line 2: line longer than 4096 characters\n"
-                     "vapcalc: 3 states, 1 failed (1 malformed line)\n");
+    EXPECT_EQ(r.err,
+              "vapcalc: line 2: line longer than 4096 characters\n"
+              "vapcalc: 3 states, 1 failed (1 malformed line)\n");
 }
 
 TEST_F(Program, BatchWithAUnitSetTheLibraryRejects) {

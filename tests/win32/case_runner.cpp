@@ -41,8 +41,15 @@ void write(std::FILE* out, const ExportRow& row, double a, double b, std::int32_
     if (arity == 0) r = reinterpret_cast<Export0>(entry)();
     if (arity == 1) r = reinterpret_cast<Export1>(entry)(a, unitSet);
     if (arity == 2) r = reinterpret_cast<Export2>(entry)(a, b, unitSet);
-    std::fprintf(out, "%d %s %016" PRIx64 " %016" PRIx64 " %" PRId32 " %016" PRIx64 " %.17g\n", row.ordinal, row.name,
-                 bitsOf(a), bitsOf(b), unitSet, bitsOf(r), r);
+    std::fprintf(out,
+                 "%d %s %016" PRIx64 " %016" PRIx64 " %" PRId32 " %016" PRIx64 " %.17g\n",
+                 row.ordinal,
+                 row.name,
+                 bitsOf(a),
+                 bitsOf(b),
+                 unitSet,
+                 bitsOf(r),
+                 r);
 }
 
 #if defined(_WIN32)
@@ -133,11 +140,20 @@ int compare(const char* expectedName, const char* actualName) {
             continue;
         }
         if (++wrong <= 40)
-            std::printf("FAIL %s: expected %.17g (%016" PRIx64 "), got %.17g (%016" PRIx64 ")\n", e.call, x,
-                        e.result, valueOf(a.result), a.result);
+            std::printf("FAIL %s: expected %.17g (%016" PRIx64 "), got %.17g (%016" PRIx64 ")\n",
+                        e.call,
+                        x,
+                        e.result,
+                        valueOf(a.result),
+                        a.result);
     }
-    std::printf("%ld calls: %ld of %ld codes and %ld of %ld values with identical bits, %ld differ\n", calls,
-                identicalCodes, codes, identicalValues, values, wrong);
+    std::printf("%ld calls: %ld of %ld codes and %ld of %ld values with identical bits, %ld differ\n",
+                calls,
+                identicalCodes,
+                codes,
+                identicalValues,
+                values,
+                wrong);
     return wrong == 0 ? 0 : 1;
 }
 
@@ -187,20 +203,40 @@ long writeByName(std::FILE* out) {
         }
         for (std::int32_t unitSet : kSweepUnitSets) {
             const std::int32_t codes = batch(pair, kNameList, unitSet, rows, in1, in2, cells, 2);
-            std::fprintf(out, "46 StmBatch:%s:codes %016" PRIx64 " %016" PRIx64 " %" PRId32 " %016" PRIx64 " %d\n",
-                         pair, bitsOf(0), bitsOf(0), unitSet, static_cast<std::uint64_t>(codes), codes);
+            std::fprintf(out,
+                         "46 StmBatch:%s:codes %016" PRIx64 " %016" PRIx64 " %" PRId32 " %016" PRIx64 " %d\n",
+                         pair,
+                         bitsOf(0),
+                         bitsOf(0),
+                         unitSet,
+                         static_cast<std::uint64_t>(codes),
+                         codes);
             for (int r = 0; r < rows; ++r) {
                 for (int k = 0; k < kNameCount; ++k) {
                     const double c = cells[r * kNameCount + k];
-                    std::fprintf(out, "46 StmBatch:%s:%s %016" PRIx64 " %016" PRIx64 " %" PRId32 " %016" PRIx64 " %.17g\n",
-                                 pair, kNames[k], bitsOf(in1[r]), bitsOf(in2[r]), unitSet, bitsOf(c), c);
+                    std::fprintf(out,
+                                 "46 StmBatch:%s:%s %016" PRIx64 " %016" PRIx64 " %" PRId32 " %016" PRIx64 " %.17g\n",
+                                 pair,
+                                 kNames[k],
+                                 bitsOf(in1[r]),
+                                 bitsOf(in2[r]),
+                                 unitSet,
+                                 bitsOf(c),
+                                 c);
                     ++calls;
                 }
             }
             for (const char* name : kNames) {
                 const double c = prop(pair, in1[0], in2[0], name, unitSet);
-                std::fprintf(out, "47 StmProp:%s:%s %016" PRIx64 " %016" PRIx64 " %" PRId32 " %016" PRIx64 " %.17g\n",
-                             pair, name, bitsOf(in1[0]), bitsOf(in2[0]), unitSet, bitsOf(c), c);
+                std::fprintf(out,
+                             "47 StmProp:%s:%s %016" PRIx64 " %016" PRIx64 " %" PRId32 " %016" PRIx64 " %.17g\n",
+                             pair,
+                             name,
+                             bitsOf(in1[0]),
+                             bitsOf(in2[0]),
+                             unitSet,
+                             bitsOf(c),
+                             c);
                 ++calls;
             }
         }
@@ -246,8 +282,8 @@ int main(int argc, char** argv) {
         for (std::int32_t unitSet : kSweepUnitSets) {
             for (int i = 0; i < n1; ++i) {
                 for (int j = 0; j < n2; ++j) {
-                    write(out, row, sweepValue(row.inputs[0], i), arity > 1 ? sweepValue(row.inputs[1], j) : 0,
-                          unitSet);
+                    write(
+                        out, row, sweepValue(row.inputs[0], i), arity > 1 ? sweepValue(row.inputs[1], j) : 0, unitSet);
                     ++calls;
                 }
             }

@@ -27,7 +27,9 @@ struct Grid {
     int count;
 };
 template <int N>
-constexpr Grid gridOf(const double (&values)[N]) { return Grid{values, N}; }
+constexpr Grid gridOf(const double (&values)[N]) {
+    return Grid{values, N};
+}
 
 inline constexpr Grid gridOfLetter(char letter) {
     switch (letter) {
@@ -43,9 +45,8 @@ inline constexpr Grid gridOfLetter(char letter) {
 // rejected value), and words whose low 16 bits decide: -1, 65536 (low bits 0), 65544 (low bits 8),
 // 32767, 65568 (low bits 32), 65535 (low bits -1), the most negative word.
 inline constexpr std::int32_t kUnitSets[] = {
-    0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12,    13,    14,    15,    16,    17,     18,
-    19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31,    32,    33,    -1,    65536, 65544,  32767,
-    65568, 65535, INT32_MIN};
+    0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14,    15,    16,    17,    18,    19,       20,
+    21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, -1, 65536, 65544, 32767, 65568, 65535, INT32_MIN};
 
 // The dense sweep: every export on a fine grid over the whole accepted range in SIF units (MPa, K,
 // kJ/kg, kJ/(kg K)), with IF97, IF97 fast and IFC-67 (UnitSet 3, 19, 11). It reaches the region
@@ -106,47 +107,47 @@ inline constexpr EdgeCase kEdgeCases[] = {
     {"StmPQK", 4000, 1, 8},         // -1800 above the IFC-67 critical pressure
     {"StmPQK", 3208.234758592228, 1, 8},
     {"StmPQV", 3208.234758592228, 0, 8},
-    {"StmPQV", 0.0879, 0, 8},       // -1300 below the IFC-67 (p, x) range
-    {"StmTQH", 30, 0, 8},           // -1300 through the IFC-67 saturation pressure
-    {"StmTQC", 300, 0.5, 8},        // -2000
-    {"StmPHC", 100, 800, 8},        // two-phase: -2000
-    {"StmPHC", 100, 200, 8},        // subcooled liquid through Stm67PTC
-    {"StmPSC", 100, 1.0, 8},        // two-phase
-    {"StmPSC", 100, 0.3, 8},        // liquid
-    {"StmPHT", 100, 1200, 16},      // fast backward temperature
-    {"StmPHT", 100, 1200, 0},       // refined
+    {"StmPQV", 0.0879, 0, 8},   // -1300 below the IFC-67 (p, x) range
+    {"StmTQH", 30, 0, 8},       // -1300 through the IFC-67 saturation pressure
+    {"StmTQC", 300, 0.5, 8},    // -2000
+    {"StmPHC", 100, 800, 8},    // two-phase: -2000
+    {"StmPHC", 100, 200, 8},    // subcooled liquid through Stm67PTC
+    {"StmPSC", 100, 1.0, 8},    // two-phase
+    {"StmPSC", 100, 0.3, 8},    // liquid
+    {"StmPHT", 100, 1200, 16},  // fast backward temperature
+    {"StmPHT", 100, 1200, 0},   // refined
     {"StmPST", 100, 1.7, 16},
-    {"StmPHT", 3.0, 3.0, 3},        // below the region 1 limit at 3 MPa
-    {"StmPHT", 50, 7377, 3},        // upper enthalpy limit
-    {"StmPHT", 50, 7377.01, 3},     // -2200
+    {"StmPHT", 3.0, 3.0, 3},     // below the region 1 limit at 3 MPa
+    {"StmPHT", 50, 7377, 3},     // upper enthalpy limit
+    {"StmPHT", 50, 7377.01, 3},  // -2200
     {"StmPHT", 50, -0.05, 3},
-    {"StmPHT", 50, -0.06, 3},       // -2100
+    {"StmPHT", 50, -0.06, 3},  // -2100
     {"StmPST", 50, -0.011, 3},
-    {"StmPST", 50, -0.012, 3},      // -2300
+    {"StmPST", 50, -0.012, 3},  // -2300
     {"StmPST", 0.001, 111.45, 3},
-    {"StmPST", 0.001, 111.46, 3},   // -2400
+    {"StmPST", 0.001, 111.46, 3},          // -2400
     {"StmPHT", 16.529164252605, 1600, 3},  // the 16.529164252605 MPa branch
-    {"StmPHT", 22.0, 2000, 3},      // near-critical region 3
+    {"StmPHT", 22.0, 2000, 3},             // near-critical region 3
     {"StmPST", 22.0, 4.4, 3},
-    {"StmPQW", 1, 0.5, 3},          // critical flow velocity of wet steam
+    {"StmPQW", 1, 0.5, 3},  // critical flow velocity of wet steam
     {"StmPQG", 1, 0.5, 3},
     {"StmTQW", 400, 0.5, 3},
-    {"StmTP", 647.096, 0, 3},       // critical temperature
-    {"StmTP", 647.1, 0, 3},         // -1900
-    {"StmPT", 22.064, 0, 3},        // critical pressure
-    {"StmPT", 22.065, 0, 3},        // -1800
+    {"StmTP", 647.096, 0, 3},  // critical temperature
+    {"StmTP", 647.1, 0, 3},    // -1900
+    {"StmPT", 22.064, 0, 3},   // critical pressure
+    {"StmPT", 22.065, 0, 3},   // -1800
     {"StmTempTI", 2273.15, 0, 3},
-    {"StmTempIT", 2273.15, 0, 3},   // the ITS-90 limit reached from IPTS-68
+    {"StmTempIT", 2273.15, 0, 3},  // the ITS-90 limit reached from IPTS-68
     {"StmTempIT", 273.15, 0, 3},
-    {"StmPTH", 100, 500, 33},       // -1099 before any input is looked at
+    {"StmPTH", 100, 500, 33},  // -1099 before any input is looked at
     {"StmPTH", kNaN, 500, 33},
-    {"StmPTH", 100, 500, 32},       // as 0
+    {"StmPTH", 100, 500, 32},  // as 0
     {"StmPTH", 100, 500, 7},
     {"StmPTH", 100, 500, 15},
     {"StmPTH", 100, 500, 23},
     {"StmPTH", 100, 500, 31},
-    {"StmPTH", 100, 500, 2},        // psig
-    {"StmPTH", -14.69, 500, 2},     // almost absolute vacuum in psig
+    {"StmPTH", 100, 500, 2},     // psig
+    {"StmPTH", -14.69, 500, 2},  // almost absolute vacuum in psig
     {"StmPT", -14, 0, 2},
     {"StmVer", 0, 0, 0},
 };

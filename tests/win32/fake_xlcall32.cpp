@@ -74,11 +74,15 @@ std::string render(const Oper* value) {
         case xlfake::kMissing: return "m";
         case xlfake::kNil: return "z";
         case xlfake::kMulti: {
-            std::snprintf(text, sizeof text, "a:%ux%u", static_cast<unsigned>(value->val.array.rows),
+            std::snprintf(text,
+                          sizeof text,
+                          "a:%ux%u",
+                          static_cast<unsigned>(value->val.array.rows),
                           static_cast<unsigned>(value->val.array.columns));
             std::string all = text;
             const int n = value->val.array.rows * value->val.array.columns;
-            for (int i = 0; i < n && value->val.array.items != nullptr; ++i) all += "|" + render(&value->val.array.items[i]);
+            for (int i = 0; i < n && value->val.array.items != nullptr; ++i)
+                all += "|" + render(&value->val.array.items[i]);
             return all;
         }
         default: std::snprintf(text, sizeof text, "t:%u", static_cast<unsigned>(value->xltype)); return text;
@@ -121,7 +125,7 @@ void freeValue(const Oper* value) {
         ++host().badFrees;
         return;
     }
-    delete[] *it;
+    delete[] * it;
     out.erase(it);
 }
 
@@ -151,9 +155,12 @@ int answer(int function, Oper* result, int count, Oper** args) {
         case xlfake::kGetBar:
             // Hosts before version 12 have the Help menu of bar 10; the add-in's item is found once
             // it has been added.
-            if (std::atof(host().version.c_str()) >= 12 || count < 3) setErr(result, xlfake::kErrNA);
-            else if (call.args[2] == "s:Ventora") host().menuAdded ? setNum(result, kMenuPosition) : setErr(result, xlfake::kErrNA);
-            else setNum(result, 10);
+            if (std::atof(host().version.c_str()) >= 12 || count < 3)
+                setErr(result, xlfake::kErrNA);
+            else if (call.args[2] == "s:Ventora")
+                host().menuAdded ? setNum(result, kMenuPosition) : setErr(result, xlfake::kErrNA);
+            else
+                setNum(result, 10);
             return 0;
         case xlfake::kCoerce: {
             // Text or a number to the requested type: a number (xltypeNum) or an integer (xltypeInt,
@@ -174,16 +181,23 @@ int answer(int function, Oper* result, int count, Oper** args) {
             }
             int wanted = xlfake::kNum;
             if (count >= 2 && (args[1]->xltype & xlfake::kTypeMask) == xlfake::kInt) wanted = args[1]->val.w;
-            if (count >= 2 && (args[1]->xltype & xlfake::kTypeMask) == xlfake::kNum) wanted = static_cast<int>(args[1]->val.num);
-            if (!ok) setErr(result, xlfake::kErrValue);
-            else if (wanted == xlfake::kInt) result->val.w = static_cast<xlfake::Int>(std::lround(x)), result->xltype = xlfake::kInt;
-            else setNum(result, x);
+            if (count >= 2 && (args[1]->xltype & xlfake::kTypeMask) == xlfake::kNum)
+                wanted = static_cast<int>(args[1]->val.num);
+            if (!ok)
+                setErr(result, xlfake::kErrValue);
+            else if (wanted == xlfake::kInt)
+                result->val.w = static_cast<xlfake::Int>(std::lround(x)), result->xltype = xlfake::kInt;
+            else
+                setNum(result, x);
             return 0;
         }
         case xlfake::kEvaluate:
-            if (host().baseUnitsKind == 1) setNum(result, host().baseUnitsNumber);
-            else if (host().baseUnitsKind == 2) setString(result, host().baseUnitsText);
-            else setErr(result, xlfake::kErrName);
+            if (host().baseUnitsKind == 1)
+                setNum(result, host().baseUnitsNumber);
+            else if (host().baseUnitsKind == 2)
+                setString(result, host().baseUnitsText);
+            else
+                setErr(result, xlfake::kErrName);
             return 0;
         default: setErr(result, xlfake::kErrValue); return 2;  // xlretInvXlfn
     }

@@ -62,8 +62,12 @@ int main(int argc, char** argv) {
     const DWORD error = GetLastError();
     char what[256];
     if (refused) {
-        std::snprintf(what, sizeof what, "%s refused by the loader (module %p, error %lu)", argv[1],
-                      static_cast<void*>(module), error);
+        std::snprintf(what,
+                      sizeof what,
+                      "%s refused by the loader (module %p, error %lu)",
+                      argv[1],
+                      static_cast<void*>(module),
+                      error);
         report.check(module == nullptr && error == ERROR_MOD_NOT_FOUND, what);
     } else {
         std::snprintf(what, sizeof what, "%s loaded (error %lu)", argv[1], error);

@@ -22,12 +22,25 @@ using namespace w32test;
 Report report;
 HMODULE library = nullptr;
 
-constexpr const char* kMessages[19] = {
-    "interrupted", "insufficient memory", "must be real", "invalid unit set number", "temperature too high",
-    "temperature too low", "pressure too high", "pressure too low", "enthalpy too low", "enthalpy too high",
-    "entropy too low", "entropy too high", "convergence error", "input value out of range", "internal error",
-    "quality out of range", "pressure outside of saturation range", "temperature outside of saturation range",
-    "transport properties not available"};
+constexpr const char* kMessages[19] = {"interrupted",
+                                       "insufficient memory",
+                                       "must be real",
+                                       "invalid unit set number",
+                                       "temperature too high",
+                                       "temperature too low",
+                                       "pressure too high",
+                                       "pressure too low",
+                                       "enthalpy too low",
+                                       "enthalpy too high",
+                                       "entropy too low",
+                                       "entropy too high",
+                                       "convergence error",
+                                       "input value out of range",
+                                       "internal error",
+                                       "quality out of range",
+                                       "pressure outside of saturation range",
+                                       "temperature outside of saturation range",
+                                       "transport properties not available"};
 
 // Registration order, parameter text and description (nullptr: the add-in's own wording).
 struct Function {
@@ -39,61 +52,88 @@ constexpr Function kFunctions[41] = {
     {"StmTP", "T, UnitSet", nullptr},
     {"StmPT", "P, UnitSet", "returns the saturated steam temperature given pressure consistent with UnitSet"},
     {"StmTQH", "T, Q, UnitSet", "returns the enthalpy given temperature and quality consistent with UnitSet"},
-    {"StmTQS", "T, Q, UnitSet", "returns the steam/water entropy given temperature and quality consistent with UnitSet"},
-    {"StmTQV", "T, Q, UnitSet",
+    {"StmTQS",
+     "T, Q, UnitSet",
+     "returns the steam/water entropy given temperature and quality consistent with UnitSet"},
+    {"StmTQV",
+     "T, Q, UnitSet",
      "returns the steam/water specific volume given temperature and quality consistent with UnitSet"},
-    {"StmTQC", "T, Q, UnitSet",
+    {"StmTQC",
+     "T, Q, UnitSet",
      "returns the steam/water specific heat given temperature and quality consistent with UnitSet"},
     {"StmTQW", "T, Q, UnitSet", "returns the speed of sound given temperature and quality consistent with UnitSet"},
-    {"StmTQG", "T, Q, UnitSet",
+    {"StmTQG",
+     "T, Q, UnitSet",
      "returns the isentropic expansion coefficient given temperature and quality consistent with UnitSet"},
-    {"StmTQK", "T, Q, UnitSet",
+    {"StmTQK",
+     "T, Q, UnitSet",
      "returns the steam/water thermal conductivity given temperature and quality consistent with UnitSet"},
-    {"StmTQM", "T, Q, UnitSet",
+    {"StmTQM",
+     "T, Q, UnitSet",
      "returns the steam/water dynamic viscosity given temperature and quality consistent with Unitset"},
     {"StmPQH", "P, Q, UnitSet", "returns the steam/water enthalpy given pressure and quality consistent with UnitSet"},
     {"StmPQS", "P, Q, UnitSet", "returns the steam/water entropy given pressure and quality consistent with UnitSet"},
-    {"StmPQV", "P, Q, UnitSet",
+    {"StmPQV",
+     "P, Q, UnitSet",
      "returns the steam/water specific volume given pressure and quality consistent with UnitSet"},
-    {"StmPQC", "P, Q, UnitSet",
+    {"StmPQC",
+     "P, Q, UnitSet",
      "returns the steam/water specific heat given pressure and quality consistent with UnitSet"},
     {"StmPQW", "P, Q, UnitSet", "returns the speed of sound given pressure and quality consistent with UnitSet"},
-    {"StmPQG", "P, Q, UnitSet",
+    {"StmPQG",
+     "P, Q, UnitSet",
      "returns the isentropic expansion coefficient given pressure and quality consistent with UnitSet"},
-    {"StmPQK", "P, Q, UnitSet",
+    {"StmPQK",
+     "P, Q, UnitSet",
      "returns the steam/water thernal conductivity given pressure and quality consistent with UnitSet"},
-    {"StmPQM", "P, Q, UnitSet",
+    {"StmPQM",
+     "P, Q, UnitSet",
      "returns the steam/water dynamic viscosity given pressure and quality consistent with UnitSet"},
-    {"StmPTH", "P, T, UnitSet",
+    {"StmPTH",
+     "P, T, UnitSet",
      "returns the steam/water enthalpy given pressure and temperature consistent with UnitSet"},
-    {"StmPTS", "P, T, UnitSet", "returns the steam/water entropy given pressure and temperature consistent with UnitSet"},
-    {"StmPTV", "P, T, UnitSet",
+    {"StmPTS",
+     "P, T, UnitSet",
+     "returns the steam/water entropy given pressure and temperature consistent with UnitSet"},
+    {"StmPTV",
+     "P, T, UnitSet",
      "returns the steam/water specific volume given pressure and temperature consistent with UnitSet"},
-    {"StmPTC", "P, T, UnitSet",
+    {"StmPTC",
+     "P, T, UnitSet",
      "returns the steam/water specific heat given pressure and temperature consistent with UnitSet"},
     {"StmPTW", "P, T, UnitSet", "returns the speed of sound given pressure and temperature consistent with UnitSet"},
-    {"StmPTG", "P, T, UnitSet",
+    {"StmPTG",
+     "P, T, UnitSet",
      "returns the isentropic expansion coefficient given pressure and temperature consistent with UnitSet"},
-    {"StmPTK", "P, T, UnitSet",
+    {"StmPTK",
+     "P, T, UnitSet",
      "returns the steam/water thermal conductivity given pressure and temperature consistent with UnitSet"},
-    {"StmPTM", "P, T, UnitSet",
+    {"StmPTM",
+     "P, T, UnitSet",
      "returns the steam/water dynamic viscosity given pressure and temperature consistent with UnitSet"},
-    {"StmPHT", "P, H, UnitSet",
+    {"StmPHT",
+     "P, H, UnitSet",
      "returns the steam/water temperature given pressure and enthalpy consistent with UnitSet"},
     {"StmPHS", "P, H, UnitSet", "returns the steam/water entropy given pressure and enthalpy consistent with UnitSet"},
-    {"StmPHV", "P, H, UnitSet",
+    {"StmPHV",
+     "P, H, UnitSet",
      "returns the steam/water specific volume given pressure and enthalpy consistent with UnitSet"},
     {"StmPHQ", "P, H, UnitSet", "returns the steam quality given pressure and enthalpy consistent with UnitSet"},
     {"StmPHW", "P, H, UnitSet", "returns the speed of sound given pressure and enthalpy consistent with UnitSet"},
-    {"StmPHG", "P, H, UnitSet",
+    {"StmPHG",
+     "P, H, UnitSet",
      "returns the isentropic expansion coefficient given pressure and enthalpy consistent with UnitSet"},
-    {"StmPST", "P, S, UnitSet", "returns the steam/water temperature given pressure and entropy consistent with UnitSet"},
+    {"StmPST",
+     "P, S, UnitSet",
+     "returns the steam/water temperature given pressure and entropy consistent with UnitSet"},
     {"StmPSH", "P, S, UnitSet", "returns the steam/water enthalpy given pressure and entropy consistent with UnitSet"},
-    {"StmPSV", "P, S, UnitSet",
+    {"StmPSV",
+     "P, S, UnitSet",
      "returns the steam/water specific volume given pressure and entropy consistent with UnitSet"},
     {"StmPSQ", "P, S, UnitSet", "returns the steam quality given pressure and entropy consistent with UnitSet"},
     {"StmPSW", "P, S, UnitSet", "returns the speed of sound given pressure and entropy consistent with UnitSet"},
-    {"StmPSG", "P, S, UnitSet",
+    {"StmPSG",
+     "P, S, UnitSet",
      "returns the isentropic expansion coefficient given pressure and entropy consistent with UnitSet"},
     {"StmVer", "dummy", nullptr},
     {"StmTempTI", "T, UnitSet", "returns the T68 temperature given T90 temperature consistent with UnitSet"},
@@ -210,11 +250,21 @@ void checkCalls() {
                 COMPLEXSCALAR out;
                 const double r = direct(*row, c[0], c[1], static_cast<std::int32_t>(u));
                 const McadResult e = call(f.name, c[0], c[1], u, out);
-                std::snprintf(what, sizeof what, "%s(%g, %g, %g): vaprop32 %.17g, add-in %ld, %.17g", f.name, c[0], c[1], u, r,
-                              static_cast<long>(e), out.real);
+                std::snprintf(what,
+                              sizeof what,
+                              "%s(%g, %g, %g): vaprop32 %.17g, add-in %ld, %.17g",
+                              f.name,
+                              c[0],
+                              c[1],
+                              u,
+                              r,
+                              static_cast<long>(e),
+                              out.real);
                 const unsigned int message = messageOf(r);
-                if (message == 0) report.check(e == 0 && bitsOf(out.real) == bitsOf(r) && out.imag == -7, what);
-                else report.check(e == static_cast<McadResult>(message), what);
+                if (message == 0)
+                    report.check(e == 0 && bitsOf(out.real) == bitsOf(r) && out.imag == -7, what);
+                else
+                    report.check(e == static_cast<McadResult>(message), what);
                 ++compared;
             }
         }
@@ -223,8 +273,8 @@ void checkCalls() {
         const unsigned int count = static_cast<unsigned int>(in.size()) + 1;
         for (unsigned int k = 1; k <= count; ++k) {
             std::snprintf(what, sizeof what, "%s: a complex argument %u gives message 3 marked on it", f.name, k);
-            report.check(call(f.name, 100, 500, 1.5, out, static_cast<int>(k)) == static_cast<McadResult>(3 | (k << 16)),
-                         what);
+            report.check(
+                call(f.name, 100, 500, 1.5, out, static_cast<int>(k)) == static_cast<McadResult>(3 | (k << 16)), what);
         }
         for (double u : {1.5, 31.0, -1.0, 1e10, std::nan("")}) {
             std::snprintf(what, sizeof what, "%s: unit set %g gives message 4", f.name, u);
@@ -241,9 +291,9 @@ void checkCalls() {
     report.check(call("StmPQK", 100, 1.5, 0, out) == 16, "StmPQK(100, 1.5, 0) gives message 16");
     report.check(call("StmTP", 1000, 0, 0, out) == 18, "StmTP(1000, 0) gives message 18");
     report.check(call("StmPTH", 100, 2000, 0, out) == 0, "StmPTH(100, 2000, 0) is computed");
-    report.check(fakeMcadFind("StmPHC") == nullptr && fakeMcadFind("StmPSC") == nullptr &&
-                     fakeMcadFind("StmPTR") == nullptr,
-                 "StmPHC, StmPSC and StmPTR are not registered");
+    report.check(
+        fakeMcadFind("StmPHC") == nullptr && fakeMcadFind("StmPSC") == nullptr && fakeMcadFind("StmPTR") == nullptr,
+        "StmPHC, StmPSC and StmPTR are not registered");
     std::printf("%d calls through the records compared with vaprop32\n", compared);
 }
 

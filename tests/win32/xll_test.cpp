@@ -68,7 +68,11 @@ constexpr Row kRows[44] = {
     {"xlStmPTK", "PPPP", "StmPTK", kPT, "Returns Thermal Conductivity given Pressure and Temperature", {kC, kC, kU}},
     {"xlStmPTM", "PPPP", "StmPTM", kPT, "Returns Viscosity given Pressure and Temperature", {kC, kC, kU}},
     {"xlStmPTW", "PPPP", "StmPTW", kPT, "Returns Sonic Velocity given Pressure and Temperature", {kC, kC, kU}},
-    {"xlStmPTG", "PPPP", "StmPTG", kPT, "Returns Isentropic Expansion Coefficient given Pressure and Temperature",
+    {"xlStmPTG",
+     "PPPP",
+     "StmPTG",
+     kPT,
+     "Returns Isentropic Expansion Coefficient given Pressure and Temperature",
      {kC, kC, kU}},
     {"xlStmPHT", "PPPP", "StmPHT", kPH, "Returns Temperature given Pressure and Enthalpy", {kC, kC, kUS}},
     {"xlStmPHQ", "PPPP", "StmPHQ", kPH, "Returns Quality given Pressure and Enthalpy", {kC, kC, kUS}},
@@ -76,7 +80,11 @@ constexpr Row kRows[44] = {
     {"xlStmPHS", "PPPP", "StmPHS", kPH, "Returns Entropy given Pressure and Enthalpy", {kC, kC, kUS}},
     {"xlStmPHC", "PPPP", "StmPHC", kPH, "Returns Specific Heat given Pressure and Enthalpy", {kC, kC, kUS}},
     {"xlStmPHW", "PPPP", "StmPHW", kPH, "Returns Sonic Velocity given Pressure and Enthalpy", {kC, kC, kUS}},
-    {"xlStmPHG", "PPPP", "StmPHG", kPH, "Returns Isentropic Expansion Coefficient given Pressure and Enthalpy",
+    {"xlStmPHG",
+     "PPPP",
+     "StmPHG",
+     kPH,
+     "Returns Isentropic Expansion Coefficient given Pressure and Enthalpy",
      {kC, kC, kUS}},
     {"xlStmPST", "PPPP", "StmPST", kPS, "Returns Temperature given Pressure and Entropy", {kC, kC, kUS}},
     {"xlStmPSQ", "PPPP", "StmPSQ", kPS, "Returns Quality given Pressure and Entropy", {kC, kC, kUS}},
@@ -84,7 +92,11 @@ constexpr Row kRows[44] = {
     {"xlStmPSH", "PPPP", "StmPSH", kPS, "Returns Enthalpy given Pressure and Entropy", {kC, kC, kUS}},
     {"xlStmPSC", "PPPP", "StmPSC", kPS, "Returns Specific Heat given Pressure and Entropy", {kC, kC, kUS}},
     {"xlStmPSW", "PPPP", "StmPSW", kPS, "Returns Sonic Velocity given Pressure and Entropy", {kC, kC, kUS}},
-    {"xlStmPSG", "PPPP", "StmPSG", kPS, "Returns Isentropic Expansion Coefficient given Pressure and Entropy",
+    {"xlStmPSG",
+     "PPPP",
+     "StmPSG",
+     kPS,
+     "Returns Isentropic Expansion Coefficient given Pressure and Entropy",
      {kC, kC, kUS}},
     {"xlStmPQV", "PPPP", "StmPQV", kPQ, "Returns Specific Volume given Pressure and Quality", {kC, kC, kU}},
     {"xlStmPQH", "PPPP", "StmPQH", kPQ, "Returns Enthalpy given Pressure and Quality", {kC, kC, kU}},
@@ -93,7 +105,11 @@ constexpr Row kRows[44] = {
     {"xlStmPQK", "PPPP", "StmPQK", kPQ, "Returns Thermal Conductivity given Pressure and Quality", {kC, kC, kU}},
     {"xlStmPQM", "PPPP", "StmPQM", kPQ, "Returns Viscosity given Pressure and Quality", {kC, kC, kU}},
     {"xlStmPQW", "PPPP", "StmPQW", kPQ, "Returns Sonic Velocity given Pressure and Quality", {kC, kC, kU}},
-    {"xlStmPQG", "PPPP", "StmPQG", kPQ, "Returns Isentropic Expansion Coefficient given Pressure and Quality",
+    {"xlStmPQG",
+     "PPPP",
+     "StmPQG",
+     kPQ,
+     "Returns Isentropic Expansion Coefficient given Pressure and Quality",
      {kC, kC, kU}},
     {"xlStmTQV", "PPPP", "StmTQV", kTQ, "Returns Specific Volume given Temperature and Quality", {kC, kC, kU}},
     {"xlStmTQH", "PPPP", "StmTQH", kTQ, "Returns Enthalpy given Temperature and Quality", {kC, kC, kU}},
@@ -102,12 +118,22 @@ constexpr Row kRows[44] = {
     {"xlStmTQK", "PPPP", "StmTQK", kTQ, "Returns Thermal Conductivity given Temperature and Quality", {kC, kC, kU}},
     {"xlStmTQM", "PPPP", "StmTQM", kTQ, "Returns Viscosity given Temperature and Quality", {kC, kC, kU}},
     {"xlStmTQW", "PPPP", "StmTQW", kTQ, "Returns Sonic Velocity given Temperature and Quality", {kC, kC, kU}},
-    {"xlStmTQG", "PPPP", "StmTQG", kTQ, "Returns Isentropic Expansion Coefficient given Temperature and Quality",
+    {"xlStmTQG",
+     "PPPP",
+     "StmTQG",
+     kTQ,
+     "Returns Isentropic Expansion Coefficient given Temperature and Quality",
      {kC, kC, kU}},
-    {"xlStmTempTI", "PPP", "StmTempTI", "Temperature, Units",
+    {"xlStmTempTI",
+     "PPP",
+     "StmTempTI",
+     "Temperature, Units",
      "Returns Temperature on 1968 Practical scale given Temperature on 1990 Thermodynamic scale",
      {"on the 1990 Thermodynamic scale", kU, kB}},
-    {"xlStmTempIT", "PPP", "StmTempIT", "Temperature, Units",
+    {"xlStmTempIT",
+     "PPP",
+     "StmTempIT",
+     "Temperature, Units",
      "Returns Temperature on 1990 Thermodynamic scale given Temperature on 1968 Practical scale",
      {"on the 1968 Practical scale", kU, kB}},
     {"GetSteamHelp", "A", "GetSteamHelp", kB, kB, {kB, kB, kB}},
@@ -152,12 +178,40 @@ Report report;
 HMODULE addin = nullptr;
 HMODULE library = nullptr;
 
-Oper num(double x) { Oper o{}; o.val.num = x; o.xltype = xlfake::kNum; return o; }
-Oper missing() { Oper o{}; o.xltype = xlfake::kMissing; return o; }
-Oper boolean(bool b) { Oper o{}; o.val.xbool = b; o.xltype = xlfake::kBool; return o; }
-Oper nil() { Oper o{}; o.xltype = xlfake::kNil; return o; }
-Oper error(std::uint16_t e) { Oper o{}; o.val.err = e; o.xltype = xlfake::kErr; return o; }
-Oper integer(int w) { Oper o{}; o.val.w = static_cast<xlfake::Int>(w); o.xltype = xlfake::kInt; return o; }
+Oper num(double x) {
+    Oper o{};
+    o.val.num = x;
+    o.xltype = xlfake::kNum;
+    return o;
+}
+Oper missing() {
+    Oper o{};
+    o.xltype = xlfake::kMissing;
+    return o;
+}
+Oper boolean(bool b) {
+    Oper o{};
+    o.val.xbool = b;
+    o.xltype = xlfake::kBool;
+    return o;
+}
+Oper nil() {
+    Oper o{};
+    o.xltype = xlfake::kNil;
+    return o;
+}
+Oper error(std::uint16_t e) {
+    Oper o{};
+    o.val.err = e;
+    o.xltype = xlfake::kErr;
+    return o;
+}
+Oper integer(int w) {
+    Oper o{};
+    o.val.w = static_cast<xlfake::Int>(w);
+    o.xltype = xlfake::kInt;
+    return o;
+}
 // A 1x2 array of numbers (a range the host has turned into its values).
 Oper array2(double a, double b) {
     static Oper items[2];
@@ -256,18 +310,27 @@ bool isError(const Oper* r, std::uint16_t code) {
 }
 
 // What the procedure must answer for vaprop32's result r: the number, or #NUM! for a code.
-bool answers(const Oper* r, double expected) { return expected > -1000 ? isNumber(r, expected) : isError(r, xlfake::kErrNum); }
+bool answers(const Oper* r, double expected) {
+    return expected > -1000 ? isNumber(r, expected) : isError(r, xlfake::kErrNum);
+}
 
 // One valid state per input pair, in Eng and (same numbers) SI units.
 void inputsOf(const ExportRow& row, double& a, double& b) {
     const std::string in = row.inputs;
-    if (in == "T") a = 300, b = 0;
-    else if (in == "P") a = 100, b = 0;
-    else if (in == "PT") a = 100, b = 500;
-    else if (in == "PQ") a = 100, b = 1;
-    else if (in == "TQ") a = 300, b = 0;
-    else if (in == "PH") a = 100, b = 1200;
-    else a = 100, b = 1.7;
+    if (in == "T")
+        a = 300, b = 0;
+    else if (in == "P")
+        a = 100, b = 0;
+    else if (in == "PT")
+        a = 100, b = 500;
+    else if (in == "PQ")
+        a = 100, b = 1;
+    else if (in == "TQ")
+        a = 300, b = 0;
+    else if (in == "PH")
+        a = 100, b = 1200;
+    else
+        a = 100, b = 1.7;
 }
 
 int countCalls(int function) {
@@ -296,16 +359,28 @@ void checkOpen() {
         }
         const Row& r = kRows[row];
         const std::string type = registeredType(r.type, row != 43);
-        const char* want[13] = {nullptr, r.procedure, type.c_str(), r.function, r.arguments,
-                                row == 43 ? "2" : "1", "Engineering", kB, kB, r.help,
-                                r.argHelp[0], r.argHelp[1], r.argHelp[2]};
+        const char* want[13] = {nullptr,
+                                r.procedure,
+                                type.c_str(),
+                                r.function,
+                                r.arguments,
+                                row == 43 ? "2" : "1",
+                                "Engineering",
+                                kB,
+                                kB,
+                                r.help,
+                                r.argHelp[0],
+                                r.argHelp[1],
+                                r.argHelp[2]};
         report.check(fakeXlCallArg(i, 0) == file, "xlfRegister names the add-in's file");
         for (int j = 1; j < 13; ++j) {
             const std::string got = fakeXlCallArg(i, j);
-            std::snprintf(what, sizeof what, "row %d (%s) column %d: got \"%s\"", row + 1, r.procedure, j,
-                          got.c_str() + 2);
-            if (want[j] == nullptr) report.check(got.size() > 3 && got.rfind("s:", 0) == 0, what);
-            else report.check(got == std::string("s:") + want[j], what);
+            std::snprintf(
+                what, sizeof what, "row %d (%s) column %d: got \"%s\"", row + 1, r.procedure, j, got.c_str() + 2);
+            if (want[j] == nullptr)
+                report.check(got.size() > 3 && got.rfind("s:", 0) == 0, what);
+            else
+                report.check(got == std::string("s:") + want[j], what);
         }
         ++row;
     }
@@ -342,15 +417,29 @@ void checkProcedures(bool unitsRequired) {
             std::int32_t unitSet;  // -1: #NUM! expected
         };
         const Units given[] = {
-            {text("Eng"), 0},  {text("eng"), 0},   {num(0), 0},       {text(" si o"), 9}, {text("SI"), 1},
-            {text("EngS"), 16}, {text("METFS"), 22}, {text("SIKOS"), 28}, {num(3.9), 3},  {text("EngGo"), 10},
-            {num(40), 40},     {text("S"), -1},    {text("xyz"), -1}, {boolean(true), -1}, {num(-1), -1},
+            {text("Eng"), 0},
+            {text("eng"), 0},
+            {num(0), 0},
+            {text(" si o"), 9},
+            {text("SI"), 1},
+            {text("EngS"), 16},
+            {text("METFS"), 22},
+            {text("SIKOS"), 28},
+            {num(3.9), 3},
+            {text("EngGo"), 10},
+            {num(40), 40},
+            {text("S"), -1},
+            {text("xyz"), -1},
+            {boolean(true), -1},
+            {num(-1), -1},
         };
         for (const Units& u : given) {
             const Oper* r = callProcedure(row, num(a), num(b), u.oper);
             std::snprintf(what, sizeof what, "=%s(%g, %g, <units %d>)", row.name, a, b, u.unitSet);
-            if (u.unitSet < 0) report.check(isError(r, xlfake::kErrNum), what);
-            else report.check(answers(r, direct(row, a, b, u.unitSet)), what);
+            if (u.unitSet < 0)
+                report.check(isError(r, xlfake::kErrNum), what);
+            else
+                report.check(answers(r, direct(row, a, b, u.unitSet)), what);
             ++compared;
         }
         // Value arguments must be numbers.
@@ -370,7 +459,10 @@ void checkProcedures(bool unitsRequired) {
         report.check(isError(callProcedure(row, missing(), num(b), text("Eng")), xlfake::kErrValue), what);
         // A unit set of any other type than number or text.
         for (const Oper& u : {error(xlfake::kErrNum), array2(1, 2), nil(), integer(1), text("")}) {
-            std::snprintf(what, sizeof what, "=%s(a, b, <units of type %u>) gives #NUM!", row.name,
+            std::snprintf(what,
+                          sizeof what,
+                          "=%s(a, b, <units of type %u>) gives #NUM!",
+                          row.name,
                           static_cast<unsigned>(u.xltype));
             report.check(isError(callProcedure(row, num(a), num(b), u), xlfake::kErrNum), what);
         }
@@ -440,7 +532,8 @@ void checkOldHostMenu() {
                      "xlfDeleteCommand(10, \"Help\", 6)");
     }
     report.check(deleted == 2, "the separator and the item deleted");
-    report.check(fakeXlOutstanding() == 0 && fakeXlBadFrees() == 0, "every value from the host freed, once (version 11)");
+    report.check(fakeXlOutstanding() == 0 && fakeXlBadFrees() == 0,
+                 "every value from the host freed, once (version 11)");
 }
 
 // xlAutoAdd does nothing but answer 1; xlAutoRemove shows its line for three seconds.
@@ -478,8 +571,9 @@ void checkManagerAndClose() {
     Entry close = as<Entry>(GetProcAddress(addin, "xlAutoClose"));
     if (!report.check(close != nullptr, "xlAutoClose exported")) return;
     report.check(close() == 1, "xlAutoClose returns 1");
-    report.check(countCalls(xlfake::kRegisterId) == kRegisteredRows && countCalls(xlfake::kUnregister) == kRegisteredRows,
-                 "xlAutoClose unregisters every function");
+    report.check(
+        countCalls(xlfake::kRegisterId) == kRegisteredRows && countCalls(xlfake::kUnregister) == kRegisteredRows,
+        "xlAutoClose unregisters every function");
     report.check(countCalls(xlfake::kSetName) == kRegisteredRows, "xlAutoClose deletes every name");
     report.check(countCalls(xlfake::kDeleteCommand) == 0, "no menu item to delete");
     report.check(fakeXlOutstanding() == 0 && fakeXlBadFrees() == 0, "every value from the host freed, once");
@@ -499,11 +593,15 @@ struct ByNameRow {
     const char* helps[5];
 };
 constexpr ByNameRow kByNameRows[2] = {
-    {"xlStmProp", "Pair, Input1, Input2, Property, Units",
-     {kPairHelp, "first input of the pair, consistent with unit set", "second input of the pair, consistent with unit set",
+    {"xlStmProp",
+     "Pair, Input1, Input2, Property, Units",
+     {kPairHelp,
+      "first input of the pair, consistent with unit set",
+      "second input of the pair, consistent with unit set",
       "Enter the property letter in quotes (P, T, Q, H, S, V, C, W, G, K, M, R; PR for the Prandtl number)",
       kUnitsHelp}},
-    {"xlStmTable", "Pair, Inputs1, Inputs2, Properties, Units",
+    {"xlStmTable",
+     "Pair, Inputs1, Inputs2, Properties, Units",
      {kPairHelp,
       "first inputs of the pair, one row each (a column or a row of cells, or one number for every row), consistent "
       "with unit set",
@@ -527,15 +625,29 @@ void checkByNameRegistration() {
             continue;
         const ByNameRow& r = kByNameRows[row - 45];
         const std::string function = r.procedure + 2;
-        const char* want[15] = {nullptr, r.procedure, kThreadSafe ? "QQQQQQ$" : "QQQQQQ", function.c_str(),
-                                r.arguments, "1", "Engineering", kB, kB, nullptr, r.helps[0], r.helps[1],
-                                r.helps[2], r.helps[3], r.helps[4]};
+        const char* want[15] = {nullptr,
+                                r.procedure,
+                                kThreadSafe ? "QQQQQQ$" : "QQQQQQ",
+                                function.c_str(),
+                                r.arguments,
+                                "1",
+                                "Engineering",
+                                kB,
+                                kB,
+                                nullptr,
+                                r.helps[0],
+                                r.helps[1],
+                                r.helps[2],
+                                r.helps[3],
+                                r.helps[4]};
         for (int j = 1; j < 15; ++j) {
             const std::string got = fakeXlCallArg(i, j);
             char what[200];
             std::snprintf(what, sizeof what, "%s column %d: got \"%s\"", r.procedure, j, got.c_str() + 2);
-            if (want[j] == nullptr) report.check(got.size() > 20 && got.rfind("s:", 0) == 0, what);
-            else report.check(got == std::string("s:") + want[j], what);
+            if (want[j] == nullptr)
+                report.check(got.size() > 20 && got.rfind("s:", 0) == 0, what);
+            else
+                report.check(got == std::string("s:") + want[j], what);
         }
     }
     report.check(row == 46, "46 functions registered: the 44 rows, StmProp and StmTable");
@@ -591,8 +703,16 @@ void checkStmProp() {
                 const Oper r = prop(row.inputs, num(a * scale), num(b), letter, num(set));
                 const double d = direct(row, a * scale, b, set);
                 char what[160];
-                std::snprintf(what, sizeof what, "=StmProp(\"%s\", %g, %g, \"%s\", %d) is %s's %.17g", row.inputs,
-                              a * scale, b, letter, set, row.name, d);
+                std::snprintf(what,
+                              sizeof what,
+                              "=StmProp(\"%s\", %g, %g, \"%s\", %d) is %s's %.17g",
+                              row.inputs,
+                              a * scale,
+                              b,
+                              letter,
+                              set,
+                              row.name,
+                              d);
                 report.check(answers(&r, d), what);
                 // The pair the other way round takes its inputs the other way round.
                 const char swapped[3] = {row.inputs[1], row.inputs[0], '\0'};
@@ -611,12 +731,11 @@ void checkStmProp() {
                  "a pair that is no text gives #VALUE!");
     report.check(givesError(propWith(text("PT"), num(100), num(500), num(1), text("Eng")), xlfake::kErrValue),
                  "a property that is no text gives #VALUE!");
-    report.check(givesError(propWith(text("PT"), text("100"), num(500), text("H"), text("Eng")),
-                         xlfake::kErrValue),
+    report.check(givesError(propWith(text("PT"), text("100"), num(500), text("H"), text("Eng")), xlfake::kErrValue),
                  "a text input gives #VALUE!");
-    report.check(givesError(propWith(text("PT"), num(100), error(xlfake::kErrNA), text("H"), text("Eng")),
-                         xlfake::kErrValue),
-                 "an error input gives #VALUE!");
+    report.check(
+        givesError(propWith(text("PT"), num(100), error(xlfake::kErrNA), text("H"), text("Eng")), xlfake::kErrValue),
+        "an error input gives #VALUE!");
     report.check(givesError(prop("XY", num(100), num(500), "H", text("Eng")), xlfake::kErrNum),
                  "an unknown pair gives #NUM!");
     report.check(givesError(prop("PT", num(100), num(500), "Z", text("Eng")), xlfake::kErrNum),
@@ -632,7 +751,8 @@ void checkStmProp() {
                  "a pair with a character outside ASCII gives #NUM!");
     fakeXlSetBaseUnits(1, 1, nullptr);
     const Oper byDefault = prop("PT", num(10), num(300), "H", missing());
-    report.check(answers(&byDefault, direct(pth, 10, 300, 1)), "=StmProp(\"PT\", 10, 300, \"H\") with StmBaseUnits = 1");
+    report.check(answers(&byDefault, direct(pth, 10, 300, 1)),
+                 "=StmProp(\"PT\", 10, 300, \"H\") with StmBaseUnits = 1");
     fakeXlSetBaseUnits(0, 0, nullptr);
 }
 
@@ -682,8 +802,8 @@ void checkStmTable() {
         p[7] = nil();
         const Table r = table(text("PT"), column(p), column(t), text("H, s,V"), text("SI"));
         char what[160];
-        std::snprintf(what, sizeof what, "=StmTable over %d states: %d rows of 3 columns (got %dx%d)", n, n, r.rows,
-                      r.columns);
+        std::snprintf(
+            what, sizeof what, "=StmTable over %d states: %d rows of 3 columns (got %dx%d)", n, n, r.rows, r.columns);
         if (!report.check(r.rows == n && r.columns == 3, what)) continue;
         int wrong = 0;
         for (int i = 0; i < n; ++i) {
@@ -694,12 +814,18 @@ void checkStmTable() {
                     continue;
                 }
                 const ExportRow& e = c == 0 ? pth : c == 1 ? pts : ptv;
-                wrong += !answers(&cell, direct(e, p[static_cast<std::size_t>(i)].val.num,
-                                                t[static_cast<std::size_t>(i)].val.num, 1));
+                wrong += !answers(
+                    &cell,
+                    direct(e, p[static_cast<std::size_t>(i)].val.num, t[static_cast<std::size_t>(i)].val.num, 1));
             }
         }
-        std::snprintf(what, sizeof what, "=StmTable(\"PT\", %d pressures, %d temperatures, \"H, s,V\", \"SI\"): every "
-                      "cell the export's bits, #NUM! for codes, #VALUE! in rows 4, 6, 8 only (%d wrong)", n, n, wrong);
+        std::snprintf(what,
+                      sizeof what,
+                      "=StmTable(\"PT\", %d pressures, %d temperatures, \"H, s,V\", \"SI\"): every "
+                      "cell the export's bits, #NUM! for codes, #VALUE! in rows 4, 6, 8 only (%d wrong)",
+                      n,
+                      n,
+                      wrong);
         report.check(wrong == 0, what);
     }
     // A shorter second input: its missing rows get #VALUE!; one number serves every row.
@@ -709,9 +835,9 @@ void checkStmTable() {
                      isError(&r.cells[2], xlfake::kErrValue),
                  "a shorter second input: #VALUE! in the rows it lacks");
     r = table(text("PT"), column(p), num(500), text("H,T"), text("Eng"));
-    report.check(r.rows == 3 && r.columns == 2 && answers(&r.cells[4], direct(pth, 100, 500, 0)) &&
-                     isNumber(&r.cells[5], 500),
-                 "one temperature for every row; T of (P, T) is the input");
+    report.check(
+        r.rows == 3 && r.columns == 2 && answers(&r.cells[4], direct(pth, 100, 500, 0)) && isNumber(&r.cells[5], 500),
+        "one temperature for every row; T of (P, T) is the input");
     // A block of several rows and columns has the wrong shape: every row #VALUE!.
     std::vector<Oper> block(4, num(100));
     Oper b = column(block);
@@ -791,8 +917,10 @@ void checkThreads() {
         calls += work[i].calls;
         wrong += work[i].wrong;
     }
-    std::printf("%ld worksheet calls on %d threads at once, %ld with other bits than one after another\n", calls,
-                kThreads, wrong);
+    std::printf("%ld worksheet calls on %d threads at once, %ld with other bits than one after another\n",
+                calls,
+                kThreads,
+                wrong);
     report.check(calls > 0 && wrong == 0, "every function on 8 threads at once gives the bits of the calls one by one");
 }
 #endif
@@ -822,8 +950,10 @@ int main(int argc, char** argv) {
         checkAddRemove();
     }
 #if defined(_WIN64)
-    std::printf("%ld results, %ld owned by the add-in, %ld given back through xlAutoFree12\n", takenResults.load(),
-                ownedResults.load(), givenBack.load());
+    std::printf("%ld results, %ld owned by the add-in, %ld given back through xlAutoFree12\n",
+                takenResults.load(),
+                ownedResults.load(),
+                givenBack.load());
     report.check(takenResults > 0 && ownedResults == takenResults && givenBack == ownedResults,
                  "every result carries xlbitDLLFree and is given back through xlAutoFree12");
 #else

@@ -40,8 +40,8 @@ namespace {
 constexpr int kFirstOctave = -9;
 constexpr int kLastOctave = 4;
 constexpr int kSamples = 4001;
-constexpr double kWidenH = 0.01;   // kJ/kg
-constexpr double kWidenS = 1e-5;   // kJ/(kg K)
+constexpr double kWidenH = 0.01;  // kJ/kg
+constexpr double kWidenS = 1e-5;  // kJ/(kg K)
 
 struct Octave {
     double lo, hi;
@@ -85,14 +85,23 @@ bool writeOctaves(const char* path) {
                  "inline constexpr int kFirstOctave = %d;\n"
                  "// clang-format off\n"
                  "inline constexpr std::array<SaturationBounds, %d> kOctaves{{\n",
-                 kFirstOctave, kLastOctave - kFirstOctave + 1);
+                 kFirstOctave,
+                 kLastOctave - kFirstOctave + 1);
     for (int e = kFirstOctave; e <= kLastOctave; ++e) {
         const Octave o = octave(e);
-        std::fprintf(f, "    {%.4f, %.4f, %.6f, %.6f},  // %.6g to %.6g MPa\n", o.hLiqMin, o.hVapMax, o.sLiqMin,
-                     o.sVapMax, o.lo, o.hi);
+        std::fprintf(f,
+                     "    {%.4f, %.4f, %.6f, %.6f},  // %.6g to %.6g MPa\n",
+                     o.hLiqMin,
+                     o.hVapMax,
+                     o.sLiqMin,
+                     o.sVapMax,
+                     o.lo,
+                     o.hi);
     }
-    std::fprintf(f, "}};\n// clang-format on\nstatic_assert(kOctaves.size() == %d - kFirstOctave + 1);\n\n}  // namespace if97\n",
-                 kLastOctave);
+    std::fprintf(
+        f,
+        "}};\n// clang-format on\nstatic_assert(kOctaves.size() == %d - kFirstOctave + 1);\n\n}  // namespace if97\n",
+        kLastOctave);
     return std::fclose(f) == 0;
 }
 
@@ -115,7 +124,12 @@ void report(const char* name, double lo, double hi, const std::function<double(d
     const double b = band(std::sqrt(lo * hi));
     const bool ok = worst < b;
     if (!ok) ++failures;
-    std::printf("%-10s %10.6g .. %-10.6g MPa  largest error %-12.4g band %-8.4g %s\n", name, lo, hi, worst, b,
+    std::printf("%-10s %10.6g .. %-10.6g MPa  largest error %-12.4g band %-8.4g %s\n",
+                name,
+                lo,
+                hi,
+                worst,
+                b,
                 ok ? "" : "REACHES THE BAND");
 }
 
@@ -183,8 +197,14 @@ void guards() {
     const bool okH = worstH < gd::kP3satH;
     const bool okS = worstS < gd::kP3satS;
     failures += !okH + !okS;
-    std::printf("p3sat(h)   largest relative error %-10.3g band %-8.3g %s\n", worstH, gd::kP3satH, okH ? "" : "REACHES THE BAND");
-    std::printf("p3sat(s)   largest relative error %-10.3g band %-8.3g %s\n", worstS, gd::kP3satS, okS ? "" : "REACHES THE BAND");
+    std::printf("p3sat(h)   largest relative error %-10.3g band %-8.3g %s\n",
+                worstH,
+                gd::kP3satH,
+                okH ? "" : "REACHES THE BAND");
+    std::printf("p3sat(s)   largest relative error %-10.3g band %-8.3g %s\n",
+                worstS,
+                gd::kP3satS,
+                okS ? "" : "REACHES THE BAND");
 }
 
 // The fitted bounds of the region 3 bisection.
@@ -202,7 +222,8 @@ void volumeBounds() {
         bisected += vl.bisected + vg.bisected;
         const rb::Bounds bl = rb::saturationBounds(ps, kSideLiquid);
         const rb::Bounds bg = rb::saturationBounds(ps, kSideVapour);
-        const double d[4] = {bl.first / vl.v - 1.0, bl.second / vl.v - 1.0, bg.first / vg.v - 1.0, bg.second / vg.v - 1.0};
+        const double d[4] = {
+            bl.first / vl.v - 1.0, bl.second / vl.v - 1.0, bg.first / vg.v - 1.0, bg.second / vg.v - 1.0};
         for (int i = 0; i < 4; ++i) worst[i] = std::max(worst[i], std::fabs(d[i]));
         // The liquid bounds should lie below the saturated liquid volume, the vapour ones above that of the vapour.
         wrong[0] += d[0] > 0.0;
@@ -211,10 +232,19 @@ void volumeBounds() {
         wrong[3] += d[3] < 0.0;
     }
     std::printf("Region 3 bisection bounds (%d saturation temperatures, 623.15 K to 647.096 K):\n", kN);
-    std::printf("  saturation quadratics, largest relative distance from the saturated volume: liquid %.2g, %.2g;"
-                " vapour %.2g, %.2g\n", worst[0], worst[1], worst[2], worst[3]);
-    std::printf("  on the far side of the saturated volume: liquid %d, %d; vapour %d, %d of %d\n", wrong[0], wrong[1],
-                wrong[2], wrong[3], kN);
+    std::printf(
+        "  saturation quadratics, largest relative distance from the saturated volume: liquid %.2g, %.2g;"
+        " vapour %.2g, %.2g\n",
+        worst[0],
+        worst[1],
+        worst[2],
+        worst[3]);
+    std::printf("  on the far side of the saturated volume: liquid %d, %d; vapour %d, %d of %d\n",
+                wrong[0],
+                wrong[1],
+                wrong[2],
+                wrong[3],
+                kN);
     std::printf("  saturated states whose Newton result was refused (bisected): %d\n", bisected);
 
     int cubicWrong = 0;
@@ -242,12 +272,17 @@ void volumeBounds() {
             bWrong += b > 0.0;
         }
     }
-    std::printf("  liquid cubic against the densest state (110.32 MPa), 623.15 K to TB23(110.32 MPa): above it at %d of %d"
-                " temperatures, largest excess %.2g\n", cubicWrong, kN + 1, cubicWorst);
-    std::printf("  volumeA (p >= 22.064 MPa) against the densest state: above it at %d, largest excess %.2g\n", aWrong,
-                aWorst);
+    std::printf(
+        "  liquid cubic against the densest state (110.32 MPa), 623.15 K to TB23(110.32 MPa): above it at %d of %d"
+        " temperatures, largest excess %.2g\n",
+        cubicWrong,
+        kN + 1,
+        cubicWorst);
+    std::printf(
+        "  volumeA (p >= 22.064 MPa) against the densest state: above it at %d, largest excess %.2g\n", aWrong, aWorst);
     std::printf("  volumeB against the lightest state (max(22.064, pB23(T))): below it at %d, largest shortfall %.2g\n",
-                bWrong, bWorst);
+                bWrong,
+                bWorst);
 }
 
 }  // namespace

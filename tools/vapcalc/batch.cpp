@@ -104,7 +104,8 @@ bool appendShownRow(std::string& out, const BatchConfig& config, double fileFirs
     appendResult(out, fileSecond, config.digits);
     bool ok = true;
     for (Property p : config.props) {
-        const double r = shown ? cells[static_cast<std::size_t>(p)] : shownValue(p, config.pair, a, b, config.unitSet, cells);
+        const double r =
+            shown ? cells[static_cast<std::size_t>(p)] : shownValue(p, config.pair, a, b, config.unitSet, cells);
         out.push_back(',');
         if (isCode(r)) {
             if (r != kNotAvailable) ok = false;
@@ -142,7 +143,7 @@ BlockNames blockNames(const BatchConfig& config) {
 
 // The streaming loop: holds at most one read block and one line of kMaxLineLength characters.
 class BatchRun {
-public:
+  public:
     BatchRun(const BatchConfig& config, const BatchIo& io)
         : config_(config), io_(io), names_(blockNames(config)), pairName_(libraryPairName(config.pair)) {
         out_.reserve(kWriteBlock + kMaxLineLength);
@@ -170,7 +171,7 @@ public:
         return stats_;
     }
 
-private:
+  private:
     void consume(std::string_view data) {
         while (!data.empty()) {
             const std::size_t nl = data.find('\n');
@@ -220,18 +221,18 @@ private:
         }
         const ParsedLine parsed = parseBatchLine(text);
         switch (parsed.kind) {
-        case LineKind::Blank: return;
-        case LineKind::Data:
-            seenData_ = true;
-            pend({false, parsed.first, parsed.second});
-            return;
-        case LineKind::Malformed:
-            if (!seenData_ && !seenHeader_ && parsed.firstFieldIsText) {
-                seenHeader_ = true;  // the file's own header line
+            case LineKind::Blank: return;
+            case LineKind::Data:
+                seenData_ = true;
+                pend({false, parsed.first, parsed.second});
                 return;
-            }
-            malformed(parsed.problem);
-            return;
+            case LineKind::Malformed:
+                if (!seenData_ && !seenHeader_ && parsed.firstFieldIsText) {
+                    seenHeader_ = true;  // the file's own header line
+                    return;
+                }
+                malformed(parsed.problem);
+                return;
         }
     }
 
@@ -272,9 +273,14 @@ private:
         const std::size_t n = names_.count;
         cells_.assign(a_.size() * n, 0.0);
         if (!a_.empty()) {
-            const std::int32_t rc = StmBatch(pairName_.c_str(), names_.list.c_str(), config_.unitSet,
-                                             static_cast<std::int32_t>(a_.size()), a_.data(), b_.data(),
-                                             cells_.data(), config_.threads);
+            const std::int32_t rc = StmBatch(pairName_.c_str(),
+                                             names_.list.c_str(),
+                                             config_.unitSet,
+                                             static_cast<std::int32_t>(a_.size()),
+                                             a_.data(),
+                                             b_.data(),
+                                             cells_.data(),
+                                             config_.threads);
             if (rc < 0) cells_.assign(cells_.size(), static_cast<double>(rc));  // refused: its code everywhere
         }
         std::array<double, kPropertyCount> row{};

@@ -20,9 +20,9 @@ enum class LineKind : std::uint8_t { Blank, Data, Malformed };
 
 struct ParsedLine {
     LineKind kind = LineKind::Blank;
-    double first = 0.0;   // the two numbers in the order of the file's columns
+    double first = 0.0;  // the two numbers in the order of the file's columns
     double second = 0.0;
-    std::string problem;  // for Malformed: what is wrong, e.g. "expected two numbers, found 3 fields"
+    std::string problem;            // for Malformed: what is wrong, e.g. "expected two numbers, found 3 fields"
     bool firstFieldIsText = false;  // for Malformed: the first field is not a number (a header line?)
 };
 
@@ -37,7 +37,7 @@ struct BatchConfig {
     std::vector<Property> props;
     std::int32_t unitSet = 1;
     int digits = 0;
-    int threads = 0;       // StmBatch threads: 0 one per processor
+    int threads = 0;  // StmBatch threads: 0 one per processor
 };
 
 struct BatchStats {

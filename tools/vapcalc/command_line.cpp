@@ -19,13 +19,13 @@ std::optional<Property> inputLetter(std::string_view letter) {
     const std::optional<Property> p = propertyFromLetter(letter);
     if (!p) return std::nullopt;
     switch (*p) {
-    case Property::P:
-    case Property::T:
-    case Property::Q:
-    case Property::H:
-    case Property::S:
-    case Property::V: return p;
-    default: return std::nullopt;
+        case Property::P:
+        case Property::T:
+        case Property::Q:
+        case Property::H:
+        case Property::S:
+        case Property::V: return p;
+        default: return std::nullopt;
     }
 }
 
@@ -35,7 +35,7 @@ struct Input {
 };
 
 class Parser {
-public:
+  public:
     explicit Parser(const std::vector<std::string_view>& args) : args_(args) {}
 
     CommandLine run() {
@@ -45,7 +45,7 @@ public:
         return result_;
     }
 
-private:
+  private:
     void fail(std::string message) {
         if (result_.error.empty()) result_.error = std::move(message);
     }
@@ -153,7 +153,8 @@ private:
         }
         const std::optional<Pair> pair = (a && b) ? pairOf(*a, *b) : std::nullopt;
         if (!pair) {
-            fail("unknown pair " + quotedForMessage(v) + " (the pairs are " + std::string(kPairList) + ", in either order)");
+            fail("unknown pair " + quotedForMessage(v) + " (the pairs are " + std::string(kPairList) +
+                 ", in either order)");
             return;
         }
         batchPair_ = pair;
@@ -261,7 +262,8 @@ private:
         Options& o = result_.options;
         o.mode = Mode::Point;
         if (file_) {
-            fail("unexpected argument " + quotedForMessage(*file_) + " (inputs are written NAME=VALUE, e.g. P=10; files need --batch)");
+            fail("unexpected argument " + quotedForMessage(*file_) +
+                 " (inputs are written NAME=VALUE, e.g. P=10; files need --batch)");
             return;
         }
         if (batchPair_) {

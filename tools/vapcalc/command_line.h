@@ -29,17 +29,17 @@ struct Options {
     Mode mode = Mode::Point;
     std::int32_t unitSet = kDefaultUnitSet;  // --units with the --ifc67 (+8) and --fast (+16) bits
     Format format = Format::Table;
-    int digits = 0;                          // 0: shortest round-trip text; 1..17 significant digits
-    int threads = 0;                         // batch mode: threads of the library's StmBatch, 0 one per processor
+    int digits = 0;   // 0: shortest round-trip text; 1..17 significant digits
+    int threads = 0;  // batch mode: threads of the library's StmBatch, 0 one per processor
     // The input pair, with the inputs in the order the pair's exports take them. In batch mode
     // `swapped` tells that the file's columns come in the other order (--pair HP).
     Pair pair = Pair::PT;
     bool swapped = false;
     double first = kDefaultPressure;
     double second = kDefaultTemperature;
-    bool defaultState = true;                // one point, no inputs given
-    std::vector<Property> props;             // --props, or the mode's default list
-    std::string file = "-";                  // batch input; "-" is standard input
+    bool defaultState = true;     // one point, no inputs given
+    std::vector<Property> props;  // --props, or the mode's default list
+    std::string file = "-";       // batch input; "-" is standard input
 };
 
 struct CommandLine {

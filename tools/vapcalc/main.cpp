@@ -42,9 +42,7 @@ bool writeAll(int fd, const char* data, std::size_t n) {
     return true;
 }
 
-int printStdout(std::string_view text) {
-    return writeAll(STDOUT_FILENO, text.data(), text.size()) ? kExitOk : kExitIo;
-}
+int printStdout(std::string_view text) { return writeAll(STDOUT_FILENO, text.data(), text.size()) ? kExitOk : kExitIo; }
 
 int runPoint(const vapcalc::Options& options) {
     vapcalc::StateEvaluator state(options.pair, options.first, options.second, options.unitSet);
@@ -74,8 +72,8 @@ int runBatch(const vapcalc::Options& options) {
             return kExitIo;
         }
     }
-    const vapcalc::BatchConfig config{options.pair, options.swapped, options.props, options.unitSet, options.digits,
-                                      options.threads};
+    const vapcalc::BatchConfig config{
+        options.pair, options.swapped, options.props, options.unitSet, options.digits, options.threads};
     vapcalc::ProgressLine progress(vapcalc::ProgressLine::Clock::now());
     const bool terminal = ::isatty(STDERR_FILENO) == 1;
     vapcalc::BatchIo io;
@@ -124,14 +122,14 @@ int main(int argc, char** argv) {
         return kExitUsage;
     }
     switch (cl.options.mode) {
-    case vapcalc::Mode::Help: return printStdout(vapcalc::helpText());
-    case vapcalc::Mode::Version: {
-        char version[vapcalc::kNumberTextMax];
-        const std::size_t n = vapcalc::formatNumber(StmVer(), 0, version);
-        return printStdout("vapcalc, property library vaprop32 " + std::string(version, n) + "\n");
-    }
-    case vapcalc::Mode::Batch: return runBatch(cl.options);
-    case vapcalc::Mode::Point: break;
+        case vapcalc::Mode::Help: return printStdout(vapcalc::helpText());
+        case vapcalc::Mode::Version: {
+            char version[vapcalc::kNumberTextMax];
+            const std::size_t n = vapcalc::formatNumber(StmVer(), 0, version);
+            return printStdout("vapcalc, property library vaprop32 " + std::string(version, n) + "\n");
+        }
+        case vapcalc::Mode::Batch: return runBatch(cl.options);
+        case vapcalc::Mode::Point: break;
     }
     return runPoint(cl.options);
 }

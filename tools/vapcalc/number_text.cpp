@@ -15,17 +15,26 @@ bool decimalSyntax(std::string_view t) {
     std::size_t i = 0;
     if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
     std::size_t mantissaDigits = 0;
-    while (i < t.size() && isDigit(t[i])) { ++i; ++mantissaDigits; }
+    while (i < t.size() && isDigit(t[i])) {
+        ++i;
+        ++mantissaDigits;
+    }
     if (i < t.size() && t[i] == '.') {
         ++i;
-        while (i < t.size() && isDigit(t[i])) { ++i; ++mantissaDigits; }
+        while (i < t.size() && isDigit(t[i])) {
+            ++i;
+            ++mantissaDigits;
+        }
     }
     if (mantissaDigits == 0) return false;
     if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
         ++i;
         if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
         std::size_t exponentDigits = 0;
-        while (i < t.size() && isDigit(t[i])) { ++i; ++exponentDigits; }
+        while (i < t.size() && isDigit(t[i])) {
+            ++i;
+            ++exponentDigits;
+        }
         if (exponentDigits == 0) return false;
     }
     return i == t.size();
@@ -45,9 +54,10 @@ std::optional<double> parseFiniteNumber(std::string_view text) noexcept {
 
 std::size_t formatNumber(double x, int digits, char* out) noexcept {
     char* const last = out + kNumberTextMax;
-    const std::to_chars_result r = digits <= 0
-        ? std::to_chars(out, last, x)
-        : std::to_chars(out, last, x, std::chars_format::general, digits > kMaxDigits ? kMaxDigits : digits);
+    const std::to_chars_result r =
+        digits <= 0
+            ? std::to_chars(out, last, x)
+            : std::to_chars(out, last, x, std::chars_format::general, digits > kMaxDigits ? kMaxDigits : digits);
     return static_cast<std::size_t>(r.ptr - out);
 }
 

@@ -152,9 +152,9 @@ std::string formatJson(const PointReport& report, int digits) {
 
 std::string formatPoint(const PointReport& report, Format format, int digits) {
     switch (format) {
-    case Format::Csv: return formatCsv(report, digits);
-    case Format::Json: return formatJson(report, digits);
-    case Format::Table: break;
+        case Format::Csv: return formatCsv(report, digits);
+        case Format::Json: return formatJson(report, digits);
+        case Format::Table: break;
     }
     return formatTable(report, digits);
 }

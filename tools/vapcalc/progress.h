@@ -10,7 +10,7 @@
 namespace vapcalc {
 
 class ProgressLine {
-public:
+  public:
     using Clock = std::chrono::steady_clock;
 
     explicit ProgressLine(Clock::time_point start) noexcept : start_(start), last_(start) {}
@@ -23,7 +23,7 @@ public:
     // line); empty when no line has been shown.
     std::string clear();
 
-private:
+  private:
     Clock::time_point start_;
     Clock::time_point last_;
     bool shown_ = false;

@@ -18,8 +18,7 @@ constexpr std::array<PropertyInfo, kPropertyCount> kProperties{{
     {Property::V, "V", "specific volume", "volume", Quantity::Volume},
     {Property::C, "C", "isobaric heat capacity", "heat_capacity", Quantity::SpecificHeat},
     {Property::W, "W", "speed of sound", "speed_of_sound", Quantity::SoundSpeed},
-    {Property::G, "G", "isentropic expansion coefficient", "isentropic_expansion_coefficient",
-     Quantity::Dimensionless},
+    {Property::G, "G", "isentropic expansion coefficient", "isentropic_expansion_coefficient", Quantity::Dimensionless},
     {Property::M, "M", "dynamic viscosity", "viscosity", Quantity::Viscosity},
     {Property::K, "K", "thermal conductivity", "conductivity", Quantity::Conductivity},
     {Property::Pr, "Pr", "Prandtl number", "prandtl_number", Quantity::Dimensionless},
@@ -49,15 +48,14 @@ constexpr std::array<std::array<std::string_view, kSets>, kQuantityCount> kUnitT
     /* temperature   */ {"°F", "°C", "°F", "K", "°C", "°C", "°C"},
     /* dimensionless */ {"", "", "", "", "", "", ""},
     /* enthalpy      */ {"Btu/lb", "kJ/kg", "Btu/lb", "kJ/kg", "kJ/kg", "kcal/kg", "kcal/kg"},
-    /* entropy       */ {"Btu/(lb °F)", "kJ/(kg K)", "Btu/(lb °F)", "kJ/(kg K)", "kJ/(kg K)", "kcal/(kg K)",
-                         "kcal/(kg K)"},
+    /* entropy       */
+    {"Btu/(lb °F)", "kJ/(kg K)", "Btu/(lb °F)", "kJ/(kg K)", "kJ/(kg K)", "kcal/(kg K)", "kcal/(kg K)"},
     /* volume        */ {"ft3/lb", "m3/kg", "ft3/lb", "m3/kg", "m3/kg", "m3/kg", "m3/kg"},
-    /* specific heat */ {"Btu/(lb °F)", "kJ/(kg K)", "Btu/(lb °F)", "kJ/(kg K)", "kJ/(kg K)", "kcal/(kg K)",
-                         "kcal/(kg K)"},
+    /* specific heat */
+    {"Btu/(lb °F)", "kJ/(kg K)", "Btu/(lb °F)", "kJ/(kg K)", "kJ/(kg K)", "kcal/(kg K)", "kcal/(kg K)"},
     /* sound speed   */ {"ft/s", "m/s", "ft/s", "m/s", "m/s", "m/s", "m/s"},
     /* viscosity     */ {"lb/(ft h)", "mPa s", "lb/(ft h)", "Pa s", "mPa s", "mPa s", "Pa s"},
-    /* conductivity  */ {"Btu/(h ft °F)", "W/(m K)", "Btu/(h ft °F)", "W/(m K)", "W/(m K)", "W/(m K)",
-                         "kcal/(h m °C)"},
+    /* conductivity  */ {"Btu/(h ft °F)", "W/(m K)", "Btu/(h ft °F)", "W/(m K)", "W/(m K)", "W/(m K)", "kcal/(h m °C)"},
     /* density       */ {"lb/ft3", "kg/m3", "lb/ft3", "kg/m3", "kg/m3", "kg/m3", "kg/m3"},
     /* surface tens. */ {"lbf/ft", "mN/m", "lbf/ft", "N/m", "mN/m", "mN/m", "N/m"},
 }};
@@ -128,13 +126,13 @@ std::string_view allLibraryNames() noexcept { return kAllLibraryNames; }
 
 Property stateProperty(Pair pair) noexcept {
     switch (pair) {
-    case Pair::PH:
-    case Pair::PS:
-    case Pair::HS:
-    case Pair::PV: return Property::T;
-    case Pair::TS:
-    case Pair::TV: return Property::P;
-    default: return Property::V;
+        case Pair::PH:
+        case Pair::PS:
+        case Pair::HS:
+        case Pair::PV: return Property::T;
+        case Pair::TS:
+        case Pair::TV: return Property::P;
+        default: return Property::V;
     }
 }
 
@@ -167,8 +165,7 @@ void StateEvaluator::compute() noexcept {
     if (computed_) return;
     computed_ = true;
     const std::string name = libraryPairName(pair_);
-    const std::int32_t rc =
-        StmBatch(name.c_str(), kAllLibraryNames.data(), unitSet_, 1, &a_, &b_, cells_.data(), 1);
+    const std::int32_t rc = StmBatch(name.c_str(), kAllLibraryNames.data(), unitSet_, 1, &a_, &b_, cells_.data(), 1);
     if (rc < 0) cells_.fill(static_cast<double>(rc));  // a refused call: its code everywhere
 }
 

@@ -20,8 +20,18 @@ inline constexpr std::size_t kDefaultPropertyCount = 13;
 
 // The unit family of a property, for its unit text in each set.
 enum class Quantity : std::uint8_t {
-    Pressure, Temperature, Dimensionless, Enthalpy, Entropy, Volume, SpecificHeat, SoundSpeed, Viscosity,
-    Conductivity, Density, SurfaceTension
+    Pressure,
+    Temperature,
+    Dimensionless,
+    Enthalpy,
+    Entropy,
+    Volume,
+    SpecificHeat,
+    SoundSpeed,
+    Viscosity,
+    Conductivity,
+    Density,
+    SurfaceTension
 };
 
 struct PropertyInfo {
@@ -86,7 +96,7 @@ double shownValue(Property p, Pair pair, double first, double second, std::int32
 // state's inputs and UnitSet: every value is in the set's units or is a code (the library's error
 // code, or kNotAvailable).
 class StateEvaluator {
-public:
+  public:
     // first and second in the order of the pair (pairInfo(pair).first, .second).
     StateEvaluator(Pair pair, double first, double second, std::int32_t unitSet) noexcept;
 
@@ -101,7 +111,7 @@ public:
     // critical flow velocity.
     bool isWet() noexcept;
 
-private:
+  private:
     void compute() noexcept;
 
     Pair pair_;

@@ -10,8 +10,8 @@
 
 namespace vapcalc {
 
-inline constexpr std::int32_t kIfc67Flag = 8;   // UnitSet bit: the 1967 IFC equations
-inline constexpr std::int32_t kFastFlag = 16;   // UnitSet bit: backward temperature without refinement
+inline constexpr std::int32_t kIfc67Flag = 8;  // UnitSet bit: the 1967 IFC equations
+inline constexpr std::int32_t kFastFlag = 16;  // UnitSet bit: backward temperature without refinement
 
 // A unit-set name: skip leading blanks, try the names from METF down to ENG on the first characters
 // (case ignored), so METF wins over MET and ENGG over ENG; after the name an "O" adds 8 and an "S"

@@ -57,8 +57,7 @@ const void* MCAD_CALL CreateUserFunction(McadModule module, FUNCTIONINFO* record
     return &f.record;
 }
 
-McadBool MCAD_CALL CreateUserErrorMessageTable(McadModule module, unsigned int count,
-                                               const char* const* messages) {
+McadBool MCAD_CALL CreateUserErrorMessageTable(McadModule module, unsigned int count, const char* const* messages) {
     HostState& h = host();
     ++h.tableCalls;
     if (!h.acceptTables || messages == nullptr) return 0;
@@ -86,9 +85,7 @@ unsigned int MCAD_CALL fakeMcadTableCalls(void) { return host().tableCalls; }
 
 McadModule MCAD_CALL fakeMcadTableModule(void) { return host().tableModule; }
 
-unsigned int MCAD_CALL fakeMcadMessageCount(void) {
-    return static_cast<unsigned int>(host().messages.size());
-}
+unsigned int MCAD_CALL fakeMcadMessageCount(void) { return static_cast<unsigned int>(host().messages.size()); }
 
 const char* MCAD_CALL fakeMcadMessage(unsigned int index) {
     const HostState& h = host();
@@ -96,9 +93,7 @@ const char* MCAD_CALL fakeMcadMessage(unsigned int index) {
     return h.messages[index - 1].c_str();
 }
 
-unsigned int MCAD_CALL fakeMcadFunctionCount(void) {
-    return static_cast<unsigned int>(host().functions.size());
-}
+unsigned int MCAD_CALL fakeMcadFunctionCount(void) { return static_cast<unsigned int>(host().functions.size()); }
 
 const FUNCTIONINFO* MCAD_CALL fakeMcadFunction(unsigned int i) {
     const HostState& h = host();
@@ -118,8 +113,7 @@ const FUNCTIONINFO* MCAD_CALL fakeMcadFind(const char* name) {
     return nullptr;
 }
 
-McadResult MCAD_CALL fakeMcadCall(const FUNCTIONINFO* record, COMPLEXSCALAR* out,
-                                  const COMPLEXSCALAR* args) {
+McadResult MCAD_CALL fakeMcadCall(const FUNCTIONINFO* record, COMPLEXSCALAR* out, const COMPLEXSCALAR* args) {
     if (record == nullptr || record->lpfnMyCFunction == nullptr) return -1;
     const LPCFUNCTION f = record->lpfnMyCFunction;
     const COMPLEXSCALAR* a = args;

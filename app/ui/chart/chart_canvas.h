@@ -35,7 +35,7 @@ struct ChartFont {
 enum class TextAnchor { Start, Middle, End };
 
 class ChartCanvas {
-public:
+  public:
     virtual ~ChartCanvas() = default;
 
     virtual void fill(const CanvasRect& r, ChartColor color) = 0;

@@ -18,8 +18,7 @@ namespace calvex {
 namespace {
 
 // The charts on a page: the chart's width stays, its height follows the page's proportions.
-bool paintOnPage(QPainter& painter, QPaintDevice& device, const SteamChartLines& lines, const SteamChartScene& scene)
-{
+bool paintOnPage(QPainter& painter, QPaintDevice& device, const SteamChartLines& lines, const SteamChartScene& scene) {
     const QRectF page(0, 0, device.width(), device.height());
     if (page.width() <= 0 || page.height() <= 0) {
         return false;
@@ -32,8 +31,7 @@ bool paintOnPage(QPainter& painter, QPaintDevice& device, const SteamChartLines&
 }  // namespace
 
 void renderSteamCharts(QPainter& painter, const QRectF& target, double width, double height,
-                       const SteamChartLines& lines, const SteamChartScene& scene)
-{
+                       const SteamChartLines& lines, const SteamChartScene& scene) {
     const double scale = std::min(target.width() / width, target.height() / height);
     painter.save();
     painter.translate(target.x() + (target.width() - width * scale) / 2,
@@ -44,8 +42,7 @@ void renderSteamCharts(QPainter& painter, const QRectF& target, double width, do
     painter.restore();
 }
 
-QImage chartImage(const SteamChartLines& lines, const SteamChartScene& scene, int width, int height)
-{
+QImage chartImage(const SteamChartLines& lines, const SteamChartScene& scene, int width, int height) {
     QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -54,15 +51,13 @@ QImage chartImage(const SteamChartLines& lines, const SteamChartScene& scene, in
     return image;
 }
 
-std::string chartSvg(const SteamChartLines& lines, const SteamChartScene& scene, double width, double height)
-{
+std::string chartSvg(const SteamChartLines& lines, const SteamChartScene& scene, double width, double height) {
     SvgCanvas canvas(width, height);
     paintSteamCharts(canvas, width, height, lines, scene);
     return canvas.document();
 }
 
-bool printSteamCharts(QPrinter& printer, const SteamChartLines& lines, const SteamChartScene& scene)
-{
+bool printSteamCharts(QPrinter& printer, const SteamChartLines& lines, const SteamChartScene& scene) {
     QPainter painter;
     if (!painter.begin(&printer)) {
         return false;
@@ -71,8 +66,7 @@ bool printSteamCharts(QPrinter& printer, const SteamChartLines& lines, const Ste
     return painter.end() && painted;
 }
 
-ChartFileType chartFileType(const QString& path)
-{
+ChartFileType chartFileType(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix == QStringLiteral("png")) {
         return ChartFileType::Png;
@@ -86,8 +80,7 @@ ChartFileType chartFileType(const QString& path)
     return ChartFileType::Unknown;
 }
 
-QString writeChartFile(const QString& path, const SteamChartLines& lines, const SteamChartScene& scene)
-{
+QString writeChartFile(const QString& path, const SteamChartLines& lines, const SteamChartScene& scene) {
     const ChartFileType type = chartFileType(path);
     if (type == ChartFileType::Unknown) {
         return QString::fromLatin1(kMsgChartFileType);
@@ -99,29 +92,28 @@ QString writeChartFile(const QString& path, const SteamChartLines& lines, const 
     }
     bool written = false;
     switch (type) {
-    case ChartFileType::Png:
-        written = chartImage(lines, scene, static_cast<int>(kChartWidth), static_cast<int>(kChartHeight))
-                      .save(&file, "PNG");
-        break;
-    case ChartFileType::Svg: {
-        const std::string svg = chartSvg(lines, scene, kChartWidth, kChartHeight);
-        written = file.write(svg.data(), static_cast<qint64>(svg.size())) == static_cast<qint64>(svg.size());
-        break;
-    }
-    case ChartFileType::Pdf: {
-        QPdfWriter pdf(&file);
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setPageOrientation(QPageLayout::Landscape);
-        pdf.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-        pdf.setTitle(QString::fromStdString(chartTitle(scene)));
-        pdf.setCreator(QStringLiteral("Calvex"));
-        QPainter painter;
-        written = painter.begin(&pdf) && paintOnPage(painter, pdf, lines, scene);
-        written = painter.end() && written;
-        break;
-    }
-    case ChartFileType::Unknown:
-        break;
+        case ChartFileType::Png:
+            written = chartImage(lines, scene, static_cast<int>(kChartWidth), static_cast<int>(kChartHeight))
+                          .save(&file, "PNG");
+            break;
+        case ChartFileType::Svg: {
+            const std::string svg = chartSvg(lines, scene, kChartWidth, kChartHeight);
+            written = file.write(svg.data(), static_cast<qint64>(svg.size())) == static_cast<qint64>(svg.size());
+            break;
+        }
+        case ChartFileType::Pdf: {
+            QPdfWriter pdf(&file);
+            pdf.setPageSize(QPageSize(QPageSize::A4));
+            pdf.setPageOrientation(QPageLayout::Landscape);
+            pdf.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+            pdf.setTitle(QString::fromStdString(chartTitle(scene)));
+            pdf.setCreator(QStringLiteral("Calvex"));
+            QPainter painter;
+            written = painter.begin(&pdf) && paintOnPage(painter, pdf, lines, scene);
+            written = painter.end() && written;
+            break;
+        }
+        case ChartFileType::Unknown: break;
     }
     if (!written || !file.commit()) {
         return QString::fromLatin1(kMsgChartNotWritten);
@@ -129,8 +121,7 @@ QString writeChartFile(const QString& path, const SteamChartLines& lines, const 
     return {};
 }
 
-int chartFromCommandLine(const QString& file, const QString& target, std::shared_ptr<UserPrompts> prompts)
-{
+int chartFromCommandLine(const QString& file, const QString& target, std::shared_ptr<UserPrompts> prompts) {
     if (!prompts) {
         prompts = std::make_shared<ConsolePrompts>();
     }

@@ -19,13 +19,9 @@
 namespace calvex {
 namespace {
 
-int pressureUnitOf(const SteamChartScene& scene)
-{
-    return formatUnit(scene.formats.formats[kPressure]);
-}
+int pressureUnitOf(const SteamChartScene& scene) { return formatUnit(scene.formats.formats[kPressure]); }
 
-void setTip(QWidget* w, const QString& text)
-{
+void setTip(QWidget* w, const QString& text) {
     w->setToolTip(text);
     w->setStatusTip(text);
 }
@@ -33,35 +29,31 @@ void setTip(QWidget* w, const QString& text)
 }  // namespace
 
 CChartView::CChartView(std::function<SteamChartScene()> source, QWidget* parent)
-    : QWidget(parent), source_(std::move(source))
-{
+    : QWidget(parent), source_(std::move(source)) {
     setObjectName(QStringLiteral("ChartView"));
     setMinimumSize(480, 300);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setToolTip(QStringLiteral("T-s and h-s diagrams of the document: the current point, the stored points and "
-                              "the last expansion"));
+    setToolTip(
+        QStringLiteral("T-s and h-s diagrams of the document: the current point, the stored points and "
+                       "the last expansion"));
 }
 
-const SteamChartLines& CChartView::lines(const SteamChartScene& scene)
-{
+const SteamChartLines& CChartView::lines(const SteamChartScene& scene) {
     return cache_.lines(scene.ifc67, pressureUnitOf(scene));
 }
 
-QSize CChartView::sizeHint() const
-{
+QSize CChartView::sizeHint() const {
     return {static_cast<int>(kChartWidth * 0.85), static_cast<int>(kChartHeight * 0.85)};
 }
 
-void CChartView::paintEvent(QPaintEvent*)
-{
+void CChartView::paintEvent(QPaintEvent*) {
     const SteamChartScene s = scene();
     QPainter painter(this);
     renderSteamCharts(painter, QRectF(rect()), width(), height(), lines(s), s);
 }
 
 CChartWindow::CChartWindow(std::function<SteamChartScene()> source, UserPrompts& prompts, QWidget* parent)
-    : QWidget(parent, Qt::Window), prompts_(prompts)
-{
+    : QWidget(parent, Qt::Window), prompts_(prompts) {
     setWindowTitle(QString::fromLatin1(kChartWindowTitle));
     setObjectName(QStringLiteral("ChartWindow"));
     view_ = new CChartView(std::move(source), this);
@@ -87,24 +79,22 @@ CChartWindow::CChartWindow(std::function<SteamChartScene()> source, UserPrompts&
     layout->addLayout(buttons);
 }
 
-void CChartWindow::refresh()
-{
+void CChartWindow::refresh() {
     ++refreshes_;
     view_->update();
 }
 
-void CChartWindow::copyChart()
-{
+void CChartWindow::copyChart() {
     const SteamChartScene s = view_->scene();
     QGuiApplication::clipboard()->setImage(
         chartImage(view_->lines(s), s, static_cast<int>(kChartWidth), static_cast<int>(kChartHeight)));
 }
 
-bool CChartWindow::saveChartAs()
-{
+bool CChartWindow::saveChartAs() {
     const SteamChartScene s = view_->scene();
     const QString base = QFileInfo(QString::fromStdString(s.title)).completeBaseName();
-    QString path = prompts_.saveFileName(this, base + QStringLiteral(" chart.png"), QString::fromLatin1(kChartFileFilter));
+    QString path =
+        prompts_.saveFileName(this, base + QStringLiteral(" chart.png"), QString::fromLatin1(kChartFileFilter));
     if (path.isEmpty()) {
         return false;
     }
@@ -119,8 +109,7 @@ bool CChartWindow::saveChartAs()
     return true;
 }
 
-bool CChartWindow::printChart()
-{
+bool CChartWindow::printChart() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
     QPrintDialog dialog(&printer, this);

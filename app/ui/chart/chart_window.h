@@ -21,7 +21,7 @@ class UserPrompts;
 class CChartView : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     CChartView(std::function<SteamChartScene()> source, QWidget* parent = nullptr);
 
     // The scene as it stands now, and the lines of its formulation and pressure unit.
@@ -30,10 +30,10 @@ public:
 
     QSize sizeHint() const override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     std::function<SteamChartScene()> source_;
     SteamChartCache cache_;
 };
@@ -41,7 +41,7 @@ private:
 class CChartWindow : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     // `source` gives the scene to draw (the document, the form's units and formulation, the last
     // expansion); `prompts` answers the file and print dialogs and shows the messages.
     CChartWindow(std::function<SteamChartScene()> source, UserPrompts& prompts, QWidget* parent = nullptr);
@@ -63,7 +63,7 @@ public:
     QPushButton* saveButton() const noexcept { return saveButton_; }
     QPushButton* printButton() const noexcept { return printButton_; }
 
-private:
+  private:
     UserPrompts& prompts_;
     CChartView* view_ = nullptr;
     QPushButton* copyButton_ = nullptr;

@@ -7,13 +7,9 @@
 namespace calvex {
 namespace {
 
-QColor qcolor(ChartColor c)
-{
-    return QColor(c.r, c.g, c.b);
-}
+QColor qcolor(ChartColor c) { return QColor(c.r, c.g, c.b); }
 
-QPen qpen(const ChartStroke& s)
-{
+QPen qpen(const ChartStroke& s) {
     QPen pen(qcolor(s.color), s.width);
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::RoundJoin);
@@ -25,33 +21,28 @@ QPen qpen(const ChartStroke& s)
 
 }  // namespace
 
-QFont chartFont()
-{
+QFont chartFont() {
     QFont f(QStringLiteral("Liberation Sans"));
     f.setStyleHint(QFont::SansSerif);
     return f;
 }
 
-PainterCanvas::PainterCanvas(QPainter& painter) : painter_(painter), base_(chartFont())
-{
+PainterCanvas::PainterCanvas(QPainter& painter) : painter_(painter), base_(chartFont()) {
     painter_.setRenderHint(QPainter::Antialiasing, true);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
 }
 
-void PainterCanvas::fill(const CanvasRect& r, ChartColor color)
-{
+void PainterCanvas::fill(const CanvasRect& r, ChartColor color) {
     painter_.fillRect(QRectF(r.x, r.y, r.w, r.h), qcolor(color));
 }
 
-void PainterCanvas::rectangle(const CanvasRect& r, const ChartStroke& stroke)
-{
+void PainterCanvas::rectangle(const CanvasRect& r, const ChartStroke& stroke) {
     painter_.setPen(qpen(stroke));
     painter_.setBrush(Qt::NoBrush);
     painter_.drawRect(QRectF(r.x, r.y, r.w, r.h));
 }
 
-void PainterCanvas::polyline(const std::vector<CanvasPoint>& points, const ChartStroke& stroke)
-{
+void PainterCanvas::polyline(const std::vector<CanvasPoint>& points, const ChartStroke& stroke) {
     if (points.size() < 2) {
         return;
     }
@@ -65,16 +56,14 @@ void PainterCanvas::polyline(const std::vector<CanvasPoint>& points, const Chart
     painter_.drawPolyline(poly);
 }
 
-void PainterCanvas::circle(CanvasPoint c, double radius, const ChartStroke& stroke, const ChartColor* fillColor)
-{
+void PainterCanvas::circle(CanvasPoint c, double radius, const ChartStroke& stroke, const ChartColor* fillColor) {
     painter_.setPen(qpen(stroke));
     painter_.setBrush(fillColor ? QBrush(qcolor(*fillColor)) : QBrush(Qt::NoBrush));
     painter_.drawEllipse(QPointF(c.x, c.y), radius, radius);
 }
 
 void PainterCanvas::text(CanvasPoint at, const std::string& latin1, const ChartFont& font, ChartColor color,
-                         TextAnchor anchor, bool vertical)
-{
+                         TextAnchor anchor, bool vertical) {
     QFont f = base_;
     f.setPixelSize(std::max(1, static_cast<int>(font.size + 0.5)));
     f.setBold(font.bold);
@@ -92,8 +81,7 @@ void PainterCanvas::text(CanvasPoint at, const std::string& latin1, const ChartF
     painter_.restore();
 }
 
-void PainterCanvas::clip(const CanvasRect* r)
-{
+void PainterCanvas::clip(const CanvasRect* r) {
     if (r) {
         painter_.setClipRect(QRectF(r->x, r->y, r->w, r->h));
     } else {

@@ -10,7 +10,7 @@ class QPainter;
 namespace calvex {
 
 class PainterCanvas final : public ChartCanvas {
-public:
+  public:
     explicit PainterCanvas(QPainter& painter);
 
     void fill(const CanvasRect& r, ChartColor color) override;
@@ -21,7 +21,7 @@ public:
               bool vertical) override;
     void clip(const CanvasRect* r) override;
 
-private:
+  private:
     QPainter& painter_;
     QFont base_;
 };

@@ -38,8 +38,7 @@ struct Extent {
     double ymin = std::numeric_limits<double>::infinity();
     double ymax = -std::numeric_limits<double>::infinity();
 
-    void add(const ChartValues& v)
-    {
+    void add(const ChartValues& v) {
         if (!std::isfinite(v.x) || !std::isfinite(v.y)) {
             return;
         }
@@ -50,8 +49,7 @@ struct Extent {
     }
 };
 
-std::vector<const ChartMarker*> sceneMarkers(const SteamChartScene& scene)
-{
+std::vector<const ChartMarker*> sceneMarkers(const SteamChartScene& scene) {
     std::vector<const ChartMarker*> m;
     for (const ChartMarker& s : scene.stored) {
         m.push_back(&s);
@@ -70,8 +68,7 @@ std::vector<const ChartMarker*> sceneMarkers(const SteamChartScene& scene)
 }
 
 ChartMapping mappingFor(ChartKind kind, const CanvasRect& panel, const SteamChartLines& lines,
-                        const SteamChartScene& scene)
-{
+                        const SteamChartScene& scene) {
     Extent e;
     const auto addLine = [&](const std::vector<ChartState>& states) {
         for (const ChartState& s : states) {
@@ -90,7 +87,9 @@ ChartMapping mappingFor(ChartKind kind, const CanvasRect& panel, const SteamChar
         e = Extent{0.0, 1.0, 0.0, 1.0};
     }
     ChartMapping m;
-    m.plot = {panel.x + kMarginLeft, panel.y + kMarginTop, std::max(10.0, panel.w - kMarginLeft - kMarginRight),
+    m.plot = {panel.x + kMarginLeft,
+              panel.y + kMarginTop,
+              std::max(10.0, panel.w - kMarginLeft - kMarginRight),
               std::max(10.0, panel.h - kMarginTop - kMarginBottom)};
     m.x = niceAxis(e.xmin, e.xmax, 6);
     m.y = niceAxis(e.ymin, e.ymax, 8);
@@ -98,8 +97,7 @@ ChartMapping mappingFor(ChartKind kind, const CanvasRect& panel, const SteamChar
 }
 
 std::vector<CanvasPoint> mapped(ChartKind kind, const ChartMapping& m, const std::vector<ChartState>& states,
-                                const PropertyFormats& formats)
-{
+                                const PropertyFormats& formats) {
     std::vector<CanvasPoint> pts;
     pts.reserve(states.size());
     for (const ChartState& s : states) {
@@ -109,16 +107,14 @@ std::vector<CanvasPoint> mapped(ChartKind kind, const ChartMapping& m, const std
     return pts;
 }
 
-bool inside(const CanvasRect& r, CanvasPoint p)
-{
+bool inside(const CanvasRect& r, CanvasPoint p) {
     constexpr double kTolerance = 0.5;
     return p.x >= r.x - kTolerance && p.x <= r.x + r.w + kTolerance && p.y >= r.y - kTolerance &&
            p.y <= r.y + r.h + kTolerance;
 }
 
 void drawAxes(ChartCanvas& c, ChartKind kind, const CanvasRect& panel, const ChartMapping& m,
-              const PropertyFormats& formats)
-{
+              const PropertyFormats& formats) {
     const CanvasRect& p = m.plot;
     for (const double t : axisTicks(m.x)) {
         const CanvasPoint a = m.map(t, m.y.lo);
@@ -136,15 +132,16 @@ void drawAxes(ChartCanvas& c, ChartKind kind, const CanvasRect& panel, const Cha
     c.text({p.x + p.w / 2, p.y + p.h + 36}, xAxisTitle(formats), kAxisFont, kInk, TextAnchor::Middle);
     c.text({panel.x + 15, p.y + p.h / 2}, yAxisTitle(kind, formats), kAxisFont, kInk, TextAnchor::Middle, true);
     c.text({p.x + p.w / 2, panel.y + 19},
-           kind == ChartKind::TemperatureEntropy ? "T-s diagram" : "h-s diagram (Mollier)", kPanelFont, kInk,
+           kind == ChartKind::TemperatureEntropy ? "T-s diagram" : "h-s diagram (Mollier)",
+           kPanelFont,
+           kInk,
            TextAnchor::Middle);
 }
 
 // An isobar's label at its last point inside the plot (its high-temperature end), kept inside;
 // every other label a line lower, so that neighbours ending at the same height do not overlap.
 void labelIsobar(ChartCanvas& c, const ChartMapping& m, const std::vector<CanvasPoint>& pts, const std::string& text,
-                 bool lower)
-{
+                 bool lower) {
     for (auto it = pts.rbegin(); it != pts.rend(); ++it) {
         if (inside(m.plot, *it)) {
             const double y = std::max(it->y - 4, m.plot.y + 12) + (lower ? 12.0 : 0.0);
@@ -156,20 +153,21 @@ void labelIsobar(ChartCanvas& c, const ChartMapping& m, const std::vector<Canvas
 
 // A point and its label, up and to the right of it (to the left when `labelLeft`).
 void drawMarker(ChartCanvas& c, ChartKind kind, const ChartMapping& m, const ChartMarker& marker,
-                const PropertyFormats& formats, ChartColor color, bool filled, bool labelLeft = false)
-{
+                const PropertyFormats& formats, ChartColor color, bool filled, bool labelLeft = false) {
     const ChartValues v = chartValues(kind, marker.state, formats);
     const CanvasPoint p = m.map(v.x, v.y);
     c.circle(p, filled ? 4.5 : 4.0, {color, 1.6, false}, filled ? &color : &kPaper);
     if (!marker.label.empty()) {
-        c.text({labelLeft ? p.x - 7 : p.x + 7, p.y - 6}, marker.label, ChartFont{kLabelFont.size, filled}, color,
+        c.text({labelLeft ? p.x - 7 : p.x + 7, p.y - 6},
+               marker.label,
+               ChartFont{kLabelFont.size, filled},
+               color,
                labelLeft ? TextAnchor::End : TextAnchor::Start);
     }
 }
 
 void drawExpansion(ChartCanvas& c, ChartKind kind, const ChartMapping& m, const ChartExpansion& e,
-                   const PropertyFormats& formats)
-{
+                   const PropertyFormats& formats) {
     const auto at = [&](const ChartMarker& mk) {
         const ChartValues v = chartValues(kind, mk.state, formats);
         return m.map(v.x, v.y);
@@ -187,8 +185,7 @@ void drawExpansion(ChartCanvas& c, ChartKind kind, const ChartMapping& m, const 
 }
 
 void drawChart(ChartCanvas& c, ChartKind kind, const CanvasRect& panel, const ChartMapping& m,
-               const SteamChartLines& lines, const SteamChartScene& scene)
-{
+               const SteamChartLines& lines, const SteamChartScene& scene) {
     const PropertyFormats& f = scene.formats;
     drawAxes(c, kind, panel, m, f);
     c.clip(&m.plot);
@@ -212,7 +209,10 @@ void drawChart(ChartCanvas& c, ChartKind kind, const CanvasRect& panel, const Ch
             const auto pts = mapped(kind, m, q.states, f);
             if (!pts.empty() && inside(m.plot, pts.front())) {
                 c.text({pts.front().x + 2, std::min(pts.front().y, m.plot.y + m.plot.h) - 4},
-                       "x=" + shortNumber(q.value), kSmallFont, kQuality, TextAnchor::Start);
+                       "x=" + shortNumber(q.value),
+                       kSmallFont,
+                       kQuality,
+                       TextAnchor::Start);
             }
         }
     }
@@ -237,14 +237,14 @@ void drawChart(ChartCanvas& c, ChartKind kind, const CanvasRect& panel, const Ch
 }
 
 // The key at the right of the title line.
-void drawKey(ChartCanvas& c, double right, double y)
-{
+void drawKey(ChartCanvas& c, double right, double y) {
     struct Item {
         const char* text;
         ChartColor color;
         bool filled;
     };
-    const Item items[] = {{"current point", kCurrent, true}, {"stored points", kStored, false},
+    const Item items[] = {{"current point", kCurrent, true},
+                          {"stored points", kStored, false},
                           {"expansion 1-2, isentropic 1-2s", kExpansion, true}};
     // Widths are estimated from the font size: the key only needs to stay clear of the title.
     double x = right;
@@ -258,14 +258,12 @@ void drawKey(ChartCanvas& c, double right, double y)
 
 }  // namespace
 
-std::string chartTitle(const SteamChartScene& scene)
-{
+std::string chartTitle(const SteamChartScene& scene) {
     return "Caldora Chart - " + scene.title + (scene.ifc67 ? " - IFC-67" : " - IF97");
 }
 
 SteamChartLayout layoutSteamCharts(double width, double height, const SteamChartLines& lines,
-                                   const SteamChartScene& scene)
-{
+                                   const SteamChartScene& scene) {
     SteamChartLayout l;
     const double body = std::max(20.0, height - kHeaderHeight);
     if (width >= 1.3 * height) {
@@ -282,8 +280,7 @@ SteamChartLayout layoutSteamCharts(double width, double height, const SteamChart
 }
 
 void paintSteamCharts(ChartCanvas& canvas, double width, double height, const SteamChartLines& lines,
-                      const SteamChartScene& scene)
-{
+                      const SteamChartScene& scene) {
     canvas.fill({0, 0, width, height}, kPaper);
     canvas.text({12, 23}, chartTitle(scene), kTitleFont, kInk, TextAnchor::Start);
     if (width >= 700) {

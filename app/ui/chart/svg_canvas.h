@@ -9,7 +9,7 @@
 namespace calvex {
 
 class SvgCanvas final : public ChartCanvas {
-public:
+  public:
     SvgCanvas(double width, double height);
 
     void fill(const CanvasRect& r, ChartColor color) override;
@@ -23,7 +23,7 @@ public:
     // The whole document (the clip group closed).
     std::string document() const;
 
-private:
+  private:
     std::string body_;
     double width_;
     double height_;

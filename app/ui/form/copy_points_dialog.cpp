@@ -8,8 +8,7 @@
 
 namespace calvex {
 
-CCopySpecialDialog::CCopySpecialDialog(QWidget* parent) : QDialog(parent)
-{
+CCopySpecialDialog::CCopySpecialDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Copy State Points to Clipboard"));
     auto* group = new QGroupBox(QStringLiteral("Select Points to Copy"), this);
     current_ = new QRadioButton(QStringLiteral("Current Point"), group);
@@ -32,14 +31,8 @@ CCopySpecialDialog::CCopySpecialDialog(QWidget* parent) : QDialog(parent)
     top->addWidget(buttons);
 }
 
-bool CCopySpecialDialog::allStoredPoints() const
-{
-    return all_->isChecked();
-}
+bool CCopySpecialDialog::allStoredPoints() const { return all_->isChecked(); }
 
-bool CCopySpecialDialog::includeLabels() const
-{
-    return labels_->isChecked();
-}
+bool CCopySpecialDialog::includeLabels() const { return labels_->isChecked(); }
 
 }  // namespace calvex

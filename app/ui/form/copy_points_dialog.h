@@ -12,7 +12,7 @@ namespace calvex {
 class CCopySpecialDialog : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit CCopySpecialDialog(QWidget* parent = nullptr);
 
     bool allStoredPoints() const;
@@ -22,7 +22,7 @@ public:
     QRadioButton* allStoredChoice() const noexcept { return all_; }
     QCheckBox* labelsCheck() const noexcept { return labels_; }
 
-private:
+  private:
     QRadioButton* current_ = nullptr;
     QRadioButton* all_ = nullptr;
     QCheckBox* labels_ = nullptr;

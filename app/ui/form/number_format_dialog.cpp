@@ -16,8 +16,7 @@
 
 namespace calvex {
 
-CNumberFormatDialog::CNumberFormatDialog(UserPrompts& prompts, QWidget* parent) : QDialog(parent), prompts_(prompts)
-{
+CNumberFormatDialog::CNumberFormatDialog(UserPrompts& prompts, QWidget* parent) : QDialog(parent), prompts_(prompts) {
     setWindowTitle(QStringLiteral("Select Number Format"));
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(2);
@@ -66,21 +65,18 @@ CNumberFormatDialog::CNumberFormatDialog(UserPrompts& prompts, QWidget* parent) 
     top->addLayout(side);
 }
 
-void CNumberFormatDialog::setRow(int property, int digits, int style)
-{
+void CNumberFormatDialog::setRow(int property, int digits, int style) {
     const auto i = static_cast<std::size_t>(property);
     digits_[i] = digits;
     fields_[i]->setText(QString::number(digits));
     styles_[i]->setCurrentIndex(style == 1 ? 1 : 0);
 }
 
-int CNumberFormatDialog::style(int property) const
-{
+int CNumberFormatDialog::style(int property) const {
     return styles_[static_cast<std::size_t>(property)]->currentIndex() == 1 ? 1 : 0;
 }
 
-void CNumberFormatDialog::step(int property, int delta)
-{
+void CNumberFormatDialog::step(int property, int delta) {
     QLineEdit* field = fields_[static_cast<std::size_t>(property)];
     std::string ignored;
     const std::optional<int> v = parseIntegerField(field->text().toStdString(), kMinDigits, kMaxDigitsField, ignored);
@@ -89,8 +85,7 @@ void CNumberFormatDialog::step(int property, int delta)
     field->setText(QString::number(next));
 }
 
-void CNumberFormatDialog::accept()
-{
+void CNumberFormatDialog::accept() {
     std::array<int, kPropertyCount> checked{};
     for (int p = 0; p < kPropertyCount; ++p) {
         const auto i = static_cast<std::size_t>(p);

@@ -20,7 +20,7 @@ class UserPrompts;
 class CNumberFormatDialog : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     static constexpr int kMinDigits = 0;
     static constexpr int kMaxDigitsField = 8;
 
@@ -38,7 +38,7 @@ public:
     // OK: every digits field is checked; the dialog closes only when all are valid.
     void accept() override;
 
-private:
+  private:
     void step(int property, int delta);
 
     UserPrompts& prompts_;
@@ -49,8 +49,17 @@ private:
 
 // Row captions of the dialog, in property order.
 inline constexpr std::array<const char*, kPropertyCount> kNumberFormatCaptions{
-    "Pressure", "Temperature", "Quality", "Enthalpy", "Entropy", "Volume",
-    "Specific Heat", "Viscosity", "Conductivity", "Prandtl Number", "Critical Velocity",
+    "Pressure",
+    "Temperature",
+    "Quality",
+    "Enthalpy",
+    "Entropy",
+    "Volume",
+    "Specific Heat",
+    "Viscosity",
+    "Conductivity",
+    "Prandtl Number",
+    "Critical Velocity",
 };
 
 }  // namespace calvex
