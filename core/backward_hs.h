@@ -54,15 +54,4 @@ double TB23(double h, double s) noexcept;
 // SR4-04 Eq. 9: saturation temperature of a wet state, for s >= s''(623.15 K).
 double Tsat(double h, double s) noexcept;
 
-// SR3-03 Eq. 1: enthalpy of the 3a/3b boundary at p.
-double h3ab(double p) noexcept;
-// SR3-03 Eqs. 2 to 5: region 3 T(p,h) and v(p,h) of the subregions 3a and 3b.
-double T3a(double p, double h) noexcept;
-double T3b(double p, double h) noexcept;
-double v3a(double p, double h) noexcept;
-double v3b(double p, double h) noexcept;
-// Subregion by h3ab(p): 3a when h <= h3ab(p).
-double T3(double p, double h) noexcept;
-double v3(double p, double h) noexcept;
-
 }  // namespace if97::hs

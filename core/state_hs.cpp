@@ -27,6 +27,7 @@
 #include "region1.h"
 #include "region2.h"
 #include "region3.h"
+#include "region3_backward.h"
 #include "region5_inverse.h"
 #include "saturation.h"
 #include "status.h"
@@ -167,8 +168,8 @@ Attempt region5(double h, double s) noexcept {
 
 Attempt region3(double h, double s) noexcept {
     const double p0 = std::clamp(hs::p3(h, s), kPs13, 100.0);
-    double T = std::clamp(hs::T3(p0, h), kT13, 863.15);
-    double rho = 1.0 / std::clamp(hs::v3(p0, h), 0.0013, 0.009);
+    double T = std::clamp(backwardT3ph(p0, h), kT13, 863.15);
+    double rho = 1.0 / std::clamp(backwardV3ph(p0, h), 0.0013, 0.009);
     if (const int rc = solveHelmholtzHS(h, s, rho, T); rc != 0) return {pairError(rc), 0};
     const double p = helmholtzPoint(rho, T).p;
     const PairSolution found{0, 3, p, T, 1.0 / rho, region3Quality(p, T, rho)};
