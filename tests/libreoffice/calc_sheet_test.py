@@ -614,9 +614,10 @@ def child(args):
     with open(args.texts) as f:
         texts = json.load(f)
     cases = build_cases(lib)
+    # Every folder LibreOffice writes to is the test's own (the caller's TMPDIR may belong to another user).
     env = dict(os.environ, HOME=os.path.join(args.work, "home"), XDG_CACHE_HOME=os.path.join(args.work, "cache"),
-               XDG_CONFIG_HOME=os.path.join(args.work, "config"))
-    for d in ("home", "cache", "config"):
+               XDG_CONFIG_HOME=os.path.join(args.work, "config"), TMPDIR=os.path.join(args.work, "tmp"))
+    for d in ("home", "cache", "config", "tmp"):
         os.makedirs(os.path.join(args.work, d), exist_ok=True)
     checker, timings = Checker(), {}
     started = time.time()
