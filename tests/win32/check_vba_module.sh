@@ -23,8 +23,8 @@ expected() {
     result=$(echo "$decl" | sed -E 's/.*VAPROP_API (double|int32_t) VAPROP_CALL.*/\1/; s/^double$/Double/; s/^int32_t$/Long/')
     [ "$proto" = "void" ] && proto=""
     args=$(echo "$proto" | tr ',' '\n' | sed -E 's/^ *//; s/ *$//;
-      s/^int32_t (.*)/ByVal \1 As Long/; s/^double \*(.*)/ByRef \1 As Double/; s/^const double \*(.*)/ByRef \1 As Double/;
-      s/^const char \*(.*)/ByVal \1 As String/; s/^double (.*)/ByVal \1 As Double/' |
+      s/^int32_t (.*)/ByVal \1 As Long/; s/^double ?\* ?(.*)/ByRef \1 As Double/; s/^const double ?\* ?(.*)/ByRef \1 As Double/;
+      s/^const char ?\* ?(.*)/ByVal \1 As String/; s/^double (.*)/ByVal \1 As Double/' |
       paste -sd, - | sed 's/,/, /g')
     echo "$name($args) As $result"
   done

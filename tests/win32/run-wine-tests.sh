@@ -19,9 +19,10 @@ esac
 export OBJDUMP=$mingw-objdump NM=$mingw-nm
 # The loader: Debian's /usr/bin/wine always starts the 32-bit one (which hands 64-bit programs on to
 # wine64); the 64-bit tests start wine64 itself, so they run on machines without 32-bit support too.
+# (`command` runs the program, never this function: a loader named "wine" would otherwise call itself.)
 wine_loader=wine
 if [ "$bits" = 64 ] && [ -x /usr/lib/wine/wine64 ]; then wine_loader=/usr/lib/wine/wine64; fi
-wine() { "$wine_loader" "$@"; }
+wine() { command "$wine_loader" "$@"; }
 work=$(mktemp -d "$build/wine-tests.XXXXXX")
 
 export WINEPREFIX=$work/prefix WINEARCH=$arch WINEDEBUG=-all HOME=$work/home
@@ -79,7 +80,7 @@ step "vaprop32.bas declares every export with its argument names" "$here/check_v
 
 # A kernel without 32-bit support (ia32 emulation switched off) cannot start the 32-bit loader: the
 # modules are built and their tables checked above, the steps that run them are reported as skipped.
-if [ "$bits" = 32 ] && ! /usr/lib/wine/wine --version >/dev/null 2>&1 && ! wine --version >/dev/null 2>&1; then
+if [ "$bits" = 32 ] && ! /usr/lib/wine/wine --version >/dev/null 2>&1 && ! command wine --version >/dev/null 2>&1; then
   echo "SKIP the 32-bit modules under wine: this machine cannot run 32-bit programs (ia32 emulation off)"
   if [ "$failures" -ne 0 ]; then echo "wine tests ($bits-bit): $failures step(s) failed"; exit 1; fi
   echo "wine tests ($bits-bit): tables checked, runs SKIPPED"
