@@ -15,9 +15,9 @@ from conftest import assert_same_bits
 @pytest.fixture(scope="module")
 def example():
     path = os.path.join(os.path.dirname(__file__), "..", "..", "examples", "python", "dask_states.py")
-    spec = importlib.util.spec_from_file_location("dask_states", path)
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
+    module_spec = importlib.util.spec_from_file_location("dask_states", path)
+    module = importlib.util.module_from_spec(module_spec)
+    module_spec.loader.exec_module(module)
     return module
 
 
