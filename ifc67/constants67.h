@@ -2,6 +2,8 @@
 // English units the library works in (psia, degrees F, ft3/lb, Btu/lb, Btu/(lb R)).
 #pragma once
 
+#include "status_codes.h"
+
 namespace ifc67 {
 
 inline constexpr double kRankineOffset = 459.67;                 // T(R) = T(F) + 459.67
@@ -30,13 +32,13 @@ inline constexpr double kTMax = 1600.0;       // F
 inline constexpr double kTLineLow = 662.0;    // F, the L-line flag needs 662 < T < 1094
 inline constexpr double kTLineHigh = 1094.0;  // F
 
-// Error codes raised by the library (the shared code table of the property library).
-inline constexpr double kPressureTooLow = -1300.0;         // "pressure too low"
-inline constexpr double kOutOfRange = -1500.0;             // "input value out of range"
-inline constexpr double kInternalError = -1600.0;          // "internal error"
-inline constexpr double kQualityOutOfRange = -1700.0;      // "quality out of range"
-inline constexpr double kPressureOutsideSat = -1800.0;     // "pressure outside of saturation range"
-inline constexpr double kTemperatureOutsideSat = -1900.0;  // "temperature outside of saturation range"
+// Error codes raised by the library, from the system's table of codes.
+inline constexpr double kPressureTooLow = vaprop::code::PressureLow;                      // -1300
+inline constexpr double kOutOfRange = vaprop::code::InputOutOfRange;                      // -1500
+inline constexpr double kInternalError = vaprop::code::Region3Convergence;                // -1600
+inline constexpr double kQualityOutOfRange = vaprop::code::QualityRange;                  // -1700
+inline constexpr double kPressureOutsideSat = vaprop::code::AboveCriticalPressure;        // -1800
+inline constexpr double kTemperatureOutsideSat = vaprop::code::AboveCriticalTemperature;  // -1900
 
 inline constexpr double toRankine(double tF) noexcept { return tF + kRankineOffset; }
 

@@ -1,8 +1,10 @@
-// The one table of vaprop32's error codes and the texts the system reports them under.
+// vaprop32's error codes and the texts the system reports them under, from the system's one table.
 #include "error_codes.h"
 
 #include <array>
 #include <cstddef>
+
+#include "status_codes.h"
 
 namespace {
 
@@ -11,40 +13,18 @@ struct ErrorEntry {
     const char* text;
 };
 
-// Codes and texts of the library numbering, in ascending order of magnitude.
+// The system's table of codes and texts in the library numbering; the C header's enumerators must
+// name the same codes.
 constexpr std::array<ErrorEntry, VAPROP_ERROR_COUNT> kErrors{{
-    {VAPROP_TEMPERATURE_TOO_HIGH, "temperature too high"},
-    {VAPROP_INVALID_UNIT_SET, "invalid unit set number"},
-    {VAPROP_TEMPERATURE_TOO_LOW, "temperature too low"},
-    {VAPROP_PRESSURE_TOO_HIGH, "pressure too high"},
-    {VAPROP_PRESSURE_TOO_LOW, "pressure too low"},
-    {VAPROP_INPUT_OUT_OF_RANGE, "input value out of range"},
-    {VAPROP_NO_CONVERGENCE_OR_REGION, "internal error"},
-    {VAPROP_QUALITY_OUT_OF_RANGE, "quality out of range"},
-    {VAPROP_PRESSURE_NOT_SATURABLE, "pressure outside of saturation range"},
-    {VAPROP_TEMPERATURE_NOT_SATURABLE, "temperature outside of saturation range"},
-    {VAPROP_PROPERTY_UNDEFINED, "internal error"},
-    {VAPROP_ENTHALPY_TOO_LOW, "enthalpy too low"},
-    {VAPROP_ENTHALPY_TOO_HIGH, "enthalpy too high"},
-    {VAPROP_ENTROPY_TOO_LOW, "entropy too low"},
-    {VAPROP_ENTROPY_TOO_HIGH, "entropy too high"},
-    {VAPROP_CONVERGENCE_ERROR, "convergence error"},
-    {VAPROP_AMBIGUOUS_STATE, "ambiguous state"},
-    {VAPROP_NOT_IN_IFC67, "not available in the 1967 formulation"},
-    {VAPROP_UNKNOWN_PAIR, "unknown input pair"},
-    {VAPROP_UNKNOWN_PROPERTY, "unknown property name"},
-    {VAPROP_INVALID_COUNT, "invalid count"},
-    {VAPROP_NULL_POINTER, "null pointer"},
-    {VAPROP_TRANSPORT_UNAVAILABLE, "transport properties not available"},
+#define VAPROP_ERROR_ROW(name, cname, lib, shortc, text) {lib, text},
+    VAPROP_STATUS_TABLE(VAPROP_ERROR_ROW)
+#undef VAPROP_ERROR_ROW
 }};
-
-constexpr bool ascendingMagnitude() {
-    for (std::size_t i = 1; i < kErrors.size(); ++i) {
-        if (kErrors[i].code >= kErrors[i - 1].code) return false;
-    }
-    return true;
-}
-static_assert(ascendingMagnitude(), "error table must list each code once, in order");
+static_assert(vaprop::kStatusCount == VAPROP_ERROR_COUNT, "VAPROP_ERROR_COUNT counts the rows of the table");
+#define VAPROP_ERROR_ENUM_CHECK(name, cname, lib, shortc, text) \
+    static_assert(VAPROP_##cname == (lib), "error_codes.h names the code of the table");
+VAPROP_STATUS_TABLE(VAPROP_ERROR_ENUM_CHECK)
+#undef VAPROP_ERROR_ENUM_CHECK
 
 const ErrorEntry* find(double value) {
     // A NaN compares false everywhere and so finds nothing.

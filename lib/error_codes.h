@@ -1,5 +1,7 @@
 /*
- * The error codes of the property library vaprop32 and their texts: the system's one list.
+ * The error codes of the property library vaprop32 and their texts, for C callers. The codes and texts
+ * are those of the system's one table (codes/status_codes.h); the build checks that every enumerator
+ * below names the code of its row there.
  *
  * Every failure of a property call is one of these negative whole numbers, returned in place of the
  * result double. Results at or below -1000 are codes; every property value lies above. The by-name

@@ -10,6 +10,8 @@
 #include <array>
 #include <cstdint>
 
+#include "status_codes.h"
+
 namespace vaprop {
 
 // Set indices (UnitSet & 7); 7 is invalid.
@@ -65,13 +67,13 @@ struct InputRange {
     int belowCode;
     int aboveCode;
 };
-inline constexpr InputRange kPressureRange{1e-7, 110.32, -1300, -1200};
-inline constexpr InputRange kTemperatureRange{273.15, 2273.15, -1100, -1000};
-inline constexpr InputRange kQualityRange{0.0, 1.0, -1700, -1700};
-inline constexpr InputRange kEnthalpyRange{-0.05, 7377.0, -2100, -2200};
-inline constexpr InputRange kEntropyRange{-0.011, 111.45, -2300, -2400};
+inline constexpr InputRange kPressureRange{1e-7, 110.32, code::PressureLow, code::PressureHigh};
+inline constexpr InputRange kTemperatureRange{273.15, 2273.15, code::TemperatureLow, code::TemperatureHigh};
+inline constexpr InputRange kQualityRange{0.0, 1.0, code::QualityRange, code::QualityRange};
+inline constexpr InputRange kEnthalpyRange{-0.05, 7377.0, code::EnthalpyLow, code::EnthalpyHigh};
+inline constexpr InputRange kEntropyRange{-0.011, 111.45, code::EntropyLow, code::EntropyHigh};
 
-inline constexpr int kInvalidUnitSet = -1099;
+inline constexpr int kInvalidUnitSet = code::InvalidUnitSet;
 
 // Input routines: convert u in the units of set `set` to the core value c (written even when the
 // code is not 0, except for an invalid set) and check it. Return 0, -1099 for a set index above 6

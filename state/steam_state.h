@@ -19,6 +19,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "status_codes.h"
+
 namespace steam {
 
 enum class Formulation : std::uint8_t { IF97, IFC67 };
@@ -59,7 +61,7 @@ inline constexpr PropertyMask kAllProperties = (PropertyMask{1} << kPropertyCoun
 constexpr std::size_t indexOf(Property p) noexcept { return static_cast<std::size_t>(p); }
 
 // The code of a pair or property the 1967 formulation does not give (the library's error table).
-inline constexpr int kNotInIFC67 = -2700;
+inline constexpr int kNotInIFC67 = vaprop::code::NotInIFC67;
 
 struct State {
     Formulation formulation = Formulation::IF97;

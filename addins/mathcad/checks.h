@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "error_codes.h"
 #include "mcaduser.h"
 #include "messages.h"
 

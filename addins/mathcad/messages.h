@@ -11,7 +11,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "error_codes.h"
+#include "status_codes.h"
 
 namespace vapmcad {
 
@@ -89,50 +89,51 @@ static_assert(messageText(Message::PressureOutsideSaturation) == "pressure outsi
 static_assert(messageText(Message::TemperatureOutsideSaturation) == "temperature outside of saturation range");
 static_assert(messageText(Message::TransportNotAvailable) == "transport properties not available");
 
-// Index of the message with this text; a text missing from the table stops the compilation.
-consteval Message messageWithText(std::string_view text) {
+// Index of the message with this text, or 0 when the table has none.
+constexpr unsigned int indexOfText(std::string_view text) {
     for (std::size_t i = 0; i < messageCount; ++i) {
-        if (text == messageTable[i]) return static_cast<Message>(i + 1);
+        if (text == messageTable[i]) return static_cast<unsigned int>(i + 1);
     }
-    throw "text is not in the message table";
+    return 0;
+}
+
+// The message for a code of the system's table: the line of the message table with the code's own
+// text, or "internal error" for a code whose text the host was never given. The one exception is
+// -1099 ("invalid unit set number" of the library): the add-in checks unit sets itself before it
+// calls the library, so a -1099 coming back would be a fault of the add-in, an internal error.
+constexpr Message messageOfRow(const vaprop::StatusRow& row) {
+    if (row.library == vaprop::code::InvalidUnitSet) return Message::InternalError;
+    const unsigned int index = indexOfText(row.text);
+    return index != 0 ? static_cast<Message>(index) : Message::InternalError;
 }
 
 struct CodeMessage {
-    int code;  // vaprop32 error code (lib/error_codes.h)
+    int code;  // vaprop32 error code, library numbering
     Message message;
 };
 
-// vaprop32 codes with a message of their own, each named by the library's text for it. Every other
-// code, -1099 ("invalid unit set number" of the library, which the add-in checks itself) and -2000
-// among them, is shown as "internal error".
-inline constexpr std::array<CodeMessage, 15> codeMessages{{
-    {VAPROP_TEMPERATURE_TOO_HIGH, messageWithText("temperature too high")},
-    {VAPROP_TEMPERATURE_TOO_LOW, messageWithText("temperature too low")},
-    {VAPROP_PRESSURE_TOO_HIGH, messageWithText("pressure too high")},
-    {VAPROP_PRESSURE_TOO_LOW, messageWithText("pressure too low")},
-    {VAPROP_INPUT_OUT_OF_RANGE, messageWithText("input value out of range")},
-    {VAPROP_NO_CONVERGENCE_OR_REGION, messageWithText("internal error")},
-    {VAPROP_QUALITY_OUT_OF_RANGE, messageWithText("quality out of range")},
-    {VAPROP_PRESSURE_NOT_SATURABLE, messageWithText("pressure outside of saturation range")},
-    {VAPROP_TEMPERATURE_NOT_SATURABLE, messageWithText("temperature outside of saturation range")},
-    {VAPROP_ENTHALPY_TOO_LOW, messageWithText("enthalpy too low")},
-    {VAPROP_ENTHALPY_TOO_HIGH, messageWithText("enthalpy too high")},
-    {VAPROP_ENTROPY_TOO_LOW, messageWithText("entropy too low")},
-    {VAPROP_ENTROPY_TOO_HIGH, messageWithText("entropy too high")},
-    {VAPROP_CONVERGENCE_ERROR, messageWithText("convergence error")},
-    {VAPROP_TRANSPORT_UNAVAILABLE, messageWithText("transport properties not available")},
-}};
+// Every code of the system's table with its message, derived at compile time.
+inline constexpr std::array<CodeMessage, vaprop::kStatusCount> codeMessages = [] {
+    std::array<CodeMessage, vaprop::kStatusCount> map{};
+    for (std::size_t i = 0; i < vaprop::kStatusCount; ++i) {
+        map[i] = {vaprop::kStatusTable[i].library, messageOfRow(vaprop::kStatusTable[i])};
+    }
+    return map;
+}();
 
-consteval bool mapHoldsDistinctCodes() {
-    for (std::size_t i = 0; i < codeMessages.size(); ++i) {
-        if (codeMessages[i].code > -1000) return false;  // codes lie at or below -1000
-        for (std::size_t j = i + 1; j < codeMessages.size(); ++j) {
-            if (codeMessages[i].code == codeMessages[j].code) return false;
+// Every line of the table from "invalid unit set number" on is the text of a code of the system's
+// table, word for word: the host shows the library's own words for every code it can report.
+consteval bool everyCodeLineIsATableText() {
+    for (std::size_t i = messageIndex(Message::InvalidUnitSet) - 1; i < messageCount; ++i) {
+        bool found = false;
+        for (const vaprop::StatusRow& row : vaprop::kStatusTable) {
+            found = found || std::string_view(row.text) == messageTable[i];
         }
+        if (!found) return false;
     }
     return true;
 }
-static_assert(mapHoldsDistinctCodes(), "each code once, and only codes");
+static_assert(everyCodeLineIsATableText(), "the message table holds the library's own texts");
 
 // Message for a vaprop32 result that is a code. The code is the result truncated toward zero; a
 // result that matches no listed code (NaN and infinities included) is an internal error.

@@ -2,8 +2,12 @@
 
 #include <array>
 
+#include "status_codes.h"
+
 namespace calvex {
 namespace {
+
+using vaprop::StatusId;
 
 constexpr const char* kThe = "The ";
 constexpr const char* kOutside = " is outside of the ";
@@ -14,37 +18,47 @@ constexpr const char* kComputingError =
     "The program has encountered an error in computing the steam property.  Please contact Orlesk with the "
     "values that caused the error";
 
-// One row per code of the embedded core: a subject and a limit ("The " subject " is outside of
-// the " limit), or a whole text when the subject is null.
+// One row per code of the embedded core (short numbering), named in the system's table of codes: a
+// subject and a limit ("The " subject " is outside of the " limit), or a whole text when the subject
+// is null. The form's texts are its own, not the library's.
 struct MessageRow {
-    int code;
+    StatusId id;
     const char* subject;
     const char* limit;
     const char* whole;
 };
 
 constexpr std::array<MessageRow, 14> kMessages{{
-    {-1, "temperature", kUpper, nullptr},
-    {-2, "temperature", kLower, nullptr},
-    {-3, "pressure", kUpper, nullptr},
-    {-4, "pressure", kLower, nullptr},
-    {-15, "state point", "limits", nullptr},
-    {-16, nullptr, nullptr, kComputingError},
-    {-17, "quality must be between 0 and 1", nullptr, nullptr},
-    {-18, "pressure", kSaturation, nullptr},
-    {-19, "temperature", kSaturation, nullptr},
-    {-21, "enthalpy", kLower, nullptr},
-    {-22, "enthalpy", kUpper, nullptr},
-    {-23, "entropy", kLower, nullptr},
-    {-24, "entropy", kUpper, nullptr},
-    {-25, nullptr, nullptr, kComputingError},
+    {StatusId::TemperatureHigh, "temperature", kUpper, nullptr},
+    {StatusId::TemperatureLow, "temperature", kLower, nullptr},
+    {StatusId::PressureHigh, "pressure", kUpper, nullptr},
+    {StatusId::PressureLow, "pressure", kLower, nullptr},
+    {StatusId::InputOutOfRange, "state point", "limits", nullptr},
+    {StatusId::Region3Convergence, nullptr, nullptr, kComputingError},
+    {StatusId::QualityRange, "quality must be between 0 and 1", nullptr, nullptr},
+    {StatusId::AboveCriticalPressure, "pressure", kSaturation, nullptr},
+    {StatusId::AboveCriticalTemperature, "temperature", kSaturation, nullptr},
+    {StatusId::EnthalpyLow, "enthalpy", kLower, nullptr},
+    {StatusId::EnthalpyHigh, "enthalpy", kUpper, nullptr},
+    {StatusId::EntropyLow, "entropy", kLower, nullptr},
+    {StatusId::EntropyHigh, "entropy", kUpper, nullptr},
+    {StatusId::IterationConvergence, nullptr, nullptr, kComputingError},
 }};
+
+// The form only words codes the desktop's core reports, so each has a form in the short numbering.
+constexpr bool everyRowHasAShortCode() {
+    for (const MessageRow& row : kMessages) {
+        if (vaprop::statusRow(row.id).shortCode == vaprop::kNoShortCode) return false;
+    }
+    return true;
+}
+static_assert(everyRowHasAShortCode());
 
 }  // namespace
 
 std::string computeErrorMessage(int code) {
     for (const MessageRow& row : kMessages) {
-        if (row.code != code) {
+        if (vaprop::statusRow(row.id).shortCode != code) {
             continue;
         }
         if (!row.subject) {

@@ -21,6 +21,7 @@ TEST(StatusCodes, FollowTheNumberingOfTheBuild) {
         {status::TemperatureLow, -1100, -2},
         {status::PressureHigh, -1200, -3},
         {status::PressureLow, -1300, -4},
+        {status::InputOutOfRange, -1500, -15},
         {status::Region3Convergence, -1600, -16},
         {status::QualityRange, -1700, -17},
         {status::AboveCriticalPressure, -1800, -18},
@@ -32,6 +33,9 @@ TEST(StatusCodes, FollowTheNumberingOfTheBuild) {
         {status::EntropyHigh, -2400, -24},
         {status::IterationConvergence, -2500, -25},
         {status::AmbiguousState, -2600, -26},
+        {status::NotInIFC67, -2700, -2700},  // no short form: the library value in either numbering
+        {status::InvalidUnitSet, -1099, -1099},
+        {status::NullPointer, -3400, -3400},
         {status::WarningBoundary, -5000, -50},
         {status::TransportRange, -5100, -51},
     };

@@ -2,6 +2,7 @@
 #include "properties.h"
 
 #include "text.h"
+#include "error_codes.h"
 #include "vaprop32.h"
 
 #include <string>
@@ -111,8 +112,7 @@ std::optional<Pair> pairOf(Property a, Property b) noexcept {
 }
 
 bool unitSetAccepted(std::int32_t unitSet) noexcept {
-    constexpr double kInvalidUnitSet = -1099.0;
-    return StmTP(0.0, unitSet) != kInvalidUnitSet;
+    return StmTP(0.0, unitSet) != static_cast<double>(VAPROP_INVALID_UNIT_SET);
 }
 
 std::string_view libraryName(Property p) noexcept { return kLibraryNames[index(p)]; }
