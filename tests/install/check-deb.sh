@@ -80,7 +80,9 @@ if [ ${#asroot[@]} -gt 0 ] && ! command -v fakeroot >/dev/null; then
   fail "fakeroot is needed to install into a throwaway root as a normal user (tools/deps.sh test)"
   finish
 fi
-dpkgin() { PATH="$work/bin:$PATH" "${asroot[@]}" dpkg --root="$1" --force-not-root --force-script-chrootless "${@:2}"; }
+# dpkg looks for the system programs it runs (ldconfig, start-stop-daemon) in PATH, which for a normal
+# user lacks the sbin folders; the stand-in ldconfig comes first.
+dpkgin() { PATH="$work/bin:$PATH:/usr/local/sbin:/usr/sbin:/sbin" "${asroot[@]}" dpkg --root="$1" --force-not-root --force-script-chrootless "${@:2}"; }
 rootdpkg() { dpkgin "$root" "$@"; }
 
 if rootdpkg -i "$deb" >"$work/install.log" 2>&1; then pass "dpkg -i into the root"; else fail "dpkg -i into the root"; cat "$work/install.log"; fi
