@@ -223,7 +223,8 @@ int solveGibbsTS(int region, double T, double s, double pLo, double pHi, double&
             pHi,
             p);
     }
-    // Regions 2 and 5 in ln p, in which s is nearly straight.
+    if (region == 2) return solveRegion2TS(region2Isotherm(T), s, pLo, pHi, p);
+    // Region 5 in ln p, in which s is nearly straight.
     double x = portable_math::log(p);
     const int rc = newtonBracketed(
         [&](double lnp, double& r, double& dr) {
@@ -231,6 +232,22 @@ int solveGibbsTS(int region, double T, double s, double pLo, double pHi, double&
             const GibbsPoint g = gibbsPoint(region, pp, T, kNeedSlopesTS);
             r = (g.s - s) / scaleS;
             dr = g.sp * pp / scaleS;
+        },
+        portable_math::log(pLo),
+        portable_math::log(pHi),
+        x);
+    p = portable_math::exp(x);
+    return rc;
+}
+
+int solveRegion2TS(const Region2Isotherm& iso, double s, double pLo, double pHi, double& p) noexcept {
+    const double scaleS = std::max(std::fabs(s), kPairFloorS);
+    double x = portable_math::log(p);
+    const int rc = newtonBracketed(
+        [&](double lnp, double& r, double& dr) {
+            const IsothermEntropy e = region2IsothermEntropy(iso, portable_math::exp(lnp));
+            r = (e.s - s) / scaleS;
+            dr = e.pSp / scaleS;
         },
         portable_math::log(pLo),
         portable_math::log(pHi),

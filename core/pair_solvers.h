@@ -10,6 +10,7 @@
 #pragma once
 
 #include "derivatives.h"
+#include "region2.h"
 
 namespace if97 {
 
@@ -48,6 +49,8 @@ int solveHelmholtzHS(double h, double s, double& rho, double& T) noexcept;
 
 // (T,s) in region 1, 2 or 5: p (MPa) in/out, kept within [pLo, pHi], on which s(p) is monotone.
 int solveGibbsTS(int region, double T, double s, double pLo, double pHi, double& p) noexcept;
+// (T,s) in region 2 along the isotherm's polynomial form (region2Isotherm): p in/out as above.
+int solveRegion2TS(const Region2Isotherm& iso, double s, double pLo, double pHi, double& p) noexcept;
 // (T,s) in region 3: rho (kg/m3) in/out, kept within [rhoLo, rhoHi].
 int solveHelmholtzTS(double T, double s, double rhoLo, double rhoHi, double& rho) noexcept;
 

@@ -104,6 +104,109 @@ GibbsDerivatives region2Derivatives(double p, double T, int need) noexcept {
     }
 }
 
+namespace {
+
+// The distinct exponents I of Table 11, ascending, and the slot of each term's I among them.
+constexpr int kIsothermI[Region2Isotherm::kPowers] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 16, 18, 20, 21, 22, 23, 24};
+
+constexpr int slotOf(int I) noexcept {
+    for (int k = 0; k < Region2Isotherm::kPowers; ++k) {
+        if (kIsothermI[k] == I) return k;
+    }
+    return -1;
+}
+
+constexpr bool everyExponentHasASlot() noexcept {
+    for (const Term& t : kTable11) {
+        if (slotOf(t.I) < 0) return false;
+    }
+    return true;
+}
+static_assert(everyExponentHasASlot());
+
+// The slot of each term of Table 11.
+constexpr auto kTermSlot = [] {
+    std::array<int, kTable11.size()> slots{};
+    for (std::size_t k = 0; k < kTable11.size(); ++k) slots[k] = slotOf(kTable11[k].I);
+    return slots;
+}();
+
+// pi^I for every I of kIsothermI, built by products of lower powers.
+struct IsothermPowers {
+    double m[Region2Isotherm::kPowers];
+};
+
+IsothermPowers isothermPowers(double pi) noexcept {
+    const double p2 = pi * pi;
+    const double p3 = p2 * pi;
+    const double p4 = p2 * p2;
+    const double p5 = p4 * pi;
+    const double p6 = p3 * p3;
+    const double p7 = p4 * p3;
+    const double p8 = p4 * p4;
+    const double p9 = p8 * pi;
+    const double p10 = p5 * p5;
+    const double p16 = p8 * p8;
+    const double p18 = p16 * p2;
+    const double p20 = p10 * p10;
+    const double p21 = p20 * pi;
+    const double p22 = p20 * p2;
+    const double p23 = p20 * p3;
+    const double p24 = p16 * p8;
+    return {{pi, p2, p3, p4, p5, p6, p7, p8, p9, p10, p16, p18, p20, p21, p22, p23, p24}};
+}
+
+}  // namespace
+
+Region2Isotherm region2Isotherm(double T) noexcept {
+    const double tau = kRegion2TauK / T;
+    const double itau = T * (1.0 / kRegion2TauK);
+    const double y = tau - 0.5;
+    double b0[kTable10.size()];
+    detail::powerTerms1<kTable10>(tau, itau, b0);
+    double b[kTable11.size()];
+    detail::powerTerms<kTable11>(1.0, 0.0, y, 0.0, b);  // y^J of every term
+    const double tauPerY = tau / y;
+    Region2Isotherm iso{};
+    iso.T = T;
+    // s/R = tau gamma_tau - gamma; the ideal part without its -ln pi.
+    iso.sIdeal = kR * (detail::scaledDerivative<kTable10, 0, 1>(b0) - detail::scaledDerivative<kTable10, 0, 0>(b0));
+    for (std::size_t k = 0; k < kTable11.size(); ++k) {
+        const int slot = kTermSlot[k];
+        const double term = kTable11[k].n * b[k];
+        iso.a[slot] += term;
+        iso.c[slot] += term * (kTable11[k].J * tauPerY - 1.0);
+    }
+    return iso;
+}
+
+IsothermEntropy region2IsothermEntropy(const Region2Isotherm& iso, double p) noexcept {
+    const IsothermPowers w = isothermPowers(p);
+    double sum = 0.0;
+    double sumI = 0.0;
+    for (int k = 0; k < Region2Isotherm::kPowers; ++k) {
+        const double term = iso.c[k] * w.m[k];
+        sum += term;
+        sumI += kIsothermI[k] * term;
+    }
+    return {iso.sIdeal + kR * (sum - portable_math::log(p)), kR * (sumI - 1.0)};
+}
+
+IsothermVolume region2IsothermVolume(const Region2Isotherm& iso, double p) noexcept {
+    const IsothermPowers w = isothermPowers(p);
+    // pi gamma_r,pi and pi^2 gamma_r,pi,pi.
+    double d1 = 0.0;
+    double d2 = 0.0;
+    for (int k = 0; k < Region2Isotherm::kPowers; ++k) {
+        const double term = kIsothermI[k] * iso.a[k] * w.m[k];
+        d1 += term;
+        d2 += (kIsothermI[k] - 1) * term;
+    }
+    // v = R T / p (1 + pi gamma_r,pi); p dv/dp = R T / p (-1 + pi^2 gamma_r,pi,pi).
+    const double scale = kR * iso.T / p * 0.001;
+    return {scale * (1.0 + d1), scale * (d2 - 1.0)};
+}
+
 void region2(double p, double T, int mask, Properties& out) noexcept {
     const int need = gibbsNeeds(mask);
     if (need == 0) return;

@@ -37,10 +37,11 @@ constexpr double kRhoMax3 = 800.0;
 // Below this temperature the liquid branch may pass a density maximum (K).
 constexpr double kDensityMaximumTop = 278.0;
 
-PairSolution gibbs(int region, double T, double s, double pLo, double pHi, double p0, double pLimit,
-                   int codeAbove) noexcept {
+// iso: region 2's isotherm at T when the caller has formed it.
+PairSolution gibbs(int region, double T, double s, double pLo, double pHi, double p0, double pLimit, int codeAbove,
+                   const Region2Isotherm* iso = nullptr) noexcept {
     double p = std::clamp(p0, pLo, pHi);
-    const int rc = solveGibbsTS(region, T, s, pLo, pHi, p);
+    const int rc = iso != nullptr ? solveRegion2TS(*iso, s, pLo, pHi, p) : solveGibbsTS(region, T, s, pLo, pHi, p);
     if (rc != 0) {
         // The root lies beyond the bracket's end at the range limit, or the iteration failed.
         return pairError(s < gibbsPoint(region, pLimit, T, kNeedSlopesTS).s ? codeAbove : rc);
@@ -74,8 +75,8 @@ PairSolution wetState(double T, double p, double s, double sl, double sv) noexce
 // Region 2 (or 5) below pTop, where s(pTop) = sTop and, when known (not 0), p ds/dp = mTop.
 // Started from the isotherm of a gas with a second virial coefficient, s = s0 - R ln p - c p, whose
 // c matches mTop (the ideal gas, c = 0, without it).
-PairSolution vapour(int region, double T, double s, double pTop, double sTop, double mTop, double pLimit,
-                    int codeAbove) noexcept {
+PairSolution vapour(int region, double T, double s, double pTop, double sTop, double mTop, double pLimit, int codeAbove,
+                    const Region2Isotherm* iso = nullptr) noexcept {
     const double yTop = portable_math::log(pTop);
     double y = yTop + std::max((sTop - s) / kR, -600.0);
     const double c = mTop < -kR ? -(mTop + kR) / pTop : 0.0;
@@ -87,7 +88,7 @@ PairSolution vapour(int region, double T, double s, double pTop, double sTop, do
             y += f / (kR + c * e);
         }
     }
-    return gibbs(region, T, s, kPFloor, pTop, portable_math::exp(y), pLimit, codeAbove);
+    return gibbs(region, T, s, kPFloor, pTop, portable_math::exp(y), pLimit, codeAbove, iso);
 }
 
 // Liquid water at T <= 623.15 K below the saturated liquid (s < s'), or, below the density maximum,
@@ -142,12 +143,14 @@ PairSolution solveTS(double T, double s) noexcept {
     // Region 2 on B23 (or at the pressure limit where B23 lies above it) divides the isotherm.
     const double pB = pB23(T);
     const double pTop = std::min(pB, kPairPMax);
-    const GibbsPoint b = gibbsPoint(2, pTop, T, kNeedSlopesTS);
-    if (s >= b.s) {
-        return vapour(2, T, s, pTop * (1.0 + kAcrossBoundary), b.s, pTop * b.sp, kPairPMax, status::PressureHigh);
+    const Region2Isotherm iso = region2Isotherm(T);
+    const IsothermEntropy b = region2IsothermEntropy(iso, pTop);
+    // Where B23 lies above the pressure limit, every state of the isotherm is region 2: a lower s is
+    // refused there with its code, after the solve (an s on the limit may differ from b.s by rounding).
+    if (s >= b.s || pB > kPairPMax) {
+        return vapour(2, T, s, pTop * (1.0 + kAcrossBoundary), b.s, b.pSp, kPairPMax, status::PressureHigh, &iso);
     }
-    if (pB > kPairPMax) return pairError(status::PressureHigh);
-    const double rhoB = 1.0 / b.v;
+    const double rhoB = 1.0 / region2IsothermVolume(iso, pTop).v;
     const double rhoB3 = rhoB * (1.0 - kAcrossBoundary);
     if (T >= kTc) return helmholtz(T, s, rhoB3, kRhoMax3, rhoB);
     // Below Tc the saturated phases of region 3 divide the rest; s' < sc < s''.

@@ -147,5 +147,29 @@ TEST(GibbsRegions, DerivativesMatchFiniteDifferences) {
     }
 }
 
+// The isotherm form of region 2 is the same equation summed in another order: s, v and their
+// pressure slopes agree with the basic equation to rounding over the region, at its corners too.
+TEST(Region2, IsothermFormMatchesTheBasicEquation) {
+    const double temperatures[] = {273.15, 400.0, 623.15, 700.0, 863.15, 1073.15};
+    const double pressures[] = {1e-7, 1e-3, 0.1, 1.0, 10.0, 16.5, 50.0, 100.0};
+    for (const double T : temperatures) {
+        const Region2Isotherm iso = region2Isotherm(T);
+        for (const double p : pressures) {
+            Properties basic{};
+            region2(p, T, kMaskS | kMaskV, basic);
+            const GibbsDerivatives d = region2Derivatives(p, T, kNeedAll);
+            const double tau = kRegion2TauK / T;
+            const double pSp = kR * (tau * d.gpt - d.gp) * p;
+            const double pVp = kR * T * d.gpp * p * 1e-3;
+            const IsothermEntropy e = region2IsothermEntropy(iso, p);
+            const IsothermVolume w = region2IsothermVolume(iso, p);
+            EXPECT_NEAR(e.s, basic.s, 1e-13 * std::max(1.0, std::fabs(basic.s))) << p << " MPa " << T << " K";
+            EXPECT_NEAR(w.v, basic.v, 1e-13 * std::fabs(basic.v)) << p << " MPa " << T << " K";
+            EXPECT_NEAR(e.pSp, pSp, 1e-12 * std::fabs(pSp)) << p << " MPa " << T << " K";
+            EXPECT_NEAR(w.pVp, pVp, 1e-12 * std::fabs(pVp)) << p << " MPa " << T << " K";
+        }
+    }
+}
+
 }  // namespace
 }  // namespace if97
