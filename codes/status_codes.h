@@ -10,7 +10,8 @@
 //   name       the C++ name (if97::status::name, vaprop::code::name)
 //   C name     the enumerator VAPROP_<C name> of the library's C header error_codes.h
 //   text       the text under which the add-ins and the command-line calculator report the code
-// Rows are in ascending order of magnitude of the library code.
+// Rows are in ascending order of magnitude of the library code. A new code is one row here and its
+// enumerator in lib/error_codes.h (with VAPROP_ERROR_COUNT); the build fails until the two agree.
 #pragma once
 
 #include <cstddef>
