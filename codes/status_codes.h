@@ -61,6 +61,10 @@ inline constexpr int kNoShortCode = 1;
 //   -3100 .. -3400  by-name calls refused as a whole
 //   -5100  outside the transport equations; warning-sized (below the warning boundary)
 
+// Results at or below this are codes, not property values: every code of the table lies there, and
+// every value a property call returns lies above (a gauge pressure goes down to about -14.7 psig).
+inline constexpr double kCodeLimit = -1000.0;
+
 // The boundary between errors and warnings: codes at or below it are warnings, and the state's
 // other values stay valid. It is not itself a code.
 inline constexpr int kWarningBoundaryLibrary = -5000;
@@ -109,7 +113,7 @@ namespace detail {
 // Each code once, in ascending order of magnitude, at or below -1000, with a text.
 constexpr bool tableOrdered() noexcept {
     for (std::size_t i = 0; i < kStatusCount; ++i) {
-        if (kStatusTable[i].library > -1000 || kStatusTable[i].text == nullptr) return false;
+        if (kStatusTable[i].library > kCodeLimit || kStatusTable[i].text == nullptr) return false;
         if (i > 0 && kStatusTable[i].library >= kStatusTable[i - 1].library) return false;
     }
     return true;

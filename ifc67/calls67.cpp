@@ -8,7 +8,7 @@ namespace ifc67 {
 
 namespace {
 // Results at or below this are codes: a saturated end that failed is passed on, never interpolated.
-constexpr double kCodeLimit = -1000.0;
+constexpr double kCodeLimit = vaprop::kCodeLimit;
 // How far beyond 30 or 1600 F a search result may lie for a state at the range's limit: the
 // temperature equivalent of the entropy tolerance 1e-6 Btu/(lb R) at 1600 F is 0.007 F.
 constexpr double kSearchOvershoot = 0.02;
@@ -47,7 +47,7 @@ double callTQProperty(IFC67Working& w, double tF, double x, Property prop) noexc
 double callBackward(IFC67Working& w, double p, double given, Given kind, Answer answer) noexcept {
     SearchInfo info;
     const double t = searchTemperature67(w, p, given, kind, info);
-    if (t <= -1000.0) return t;
+    if (t <= kCodeLimit) return t;
     // The search makes no range test of its own: a temperature it converged to beyond 30..1600 F by
     // more than its tolerances allow (down to 5 F and up to 1609 F were seen) belongs to an h or s
     // outside the formulation's range, and is refused like the states themselves.

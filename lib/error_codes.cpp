@@ -20,6 +20,7 @@ constexpr std::array<ErrorEntry, VAPROP_ERROR_COUNT> kErrors{{
     VAPROP_STATUS_TABLE(VAPROP_ERROR_ROW)
 #undef VAPROP_ERROR_ROW
 }};
+static_assert(VAPROP_CODE_LIMIT == vaprop::kCodeLimit);
 static_assert(vaprop::kStatusCount == VAPROP_ERROR_COUNT, "VAPROP_ERROR_COUNT counts the rows of the table");
 #define VAPROP_ERROR_ENUM_CHECK(name, cname, lib, shortc, text) \
     static_assert(VAPROP_##cname == (lib), "error_codes.h names the code of the table");

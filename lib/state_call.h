@@ -14,9 +14,6 @@
 
 namespace vaprop {
 
-// Values at or below this are codes.
-inline constexpr double kCodeLimit = -1000.0;
-
 constexpr bool isCode(double value) noexcept { return !(value > kCodeLimit); }
 
 // Steps 1 to 3 of every call: the UnitSet word, then the first and the second input.

@@ -2,6 +2,7 @@
 #include "temperature_scale.h"
 
 #include "horner.h"
+#include "status_codes.h"
 
 #include <array>
 #include <cmath>
@@ -38,7 +39,7 @@ static_assert(kLow.size() == 8);
 
 constexpr double kIcePoint = 273.15;
 constexpr double kUpperLimit = 2273.15;
-constexpr double kTooHigh = -1000.0;
+constexpr double kTooHigh = vaprop::code::TemperatureHigh;
 
 }  // namespace
 

@@ -29,7 +29,7 @@ int toInternalScaled(double u, int set, const SetRow& factor, const InputRange& 
     return check(c, r);
 }
 
-constexpr bool isCode(double c) { return !(c > -1000.0); }
+constexpr bool isCode(double c) { return !(c > kCodeLimit); }
 
 double fromInternalAffine(double c, int set, const SetRow& factor, const SetRow& offset) {
     if (isCode(c)) return c;

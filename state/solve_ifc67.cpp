@@ -25,7 +25,7 @@ constexpr double kBtuPerLbRPerKJPerKgK = 0.23884589662749595;  // 1/4.1868
 constexpr double kCubicFeetPerLbPerCubicMetrePerKg = 16.0184634;
 
 // Results of the library at or below this are its codes.
-constexpr double kCodeLimit67 = -1000.0;
+constexpr double kCodeLimit67 = vaprop::kCodeLimit;
 // A temperature this close to the saturation temperature (degrees F) lies on the saturation line.
 constexpr double kOnSaturationLine = 1e-8;
 // The library's critical pressure (psia) and temperature (degrees F).

@@ -10,12 +10,13 @@
 // that nothing ever writes (and the host does not give back).
 #pragma once
 
+#include "error_codes.h"
 #include "xlapi.h"
 
 namespace vapxl {
 
 // Results at or below this are the library's error codes.
-inline constexpr double kFirstErrorCode = -1000;
+inline constexpr double kFirstErrorCode = VAPROP_CODE_LIMIT;
 
 // A new result value with its ownership bit set (null when no memory is left), or the shared static
 // value of the version-4 API.

@@ -14,7 +14,7 @@ namespace vapropcalc {
 namespace {
 
 // Results at or below this are the library's error codes.
-constexpr double kFirstErrorCode = -1000;
+constexpr double kFirstErrorCode = VAPROP_CODE_LIMIT;
 
 Argument argumentAt(std::span<const Argument> arguments, std::size_t i) noexcept {
     return i < arguments.size() ? arguments[i] : Argument{};

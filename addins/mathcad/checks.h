@@ -23,7 +23,6 @@ inline constexpr double maxUnitSet = 30.0;
 // Results at or below this are vaprop32 error codes; every property value the library returns lies
 // above it (a gauge pressure of set EngG goes down to about -14.7 psig and is a value).
 inline constexpr double codeLimit = VAPROP_CODE_LIMIT;
-static_assert(codeLimit == -1000.0);
 
 // 0 when every argument has a zero imaginary part; otherwise "must be real" marked on the first
 // argument (counted from 1) that has not.

@@ -2,6 +2,7 @@
 #include "batch.h"
 #include "cell_text.h"
 #include "command_line.h"
+#include "error_codes.h"
 #include "number_text.h"
 #include "point_output.h"
 #include "progress.h"
@@ -61,7 +62,7 @@ void writeStderr(const std::string& text) {
 int runBatch(const vapcalc::Options& options) {
     // A word the library rejects would fail every state alike: say so once.
     if (!vapcalc::unitSetAccepted(options.unitSet)) {
-        printError(vapcalc::codeText(-1099.0));
+        printError(vapcalc::codeText(VAPROP_INVALID_UNIT_SET));
         return kExitFailed;
     }
     int fd = STDIN_FILENO;

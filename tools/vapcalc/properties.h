@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "error_codes.h"
+
 namespace vapcalc {
 
 // In the order of the one-point output. The first kDefaultPropertyCount (P to R) are the one-point
@@ -66,10 +68,10 @@ const PairInfo& pairInfo(Pair p) noexcept;
 std::optional<Pair> pairOf(Property a, Property b) noexcept;
 
 // Result marker for a property that is not defined for the state; the library's own value for it.
-inline constexpr double kNotAvailable = -2000.0;
+inline constexpr double kNotAvailable = VAPROP_PROPERTY_UNDEFINED;
 
 // True for a result that is a code (at or below -1000) rather than a value.
-constexpr bool isCode(double r) noexcept { return !(r > -1000.0); }
+constexpr bool isCode(double r) noexcept { return !(r > VAPROP_CODE_LIMIT); }
 
 // False for a UnitSet word the library rejects (-1099: above 32, or set index 7), asked of the
 // library itself: every export checks the word before it looks at a value.
