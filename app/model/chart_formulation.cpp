@@ -6,6 +6,7 @@
 #include "properties.h"
 #include "property_table.h"
 #include "saturation.h"
+#include "status_codes.h"
 #include "vaprop67.h"
 
 namespace calvex {
@@ -21,9 +22,9 @@ double toLibrary(double internal, PropertyKind kind) noexcept { return fromInter
 
 double fromLibrary(double value, PropertyKind kind) noexcept { return toInternal(value, kind, kLibraryUnit); }
 
-// A library result: a value above -1000 (a liquid's enthalpy or entropy near 32 F is slightly
-// negative), finite.
-bool isLibraryValue(double v) noexcept { return std::isfinite(v) && v > -1000.0; }
+// A library result: a value above the code limit (a liquid's enthalpy or entropy near 32 F is
+// slightly negative), finite.
+bool isLibraryValue(double v) noexcept { return std::isfinite(v) && v > vaprop::kCodeLimit; }
 
 std::optional<ChartState> libraryState(double tF, double h, double s) noexcept {
     if (!isLibraryValue(tF) || !isLibraryValue(h) || !isLibraryValue(s)) {
