@@ -52,18 +52,26 @@ PairSolution wetState(double p, double Ts, double v, double vl, double vv) noexc
 // Vapour above TLo: region 2 up to 1073.15 K, region 5 above (p <= 10 MPa). Started from the ideal
 // gas; up to 1 MPa steam is within 10 % of it, so that an ideal-gas temperature below 950 K is
 // region 2 without a look at the 1073.15 K isotherm.
-// vLo: the volume at TLo when known (else 0). The start is the ideal gas, or, with vLo, the chord of
-// ln v(ln T) from TLo to 1073.15 K, which the curve's bend (steeper towards the colder end) keeps a
-// little above the temperature sought.
-PairSolution vapour(double p, double v, double TLo, double vLo = 0.0) noexcept {
+// lo: the region 2 state (v and dv/dT) at TLo when known. The start is the ideal gas, or, with lo,
+// the cubic through ln T(ln v) with its slopes at TLo and 1073.15 K, which is good to about 1e-4 in
+// T and leaves the Newton iteration two or three steps.
+PairSolution vapour(double p, double v, double TLo, const GibbsPoint* lo = nullptr) noexcept {
     const double Tideal = p * v * 1000.0 / kR;
     if (p <= 1.0 && Tideal < 950.0) return gibbs(2, p, v, TLo - kAcrossBoundaryK, kT25 + kAcrossBoundaryK, Tideal);
-    const double vHot = gibbsPoint(2, p, kT25, kNeedSlopesTV).v;
-    if (v <= vHot) {
+    const GibbsPoint hot = gibbsPoint(2, p, kT25, kNeedSlopesPV);
+    if (v <= hot.v) {
         double T0 = Tideal;
-        if (vLo > 0.0 && vLo < vHot) {
-            const double share = portable_math::log(v / vLo) / portable_math::log(vHot / vLo);
-            const double lnT = portable_math::log(TLo) + portable_math::log(kT25 / TLo) * share;
+        if (lo != nullptr && lo->v < hot.v && lo->vT > 0.0) {
+            // Hermite cubic in x = ln v for y = ln T, with dy/dx = v / (T dv/dT) at both ends.
+            const double x0 = portable_math::log(lo->v);
+            const double width = portable_math::log(hot.v) - x0;
+            const double t = (portable_math::log(v) - x0) / width;
+            const double y0 = portable_math::log(TLo);
+            const double y1 = portable_math::log(kT25);
+            const double m0 = width * lo->v / (TLo * lo->vT);
+            const double m1 = width * hot.v / (kT25 * hot.vT);
+            const double u = 1.0 - t;
+            const double lnT = u * u * ((1.0 + 2.0 * t) * y0 + t * m0) + t * t * ((3.0 - 2.0 * t) * y1 - u * m1);
             T0 = portable_math::exp(lnT);
         }
         return gibbs(2, p, v, TLo - kAcrossBoundaryK, kT25 + kAcrossBoundaryK, T0);
@@ -118,15 +126,19 @@ PairSolution solvePV(double p, double v) noexcept {
     if (p <= kPs13) {
         const double Ts = saturationTemperature(p);
         // The saturated vapour is a real gas (pv < RT): beyond the ideal-gas volume at Ts, vapour.
-        if (v > kR * Ts / p * 0.001) return vapour(p, v, Ts);
+        if (v > kR * Ts / p * 0.001) {
+            if (p <= 1.0) return vapour(p, v, Ts);  // started from the ideal gas
+            const GibbsPoint vapourSat = gibbsPoint(2, p, Ts, kNeedSlopesPV);
+            return vapour(p, v, Ts, &vapourSat);
+        }
         const GibbsPoint liquidSat = gibbsPoint(1, p, Ts, kNeedSlopesPV);
         if (v < liquidSat.v || v <= kAboveColdLiquid) {
             const PairSolution l = liquid(p, v, Ts, liquidSat, true);
             if (l.code != 0 || l.region != 0) return l;
         }
-        const double vVap = gibbsPoint(2, p, Ts, kNeedSlopesTV).v;
-        if (v > vVap) return vapour(p, v, Ts);
-        return wetState(p, Ts, v, liquidSat.v, vVap);
+        const GibbsPoint vapourSat = gibbsPoint(2, p, Ts, kNeedSlopesPV);
+        if (v > vapourSat.v) return vapour(p, v, Ts, &vapourSat);
+        return wetState(p, Ts, v, liquidSat.v, vapourSat.v);
     }
     // Above 16.529 MPa: region 1 up to 623.15 K, region 3 up to B23, region 2 beyond.
     const GibbsPoint at13 = gibbsPoint(1, p, kT13, kNeedSlopesPV);
@@ -135,8 +147,9 @@ PairSolution solvePV(double p, double v) noexcept {
         return l.code != 0 || l.region != 0 ? l : pairError(status::IterationConvergence);
     }
     const double TB = TB23(p);
-    const double vB = gibbsPoint(2, p, TB, kNeedSlopesTV).v;
-    if (v >= vB) return vapour(p, v, TB, vB);
+    const GibbsPoint atB = gibbsPoint(2, p, TB, kNeedSlopesPV);
+    const double vB = atB.v;
+    if (v >= vB) return vapour(p, v, TB, &atB);
     const double THi = std::min(TB, kT25);
     if (p >= kPc) return region3(p, v, kT13 - kAcrossBoundaryK, THi + kAcrossBoundaryK);
     // Below pc: the saturated phases of region 3 at Tsat(p), v' < vc < v''.
