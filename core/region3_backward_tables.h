@@ -15,6 +15,8 @@ namespace if97::region3_tables {
 using detail::Term;
 using detail::Term1;
 
+// One table row per printed row, as the release lays it out.
+// clang-format off
 // h3ab(p): SR3-03 Eq. 1, boundary between subregions 3a and 3b for (p,h)
 inline constexpr std::array<double, 4> kH3ab = {0.201464004206875e4, 0.374696550136983e1, -0.219921901054187e-1, 0.875131686009950e-4};
 
@@ -1539,5 +1541,7 @@ inline constexpr std::array<Term1, 5> kTwxP = {{
     {-2, 0.873371668682417e3},
 }};
 static_assert(kTwxP.size() == 5);
+
+// clang-format on
 
 }  // namespace if97::region3_tables

@@ -102,6 +102,8 @@ def main():
     print('using detail::Term;')
     print('using detail::Term1;')
     print()
+    print('// One table row per printed row, as the release lays it out.')
+    print('// clang-format off')
 
     # SR3-03: h3ab(p), T and v of (p,h) and (p,s).
     h, rows = find(tabs, 'h3ab(p)')
@@ -186,6 +188,8 @@ def main():
         log_form = key in ('T3ab(p)', 'T3op(p)', 'T3wx(p)')
         emit_terms1('kT%sP' % key[2:4], h, rows,
                     'theta = Sum n (ln pi)^I' if log_form else 'theta = Sum n pi^I (theta = T/1 K, pi = p/1 MPa)')
+    print('// clang-format on')
+    print()
     print('}  // namespace if97::region3_tables')
 
 
