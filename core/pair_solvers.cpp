@@ -269,60 +269,52 @@ int solveHelmholtzTS(double T, double s, double rhoLo, double rhoHi, double& rho
         rho);
 }
 
-int solveGibbsTV(int region, double T, double v, double pLo, double pHi, double& p) noexcept {
+namespace {
+
+// v = given along an isotherm (AlongP: x is p at the fixed T) or an isobar (x is T at the fixed p)
+// of region 1, 2 or 5. Region 1 in x itself; regions 2 and 5 in ln x, where ln v is nearly a
+// straight line of slope -1 (isotherm) or 1 (isobar).
+template <bool AlongP>
+int solveGibbsV(int region, double fixed, double v, double lo, double hi, double& x) noexcept {
+    constexpr int need = AlongP ? kNeedSlopesTV : kNeedSlopesPV;
+    const auto at = [&](double var) {
+        return AlongP ? gibbsPoint(region, var, fixed, need) : gibbsPoint(region, fixed, var, need);
+    };
+    const auto slope = [](const GibbsPoint& g) { return AlongP ? g.vp : g.vT; };
     if (region == 1) {
         return newtonBracketed(
-            [&](double x, double& r, double& dr) {
-                const GibbsPoint g = gibbsPoint(region, x, T, kNeedSlopesTV);
+            [&](double var, double& r, double& dr) {
+                const GibbsPoint g = at(var);
                 r = (g.v - v) / v;
-                dr = g.vp / v;
+                dr = slope(g) / v;
             },
-            pLo,
-            pHi,
-            p);
+            lo,
+            hi,
+            x);
     }
-    // Regions 2 and 5: ln v against ln p, nearly a straight line of slope -1.
-    double x = portable_math::log(p);
+    double lnx = portable_math::log(x);
     const int rc = newtonBracketed(
-        [&](double lnp, double& r, double& dr) {
-            const double pp = portable_math::exp(lnp);
-            const GibbsPoint g = gibbsPoint(region, pp, T, kNeedSlopesTV);
+        [&](double y, double& r, double& dr) {
+            const double var = portable_math::exp(y);
+            const GibbsPoint g = at(var);
             r = portable_math::log(g.v / v);
-            dr = g.vp * pp / g.v;
+            dr = slope(g) * var / g.v;
         },
-        portable_math::log(pLo),
-        portable_math::log(pHi),
-        x);
-    p = portable_math::exp(x);
+        portable_math::log(lo),
+        portable_math::log(hi),
+        lnx);
+    x = portable_math::exp(lnx);
     return rc;
 }
 
+}  // namespace
+
+int solveGibbsTV(int region, double T, double v, double pLo, double pHi, double& p) noexcept {
+    return solveGibbsV<true>(region, T, v, pLo, pHi, p);
+}
+
 int solveGibbsPV(int region, double p, double v, double TLo, double THi, double& T) noexcept {
-    if (region == 1) {
-        return newtonBracketed(
-            [&](double x, double& r, double& dr) {
-                const GibbsPoint g = gibbsPoint(region, p, x, kNeedSlopesPV);
-                r = (g.v - v) / v;
-                dr = g.vT / v;
-            },
-            TLo,
-            THi,
-            T);
-    }
-    // Regions 2 and 5: ln v against ln T, nearly a straight line of slope 1.
-    double x = portable_math::log(T);
-    const int rc = newtonBracketed(
-        [&](double lnT, double& r, double& dr) {
-            const double TT = portable_math::exp(lnT);
-            const GibbsPoint g = gibbsPoint(region, p, TT, kNeedSlopesPV);
-            r = portable_math::log(g.v / v);
-            dr = g.vT * TT / g.v;
-        },
-        portable_math::log(TLo),
-        portable_math::log(THi),
-        x);
-    T = portable_math::exp(x);
-    return rc;
+    return solveGibbsV<false>(region, p, v, TLo, THi, T);
 }
 
 int solveHelmholtzPV(double p, double rho, double TLo, double THi, double& T) noexcept {
